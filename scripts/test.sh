@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds Ordavex and runs the whole test suite headless: a normal build, then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-dependencies.sh"
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+run_suite() {
+  local folder="$1"; shift
+  cmake -S "$root" -B "$root/$folder" -G Ninja -DORDAVEX_WERROR=ON "$@"
+  cmake --build "$root/$folder" -j "$jobs"
+  ctest --test-dir "$root/$folder" --output-on-failure -j "$jobs" --timeout 300
+}
+
+echo "== Tests =="
+run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDAVEX_SANITIZE=ON -DORDAVEX_BUILD_BENCH=OFF
+if [[ -x "$root/scripts/fuzz.sh" ]]; then
+  echo "== Fuzzing =="
+  "$root/scripts/fuzz.sh"
+fi
+echo "All tests passed."

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "file_table.h"
+
+namespace ordavex {
+
+// A list of combination lines. Entry 1 of the user's numbering is element 0 here;
+// the count kept beside each list always equals the list's size.
+using LineList = std::vector<std::string>;
+
+constexpr int kLowestNumber = 1;
+constexpr int kHighestNumber = 90;
+
+enum ForecastState : std::int16_t { kForecastOff = 0, kForecastSelected = 1, kForecastFixed = 2 };
+
+// The one working state of the program, owned by the application and handed by
+// reference to every window. Windows exchange data only through it.
+struct AppState {
+    LineList SystemCombinations;
+    std::int32_t SystemCount = 0;
+
+    std::string MatrixName;
+    LineList MatrixCombinations;
+    std::int32_t MatrixCount = 0;
+    std::int16_t MatrixNumbers = 0;
+
+    // Indexed by the number itself (1..90); entry 0 is never used.
+    std::array<std::int16_t, kHighestNumber + 1> ForecastStates{};
+    std::int16_t ForecastCount = 0;
+
+    std::string SystemsFolder;
+    std::string MatricesFolder;
+
+    std::string MessageText;
+    std::string MessageButtons;
+    std::int16_t MessageChoice = 0;
+
+    std::string InfoText;
+
+    // Widened from 16 bits so that no run of the program can overflow it.
+    std::int32_t KeypadTabCounter = 0;
+
+    // Every file the program opens is registered here, so that error reporting can close them all.
+    FileTable Files;
+
+    // Sets both folders to their start values under the application folder.
+    void SetStartFolders(const std::string& applicationFolder);
+
+    // Replace the system in memory; keeps SystemCount equal to the list's size.
+    void ReplaceSystem(LineList lines);
+
+    // Replace the loaded matrix and clear the forecast selection.
+    void ReplaceMatrix(std::string name, LineList lines, std::int16_t numbers);
+
+    void ClearForecast();
+    // Recounts ForecastCount from ForecastStates.
+    void RecountForecast();
+
+    bool HasSystem() const { return SystemCount >= 1; }
+    bool HasMatrix() const { return MatrixCount >= 1; }
+};
+
+// The folder "Shared/<name>/" under the given folder, with "/" as separator.
+std::string SharedFolder(const std::string& applicationFolder, const std::string& name);
+
+extern const char* const kSystemsFolderName;   // "Costruzioni"
+extern const char* const kMatricesFolderName;  // "SuperMatrici"
+
+}  // namespace ordavex

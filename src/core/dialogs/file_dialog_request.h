@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace ordavex {
+
+enum class FileDialogMode { Open = 1, Save = 2 };
+
+// What a file command asks of the file chooser.
+struct FileDialogRequest {
+    FileDialogMode mode = FileDialogMode::Open;
+    std::string title;            // "Open" or "Save"
+    std::string filterName;       // "Sistemi" or "Matrici"
+    std::string pattern;          // "*.txt"
+    std::string initialLocation;  // a folder, or the full path of a file chosen earlier
+    std::string defaultExtension; // "txt", added to a name typed without an extension
+};
+
+FileDialogRequest OpenSystemRequest(const std::string& systemsFolder);
+FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder);
+FileDialogRequest SaveSystemRequest(const std::string& systemsFolder);
+
+// The folder and the file name to start a dialog with. A location that ends in a separator
+// or names an existing folder is a folder; otherwise it is a file's full path, split at its
+// last "/" or "\".
+struct StartLocation {
+    std::string folder;
+    std::string fileName;
+};
+StartLocation SplitStartLocation(const std::string& location);
+
+// The path with "." + extension added when its file name has no extension.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
+
+}  // namespace ordavex

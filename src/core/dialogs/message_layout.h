@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ordavex {
+
+// Where the message dialog puts its parts for a given text and caption list, in twips.
+struct MessageLayout {
+    int lineCount = 0;          // L: pieces of the text split at "|"
+    int outerHeight = 0;        // window height with title bar and borders
+    int frameHeight = 0;        // height of fraMessage
+    int labelHeight = 0;        // height of lblMessage
+    int buttonTop = 0;          // top of every button
+    std::vector<std::string> captions;  // as given, blanks kept
+    // Lefts of the buttons laid out, one per caption; empty when the caption count is not 1..3,
+    // in which case the design button stays blank at its design left.
+    std::vector<int> buttonLefts;
+    std::string labelText;      // the text with "|" turned into line breaks
+};
+
+constexpr int kMessageClientWidth = 4815;
+constexpr int kMessageFrameLeft = 30;
+constexpr int kMessageFrameWidth = 4725;
+constexpr int kMessageLogoLeft = 1170;
+constexpr int kMessageLogoTop = 210;
+constexpr int kMessageLogoWidth = 2400;
+constexpr int kMessageLogoHeight = 600;
+constexpr int kMessageLabelLeft = 210;
+constexpr int kMessageLabelTop = 1050;
+constexpr int kMessageLabelWidth = 4275;
+constexpr int kMessageButtonDesignLeft = 210;
+constexpr int kMessageButtonWidth = 1400;
+constexpr int kMessageButtonHeight = 465;
+
+MessageLayout LayOutMessage(const std::string& text, const std::string& buttons);
+
+}  // namespace ordavex

@@ -1,0 +1,329 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QToolButton>
+
+#include "app/ui_style.h"
+#include "checking/draw_check_window.h"
+#include "checking/system_viewer.h"
+#include "combinations/file_commands.h"
+#include "dialogs/message_dialog.h"
+#include "forecast/forecast_window.h"
+#include "update/update_address.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr const char* kNoMatrixText = "Nessuna Matrice selezionata";
+constexpr const char* kLoadMatrixFirst = "Caricare una Matrice ..!";
+constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
+constexpr const char* kConfirmExit = "Confermi uscita dal programma?";
+constexpr const char* kExitButtons = "NO,SI";
+constexpr int kExitRefused = 1;
+
+constexpr int kClientWidth = 10995;
+constexpr int kClientHeight = 5940;
+constexpr int kBandLeft = 150;
+constexpr int kBandWidth = 10695;
+constexpr int kCommandTop = 270;
+constexpr int kCommandWidth = 1400;
+constexpr int kCommandHeight = 1200;
+constexpr int kCommandIconPixels = 48;
+constexpr double kDefaultPoints = 8.25;
+constexpr double kCommandPoints = 9;
+constexpr double kValuePoints = 9.75;
+constexpr double kDescriptionPoints = 11.25;
+const QColor kFisseColour{255, 0, 0};
+
+struct CommandSpec {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    const char* icon;
+    int left;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
+      context_(context) {
+    setObjectName("frmAmain");
+    setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    BuildTopBand();
+    BuildMiddleBand();
+    BuildBottomBand();
+
+    // Load: the title, the start folders, the description.
+    setWindowTitle(ProductTitle());
+    context_.state.SetStartFolders(QCoreApplication::applicationDirPath().toStdString());
+    lblDesc_->setText(kNoMatrixText);
+    RefreshCounter();
+
+    if (const auto* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+QToolButton* MainWindow::AddCommandButton(QWidget* parent, const char* name, const char* caption,
+                                          const char* toolTip, const char* icon, int left) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(toolTip);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(DesignFont(kSegoeUi, kCommandPoints, true));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoRaise(false);
+    button->setGeometry(TwipsRect(left, kCommandTop, kCommandWidth, kCommandHeight));
+    return button;
+}
+
+QLabel* MainWindow::AddValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* label = new QLabel("0", parent);
+    label->setObjectName(name);
+    label->setGeometry(TwipsRect(left, top, width, height));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setFont(DesignFont(kSegoeUi, kValuePoints, true));
+    SetBackground(label, kValueLabelBackground);
+    return label;
+}
+
+QLabel* MainWindow::AddCaptionLabel(QWidget* parent, int index, const char* text, int left, int top, int width,
+                                    int height, double points) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString("Label1(%1)").arg(index));
+    label->setGeometry(TwipsRect(left, top, width, height));
+    label->setFont(DesignFont(kSegoeUi, points, true));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+void MainWindow::BuildTopBand() {
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Frame4");
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(TwipsRect(kBandLeft, 180, kBandWidth, 1665));
+
+    const CommandSpec commands[] = {
+        {"cmdOpenFile", "Apri File", "Carica File/Sistema", ":/icons/open_file.svg", 330},
+        {"cmdOpenMatrice", "Matrice", "Carica Matrice", ":/icons/matrix.svg", 1770},
+        {"cmdAdattaMatrice", "Crea Sistema", "Adatta Matrice al Pronostico", ":/icons/create_system.svg", 3210},
+        {"cmdVisualizza", "Visualizza", "Visualizza Sviluppo", ":/icons/view.svg", 4650},
+        {"cmdSpoglio", "Spoglio", "Verifica Vincite", ":/icons/check.svg", 6090},
+        {"cmdSalva", "Salva", "Salva Sistema", ":/icons/save.svg", 7530},
+        {"cmdTools", "No Duplicati", "Elimina combinazioni ripetute", ":/icons/no_duplicates.svg", 8970},
+    };
+    using Handler = void (MainWindow::*)();
+    const Handler handlers[] = {&MainWindow::OnOpenFile, &MainWindow::OnOpenMatrice, &MainWindow::OnAdattaMatrice,
+                                &MainWindow::OnVisualizza, &MainWindow::OnSpoglio, &MainWindow::OnSalva,
+                                &MainWindow::OnTools};
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        const auto& spec = commands[i];
+        auto* button = AddCommandButton(frame, spec.name, spec.caption, spec.toolTip, spec.icon, spec.left);
+        connect(button, &QToolButton::clicked, this, handlers[i]);
+        if (previous != nullptr) setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void MainWindow::BuildMiddleBand() {
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Frame2");
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(TwipsRect(kBandLeft, 1860, kBandWidth, 2565));
+
+    auto* picture = new QLabel(frame);
+    picture->setObjectName("Image2");
+    picture->setGeometry(TwipsRect(1560, 600, 5250, 1350));
+    picture->setScaledContents(true);
+    picture->setPixmap(QIcon(":/icons/banner.svg").pixmap(QSize(Px(5250), Px(1350)) * 2));
+    picture->setAccessibleName("Immagine decorativa");
+
+    auto* panel = new QGroupBox("Matrice Selezionata", frame);
+    panel->setObjectName("Frame3");
+    panel->setGeometry(TwipsRect(7470, 270, 3045, 2025));
+    panel->setFont(DesignFont(kSegoeUi, kDefaultPoints, true));
+
+    AddCaptionLabel(panel, 0, "Numeri in Gioco", 180, 450, 1695, 195, kDefaultPoints);
+    lblNumeri_ = AddValueLabel(panel, "lblNumeri", 2040, 360, 780, 315);
+    lblNumeri_->setAccessibleName("Numeri in gioco della matrice");
+    AddCaptionLabel(panel, 2, "Combinazioni", 180, 840, 1695, 195, kDefaultPoints);
+    lblCombinazioni_ = AddValueLabel(panel, "lblCombinazioni", 2040, 750, 780, 315);
+    lblCombinazioni_->setAccessibleName("Combinazioni della matrice");
+    AddCaptionLabel(panel, 3, "Lunghezza", 840, 1200, 1035, 195, kDefaultPoints);
+    lblLunghezza_ = AddValueLabel(panel, "lblLunghezza", 2040, 1140, 780, 315);
+    lblLunghezza_->setAccessibleName("Lunghezza delle combinazioni");
+    AddCaptionLabel(panel, 4, "FISSE", 810, 1590, 1065, 195, kDefaultPoints);
+    lblFisse_ = AddValueLabel(panel, "lblFisse", 2040, 1530, 780, 315);
+    lblFisse_->setAccessibleName("Numeri fissi della matrice");
+    SetTextColour(lblFisse_, kFisseColour);
+}
+
+void MainWindow::BuildBottomBand() {
+    auto* band = new QFrame(this);
+    band->setObjectName("Frame1(1)");
+    band->setFrameShape(QFrame::Box);
+    band->setFrameShadow(QFrame::Sunken);
+    band->setGeometry(TwipsRect(kBandLeft, 4440, kBandWidth, 1335));
+
+    auto* counterFrame = new QFrame(band);
+    counterFrame->setObjectName("Frame5");
+    counterFrame->setFrameShape(QFrame::Box);
+    counterFrame->setFrameShadow(QFrame::Sunken);
+    counterFrame->setGeometry(TwipsRect(300, 270, 4185, 855));
+    AddCaptionLabel(counterFrame, 1, "Combinazioni attuali in memoria", 120, 420, 2775, 195, kCommandPoints)
+        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblCatturate_ = AddValueLabel(counterFrame, "lblCatturate", 3120, 360, 780, 315);
+    lblCatturate_->setAccessibleName("Combinazioni attuali in memoria");
+
+    auto* descriptionFrame = new QFrame(band);
+    descriptionFrame->setObjectName("Frame6");
+    descriptionFrame->setFrameShape(QFrame::Box);
+    descriptionFrame->setFrameShadow(QFrame::Sunken);
+    descriptionFrame->setGeometry(TwipsRect(4590, 270, 4545, 855));
+    lblDesc_ = new QLabel(descriptionFrame);
+    lblDesc_->setObjectName("lblDesc");
+    lblDesc_->setGeometry(TwipsRect(270, 390, 4035, 345));
+    lblDesc_->setFont(DesignFont(kSegoeUi, kDescriptionPoints));
+    lblDesc_->setAlignment(Qt::AlignCenter);
+    lblDesc_->setAccessibleName("Descrizione della matrice");
+
+    auto* update = new QToolButton(band);
+    update->setObjectName("cmdAggiornamenti");
+    update->setToolTip("Scarica Aggiornamenti");
+    update->setAccessibleName("Scarica Aggiornamenti");
+    update->setIcon(QIcon(":/icons/update.svg"));
+    update->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
+    update->setFocusPolicy(Qt::StrongFocus);
+    update->setGeometry(TwipsRect(9330, 210, 1155, 1005));
+    connect(update, &QToolButton::clicked, this, &MainWindow::OnAggiornamenti);
+}
+
+void MainWindow::RefreshCounter() {
+    lblCatturate_->setText(QString::number(context_.state.SystemCount));
+    lblCatturate_->repaint();
+}
+
+void MainWindow::ShowMatrixPanel(const MatrixPanel& panel) {
+    lblNumeri_->setText(panel.numbers);
+    lblCombinazioni_->setText(panel.combinations);
+    lblLunghezza_->setText(panel.length);
+    lblFisse_->setText(panel.fixed);
+    lblDesc_->setText(panel.description);
+    for (auto* label : {lblNumeri_, lblCombinazioni_, lblLunghezza_, lblFisse_, lblDesc_}) label->repaint();
+}
+
+void MainWindow::SetDescriptionToolTip(const QString& toolTip) { lblDesc_->setToolTip(toolTip); }
+
+ForecastWindow& MainWindow::Forecast() {
+    if (!forecast_) forecast_ = std::make_unique<ForecastWindow>(context_, this);
+    return *forecast_;
+}
+
+SystemViewer& MainWindow::Viewer() {
+    if (!viewer_) viewer_ = std::make_unique<SystemViewer>(context_, this);
+    return *viewer_;
+}
+
+DrawCheckWindow& MainWindow::DrawCheck() {
+    if (!drawCheck_) drawCheck_ = std::make_unique<DrawCheckWindow>(context_, this);
+    return *drawCheck_;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) RefreshCounter();
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ShowMessage(context_.state, this, kConfirmExit, kExitButtons) == kExitRefused) {
+        event->ignore();
+        return;
+    }
+    // The other windows are children of this one and go with it.
+    drawCheck_.reset();
+    viewer_.reset();
+    forecast_.reset();
+    event->accept();
+}
+
+template <typename Command>
+void MainWindow::Run(Command command) {
+    command();
+    RefreshCounter();
+}
+
+bool MainWindow::RequireMatrix() {
+    if (context_.state.HasMatrix()) return true;
+    ShowMessage(context_.state, this, kLoadMatrixFirst);
+    return false;
+}
+
+bool MainWindow::RequireSystem() {
+    if (context_.state.HasSystem()) return true;
+    ShowMessage(context_.state, this, kNoSystem);
+    return false;
+}
+
+void MainWindow::OnOpenFile() {
+    Run([this] { LoadSystemCommand(context_, *this); });
+}
+
+void MainWindow::OnOpenMatrice() {
+    Run([this] { LoadMatrixCommand(context_, *this); });
+}
+
+void MainWindow::OnAdattaMatrice() {
+    Run([this] {
+        if (RequireMatrix()) Forecast().Open();
+    });
+}
+
+void MainWindow::OnVisualizza() {
+    Run([this] {
+        if (RequireSystem()) Viewer().Open();
+    });
+}
+
+void MainWindow::OnSpoglio() {
+    Run([this] {
+        if (RequireSystem()) DrawCheck().Open();
+    });
+}
+
+void MainWindow::OnSalva() {
+    Run([this] { SaveSystemCommand(context_, *this); });
+}
+
+void MainWindow::OnTools() {
+    Run([this] {
+        if (RequireSystem()) RemoveDuplicatesCommand(context_, *this);
+    });
+}
+
+void MainWindow::OnAggiornamenti() { context_.urls.OpenUrl(UpdateAddress()); }
+
+}  // namespace ordavex

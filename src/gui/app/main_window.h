@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "app/app_context.h"
+
+class QLabel;
+class QToolButton;
+
+namespace ordavex {
+
+class ForecastWindow;
+class SystemViewer;
+class DrawCheckWindow;
+
+// What the matrix panel of the main window shows after a matrix has loaded.
+struct MatrixPanel {
+    QString numbers;
+    QString combinations;
+    QString length;
+    QString fixed;
+    QString description;
+};
+
+// frmAmain: the hub of the program. Every command starts from one of its buttons.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& context);
+    ~MainWindow() override;
+
+    // Shows SystemCount in the counter of combinations in memory.
+    void RefreshCounter();
+    void ShowMatrixPanel(const MatrixPanel& panel);
+    void SetDescriptionToolTip(const QString& toolTip);
+
+    AppContext& Context() { return context_; }
+
+    // The windows opened from here; each is made the first time it is shown.
+    ForecastWindow& Forecast();
+    SystemViewer& Viewer();
+    DrawCheckWindow& DrawCheck();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildTopBand();
+    void BuildMiddleBand();
+    void BuildBottomBand();
+    QToolButton* AddCommandButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                                  const char* icon, int left);
+    QLabel* AddValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height);
+    QLabel* AddCaptionLabel(QWidget* parent, int index, const char* text, int left, int top, int width, int height,
+                            double points);
+
+    // Runs a command and then shows the counter as it now stands.
+    template <typename Command>
+    void Run(Command command);
+    bool RequireMatrix();
+    bool RequireSystem();
+
+    void OnOpenFile();
+    void OnOpenMatrice();
+    void OnAdattaMatrice();
+    void OnVisualizza();
+    void OnSpoglio();
+    void OnSalva();
+    void OnTools();
+    void OnAggiornamenti();
+
+    AppContext& context_;
+    QLabel* lblNumeri_ = nullptr;
+    QLabel* lblCombinazioni_ = nullptr;
+    QLabel* lblLunghezza_ = nullptr;
+    QLabel* lblFisse_ = nullptr;
+    QLabel* lblCatturate_ = nullptr;
+    QLabel* lblDesc_ = nullptr;
+    std::unique_ptr<ForecastWindow> forecast_;
+    std::unique_ptr<SystemViewer> viewer_;
+    std::unique_ptr<DrawCheckWindow> drawCheck_;
+};
+
+}  // namespace ordavex

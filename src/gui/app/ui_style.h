@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace ordavex {
+
+// Families named by the design, and the metric-compatible families used where they are missing.
+inline constexpr const char* kSegoeUi = "Segoe UI";
+inline constexpr const char* kTrebuchet = "Trebuchet MS";
+inline constexpr const char* kCourierNew = "Courier New";
+
+// Registers the pictures and the fallback fonts; called once, before any window is built.
+void PrepareApplication();
+void InstallFontFallbacks();
+
+// A font of the design: family, size in points, semibold or regular.
+QFont DesignFont(const char* family, double points, bool semibold = false);
+
+// A rectangle given in twips, as left, top, width, height, turned into pixels.
+QRect TwipsRect(int left, int top, int width, int height);
+int Px(int twips);
+
+// Colours of the design, given as red, green, blue.
+inline const QColor kValueLabelBackground{240, 240, 255};
+inline const QColor kSelectedColour{164, 196, 208};  // azure
+inline const QColor kFixedColour{232, 206, 23};      // gold
+
+// Sets a widget's background colour through its palette and style sheet.
+void SetBackground(QWidget* widget, const QColor& colour);
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// The title shared by the program's windows: "Ordavex® - by Quarnelo", and its variants.
+QString ProductTitle();
+QString ProductTitleWithHelp();
+
+}  // namespace ordavex

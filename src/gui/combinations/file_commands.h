@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/app_context.h"
+
+namespace ordavex {
+
+class MainWindow;
+
+// The file commands of the main window.
+void LoadSystemCommand(AppContext& context, MainWindow& window);        // "Apri File"
+void LoadMatrixCommand(AppContext& context, MainWindow& window);        // "Matrice"
+void SaveSystemCommand(AppContext& context, MainWindow& window);        // "Salva"
+void RemoveDuplicatesCommand(AppContext& context, MainWindow& window);  // "No Duplicati"
+
+}  // namespace ordavex

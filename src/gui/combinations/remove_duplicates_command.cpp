@@ -1,0 +1,9 @@
+#include "combinations/file_commands.h"
+
+#include "app/main_window.h"
+
+namespace ordavex {
+
+void RemoveDuplicatesCommand(AppContext&, MainWindow&) {}
+
+}  // namespace ordavex

@@ -1,0 +1,118 @@
+#include "dialogs/message_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/twips.h"
+#include "app/ui_style.h"
+#include "dialogs/message_layout.h"
+
+namespace ordavex {
+
+namespace {
+constexpr const char* kMessageTitleSuffix = " - MESSAGE";
+constexpr const char* kLogoResource = ":/icons/logo.svg";
+constexpr double kLabelPoints = 9.75;
+constexpr double kButtonPoints = 9;
+}  // namespace
+
+MessageDialog::MessageDialog(AppState& state, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      state_(state) {
+    setObjectName("frmMessage");
+    setModal(true);
+    setAccessibleName("Messaggio");
+    frame_ = new QFrame(this);
+    frame_->setObjectName("fraMessage");
+    frame_->setFrameShape(QFrame::Box);
+    frame_->setFrameShadow(QFrame::Sunken);
+    logo_ = new QLabel(frame_);
+    logo_->setObjectName("Image1");
+    logo_->setScaledContents(true);
+    logo_->setPixmap(QPixmap(kLogoResource));
+    logo_->setGeometry(TwipsRect(kMessageLogoLeft, kMessageLogoTop, kMessageLogoWidth, kMessageLogoHeight));
+    logo_->setAccessibleName("Logo Ordavex");
+    label_ = new QLabel(frame_);
+    label_->setObjectName("lblMessage");
+    label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label_->setFont(DesignFont(kTrebuchet, kLabelPoints));
+    label_->setTextFormat(Qt::PlainText);
+    // Ending the program may close the dialog; nothing else may.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { programEnding_ = true; });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { programEnding_ = true; });
+}
+
+QPushButton* MessageDialog::CreateButton(int index) {
+    auto* button = new QPushButton(frame_);
+    button->setObjectName(QString("cmdPulsante(%1)").arg(index));
+    button->setFont(DesignFont(kTrebuchet, kButtonPoints));
+    // Enter presses the button that has the focus, as Space does; none is the default at opening.
+    button->setAutoDefault(true);
+    button->setDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, index] { Press(index); });
+    buttons_.append(button);
+    return button;
+}
+
+void MessageDialog::Load() {
+    // Every opening starts from the design: one blank button at its design place.
+    qDeleteAll(buttons_);
+    buttons_.clear();
+    const auto layout = LayOutMessage(state_.MessageText, state_.MessageButtons);
+
+    setWindowTitle(QString::fromUtf8("Ordavex®") + kMessageTitleSuffix);
+    state_.MessageChoice = 0;
+    const int clientHeight = layout.outerHeight - kWindowNonClientTwips;
+    setFixedSize(Px(kMessageClientWidth), Px(clientHeight));
+    frame_->setGeometry(TwipsRect(kMessageFrameLeft, 0, kMessageFrameWidth, layout.frameHeight));
+    label_->setGeometry(TwipsRect(kMessageLabelLeft, kMessageLabelTop, kMessageLabelWidth, layout.labelHeight));
+    label_->setText(QString::fromStdString(layout.labelText));
+    label_->setAccessibleName(label_->text());
+
+    auto* first = CreateButton(1);
+    first->setGeometry(TwipsRect(kMessageButtonDesignLeft, layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
+    for (std::size_t i = 0; i < layout.buttonLefts.size(); ++i) {
+        auto* button = i == 0 ? first : CreateButton(static_cast<int>(i) + 1);
+        button->setGeometry(
+            TwipsRect(layout.buttonLefts[i], layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
+        button->setText(QString::fromStdString(layout.captions[i]));
+        button->setAccessibleName(button->text());
+        button->show();
+    }
+    for (int i = 1; i < buttons_.size(); ++i) setTabOrder(buttons_[i - 1], buttons_[i]);
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+void MessageDialog::Press(int index) {
+    state_.MessageChoice = static_cast<std::int16_t>(index);
+    accept();
+}
+
+void MessageDialog::closeEvent(QCloseEvent* event) {
+    if (programEnding_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MessageDialog::reject() {
+    // Escape and the close box give no answer: the dialog waits for a button.
+    if (programEnding_) QDialog::reject();
+}
+
+int ShowMessage(AppState& state, QWidget* owner, const std::string& text, const std::string& buttons) {
+    state.MessageText = text;
+    state.MessageButtons = buttons;
+    MessageDialog dialog(state, owner);
+    dialog.Load();
+    dialog.exec();
+    return state.MessageChoice;
+}
+
+}  // namespace ordavex

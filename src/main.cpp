@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/ui_style.h"
+#include "dialogs/qt_file_chooser.h"
+#include "update/qt_url_opener.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    application.setStyle(QStyleFactory::create("Fusion"));
+    ordavex::PrepareApplication();
+
+    ordavex::AppState state;
+    ordavex::QtFileChooser fileChooser;
+    ordavex::QtUrlOpener urlOpener;
+    ordavex::AppContext context{state, fileChooser, urlOpener};
+
+    ordavex::MainWindow window(context);
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "app/error_number.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+struct ErrorRow {
+    int number;
+    const char* message;
+};
+
+TEST(ErrorMessage, EveryRowOfTheTable) {
+    const ErrorRow rows[] = {
+        {6, "Overflow ..!"},
+        {7, "Memoria esaurita ..!"},
+        {9, "Azione negata ..!"},
+        {11, "Divisione per zero ..!"},
+        {13, "Incompatibilità ..!"},
+        {14, "Spazio stringhe esaurito ..!"},
+        {28, "Spazio stack esaurito ..!"},
+        {52, "Nome o numero di file non vadido ..!"},
+        {53, "File non trovato ..!"},
+        {54, "Modalità apertura non valida ..!"},
+        {55, "File già aperto ..!"},
+        {61, "Disco pieno ..!"},
+        {62, "Lettura oltre la fine del file ..!"},
+        {68, "Periferica inaccessibile ..!"},
+        {76, "Impossibile trovare il percorso ..!"},
+        {100, "La lunghezza delle combinazioni|non è conforme al tipo di gioco ..!"},
+        {101, "Il file è vuoto ..!"},
+        {102, "Il file contiene numeri 0|oppure superiori al 90 ..!"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ErrorMessage(row.number), row.message) << row.number;
+}
+
+TEST(ErrorMessage, NumbersOutsideTheTableNameTheNumber) {
+    EXPECT_EQ(ErrorMessage(70), "Si è verificato l' errore: 70");
+    EXPECT_EQ(ErrorMessage(0), "Si è verificato l' errore: 0");
+    EXPECT_EQ(ErrorMessage(-5), "Si è verificato l' errore: -5");
+    EXPECT_EQ(OrdavexError(53).Number(), 53);
+    EXPECT_STREQ(OrdavexError(53).what(), "File non trovato ..!");
+}
+
+TEST(ErrorNumberForSystemError, MapsPlatformFailuresToTheTable) {
+    test::TempFolder folder;
+    const auto inExistingFolder = folder.File("missing.txt");
+    const auto inMissingFolder = folder.File("nowhere/missing.txt");
+    EXPECT_EQ(ErrorNumberForErrno(ENOENT, inExistingFolder), 53);
+    EXPECT_EQ(ErrorNumberForErrno(ENOENT, inMissingFolder), 76);
+    EXPECT_EQ(ErrorNumberForErrno(ENOTDIR, inExistingFolder), 76);
+    EXPECT_EQ(ErrorNumberForErrno(EACCES, inExistingFolder), 54);
+    EXPECT_EQ(ErrorNumberForErrno(ENOSPC, inExistingFolder), 61);
+    EXPECT_EQ(ErrorNumberForErrno(EFBIG, inExistingFolder), 61);
+    EXPECT_EQ(ErrorNumberForErrno(EIO, inExistingFolder), 68);
+    EXPECT_EQ(ErrorNumberForErrno(EISDIR, inExistingFolder), 52);
+    EXPECT_EQ(ErrorNumberForErrno(ENAMETOOLONG, inExistingFolder), 52);
+    EXPECT_EQ(ErrorNumberForErrno(ENOMEM, inExistingFolder), 7);
+}
+
+}  // namespace
+}  // namespace ordavex

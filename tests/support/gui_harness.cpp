@@ -1,0 +1,105 @@
+#include "gui_harness.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/ui_style.h"
+
+namespace ordavex::test {
+
+std::string FakeFileChooser::FileDialog(QWidget*, const FileDialogRequest& request) {
+    requests.push_back(request);
+    if (answers.empty()) return {};
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+ModalScript::ModalScript() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+    timer_.start();
+}
+
+ModalScript::~ModalScript() { timer_.stop(); }
+
+void ModalScript::Then(Action action) { actions_.push_back(std::move(action)); }
+
+void ModalScript::PressMessageButton(int index) {
+    Then([this, index](QWidget* dialog) {
+        texts << MessageTextOf(dialog);
+        PressButtonOf(dialog, index);
+    });
+}
+
+void ModalScript::Poll() {
+    if (lastHandled_ && !lastHandled_->isVisible()) lastHandled_ = nullptr;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == lastHandled_ || !modal->isVisible()) return;
+    lastHandled_ = modal;
+    QPointer<QWidget> target(modal);
+    if (actions_.empty()) {
+        unexpected << modal->objectName() + ": " + MessageTextOf(modal);
+        QTimer::singleShot(0, this, [target] {
+            if (!target) return;
+            if (target->findChild<QAbstractButton*>("cmdPulsante(1)")) {
+                PressButtonOf(target, 1);
+            } else if (auto* dialog = qobject_cast<QDialog*>(target.data())) {
+                dialog->done(0);
+            }
+        });
+        return;
+    }
+    auto action = std::move(actions_.front());
+    actions_.pop_front();
+    // Acting outside this timer's callback lets the action open further modal windows.
+    QTimer::singleShot(0, this, [target, action] {
+        if (target) action(target);
+    });
+}
+
+QString MessageTextOf(QWidget* dialog) {
+    auto* label = dialog->findChild<QLabel*>("lblMessage");
+    return label != nullptr ? label->text() : QString();
+}
+
+void PressButtonOf(QWidget* dialog, int index) {
+    auto* button = dialog->findChild<QAbstractButton*>(QString("cmdPulsante(%1)").arg(index));
+    ASSERT_NE(button, nullptr) << "no button " << index;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+MainWindowFixture::MainWindowFixture() : window(std::make_unique<MainWindow>(context)) { window->show(); }
+
+MainWindowFixture::~MainWindowFixture() {
+    // Leaving without the exit question: the test owns the window.
+    window->hide();
+    window.reset();
+}
+
+void MainWindowFixture::Click(const char* objectName) {
+    auto* button = window->findChild<QAbstractButton*>(objectName);
+    ASSERT_NE(button, nullptr) << objectName;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString MainWindowFixture::LabelText(const char* objectName) const {
+    auto* label = window->findChild<QLabel*>(objectName);
+    return label != nullptr ? label->text() : QString("<missing %1>").arg(objectName);
+}
+
+}  // namespace ordavex::test
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    application.setStyle(QStyleFactory::create("Fusion"));
+    ordavex::PrepareApplication();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

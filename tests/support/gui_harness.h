@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "dialogs/file_chooser.h"
+#include "update/url_opener.h"
+
+namespace ordavex::test {
+
+// Answers file dialogs from a queue and records what was asked.
+class FakeFileChooser : public FileChooser {
+public:
+    std::string FileDialog(QWidget* owner, const FileDialogRequest& request) override;
+    std::deque<std::string> answers;  // an empty answer is a cancel
+    std::vector<FileDialogRequest> requests;
+};
+
+class FakeUrlOpener : public UrlOpener {
+public:
+    void OpenUrl(const std::string& address) override { addresses.push_back(address); }
+    std::vector<std::string> addresses;
+};
+
+// Acts on the modal windows that appear while a test runs, one queued action per window,
+// in order. A modal window with no action left is answered with its first button and
+// recorded as unexpected.
+class ModalScript : public QObject {
+public:
+    using Action = std::function<void(QWidget*)>;
+    ModalScript();
+    ~ModalScript() override;
+
+    void Then(Action action);
+    // Records the message text into `texts` and presses button `index` (1-based).
+    void PressMessageButton(int index = 1);
+    // Records the message text and presses its first button: the usual "OK".
+    void AcknowledgeMessage() { PressMessageButton(1); }
+
+    // Texts of the message dialogs seen so far, "|" kept as line breaks ("\n").
+    QStringList texts;
+    // Object names of modal windows that appeared with no action queued for them.
+    QStringList unexpected;
+    std::size_t Pending() const { return actions_.size(); }
+
+private:
+    void Poll();
+    QTimer timer_;
+    std::deque<Action> actions_;
+    QPointer<QWidget> lastHandled_;
+};
+
+// The text shown by an open message dialog.
+QString MessageTextOf(QWidget* dialog);
+// Presses button `index` of an open message dialog.
+void PressButtonOf(QWidget* dialog, int index);
+
+// A main window with its own state and fake platform seams.
+struct MainWindowFixture {
+    MainWindowFixture();
+    ~MainWindowFixture();
+    AppState state;
+    FakeFileChooser files;
+    FakeUrlOpener urls;
+    AppContext context{state, files, urls};
+    std::unique_ptr<MainWindow> window;
+
+    // Clicks a button of the main window by its object name.
+    void Click(const char* objectName);
+    QString LabelText(const char* objectName) const;
+};
+
+}  // namespace ordavex::test

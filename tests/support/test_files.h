@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ordavex::test {
+
+// A fresh folder for one test, removed with everything in it when the test ends.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // Full path (as text) of a file in the folder.
+    std::string File(const std::string& name) const;
+    // Writes the bytes exactly as given and returns the file's full path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::string& path);
+
+}  // namespace ordavex::test
