@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "checking/draw_marks.h"
+
+namespace ordavex {
+namespace {
+
+int MarkedFlags(const DrawMarks& marks) {
+    return static_cast<int>(std::count(marks.DrawnNumbers.begin() + 1, marks.DrawnNumbers.end(), true));
+}
+
+TEST(DrawMarks, ToggleTwiceRestoresMarkAndCount) {
+    DrawMarks marks;
+    EXPECT_TRUE(marks.Toggle(90));
+    EXPECT_TRUE(marks.Toggle(1));
+    EXPECT_EQ(marks.DrawnCount, 2);
+    EXPECT_FALSE(marks.Toggle(90));
+    EXPECT_FALSE(marks.IsMarked(90));
+    EXPECT_TRUE(marks.IsMarked(1));
+    EXPECT_EQ(marks.DrawnCount, 1);
+    EXPECT_FALSE(marks.DrawnNumbers[0]);
+}
+
+TEST(DrawMarks, AllNumbersSetsEveryMarkAndRecounts) {
+    DrawMarks marks;
+    marks.Toggle(5);
+    marks.AllNumbers(true);
+    EXPECT_EQ(marks.DrawnCount, 90);
+    EXPECT_EQ(MarkedFlags(marks), 90);
+    marks.AllNumbers(false);
+    EXPECT_EQ(marks.DrawnCount, 0);
+    EXPECT_EQ(MarkedFlags(marks), 0);
+}
+
+TEST(DrawMarks, CountFollowsFlagsThroughAnyClicks) {
+    DrawMarks marks;
+    for (int n : {3, 17, 3, 44, 90, 17, 1, 44, 44}) marks.Toggle(n);
+    EXPECT_EQ(marks.DrawnCount, MarkedFlags(marks));
+    EXPECT_EQ(marks.DrawnCount, 3);  // 90, 1 and 44
+}
+
+}  // namespace
+}  // namespace ordavex

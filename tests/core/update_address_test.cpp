@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include "update/update_address.h"
+
+namespace ordavex {
+namespace {
+
+TEST(UpdateAddress, HttpsOnTheConfiguredHostWithTheArchivePath) {
+    const std::string address = UpdateAddress();
+    EXPECT_EQ(address, std::string("https://") + ORDAVEX_UPDATE_HOST + "/update/ordavex.zip");
+}
+
+TEST(UpdateAddress, HostIsAPlainNonEmptyName) {
+    const std::string host = ORDAVEX_UPDATE_HOST;
+    EXPECT_FALSE(host.empty());
+    EXPECT_EQ(host.find_first_of("/ ?#"), std::string::npos) << host;
+}
+
+}  // namespace
+}  // namespace ordavex
