@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "app/app_state.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+TEST(AppState, StartValues) {
+    AppState state;
+    EXPECT_EQ(state.SystemCount, 0);
+    EXPECT_TRUE(state.SystemCombinations.empty());
+    EXPECT_EQ(state.MatrixCount, 0);
+    EXPECT_EQ(state.MatrixNumbers, 0);
+    EXPECT_EQ(state.ForecastCount, 0);
+    for (auto s : state.ForecastStates) EXPECT_EQ(s, 0);
+    EXPECT_EQ(state.MessageChoice, 0);
+    EXPECT_EQ(state.KeypadTabCounter, 0);
+    EXPECT_FALSE(state.HasSystem());
+    EXPECT_FALSE(state.HasMatrix());
+}
+
+TEST(AppState, StartFoldersUnderTheApplicationFolder) {
+    AppState state;
+    state.SetStartFolders("/opt/ordavex");
+    EXPECT_EQ(state.SystemsFolder, "/opt/ordavex/Shared/Costruzioni/");
+    EXPECT_EQ(state.MatricesFolder, "/opt/ordavex/Shared/SuperMatrici/");
+    state.SetStartFolders("C:\\Ordavex\\");
+    EXPECT_EQ(state.SystemsFolder, "C:\\Ordavex\\Shared/Costruzioni/");
+}
+
+TEST(AppState, ReplacingKeepsCountsEqualToTheLists) {
+    AppState state;
+    state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10"});
+    EXPECT_EQ(state.SystemCount, 2);
+    state.ReplaceSystem({"01 02 03 04 05"});
+    EXPECT_EQ(state.SystemCount, 1);
+    EXPECT_EQ(state.SystemCombinations.size(), 1u);
+
+    state.ForecastStates[7] = kForecastFixed;
+    state.ForecastStates[45] = kForecastSelected;
+    state.RecountForecast();
+    EXPECT_EQ(state.ForecastCount, 2);
+
+    state.ReplaceMatrix("M", {"1 2 3 4 5"}, 5);
+    EXPECT_EQ(state.MatrixCount, 1);
+    EXPECT_EQ(state.MatrixNumbers, 5);
+    EXPECT_EQ(state.ForecastCount, 0);
+    EXPECT_EQ(state.ForecastStates[7], 0);
+    EXPECT_EQ(state.SystemCount, 1) << "loading a matrix leaves the system in memory";
+}
+
+TEST(FileTable, CloseAllClosesEveryOpenFile) {
+    test::TempFolder folder;
+    const auto path = folder.Write("a.txt", "1 2 3 4 5");
+    FileTable table;
+    auto first = table.Open(path, "rb");
+    auto second = table.Open(path, "rb");
+    ASSERT_TRUE(first.IsOpen());
+    ASSERT_TRUE(second.IsOpen());
+    EXPECT_EQ(table.OpenCount(), 2u);
+    table.CloseAll();
+    EXPECT_EQ(table.OpenCount(), 0u);
+    EXPECT_FALSE(first.IsOpen());
+    EXPECT_EQ(first.Stream(), nullptr);
+    EXPECT_TRUE(first.Close()) << "closing again after CloseAll is harmless";
+}
+
+TEST(FileTable, HandlesCloseThemselvesAndFailuresLeaveNothingOpen) {
+    test::TempFolder folder;
+    FileTable table;
+    {
+        auto file = table.Open(folder.Write("a.txt", "x"), "rb");
+        EXPECT_EQ(table.OpenCount(), 1u);
+        auto moved = std::move(file);
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_TRUE(moved.IsOpen());
+        EXPECT_EQ(table.OpenCount(), 1u);
+    }
+    EXPECT_EQ(table.OpenCount(), 0u);
+    auto missing = table.Open(folder.File("missing.txt"), "rb");
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(table.OpenCount(), 0u);
+}
+
+}  // namespace
+}  // namespace ordavex

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/file_dialog_request.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+TEST(FileDialogRequest, TheThreeCallersAskWhatTheyNeed) {
+    const auto system = OpenSystemRequest("a/");
+    EXPECT_EQ(system.mode, FileDialogMode::Open);
+    EXPECT_EQ(system.title, "Open");
+    EXPECT_EQ(system.filterName, "Sistemi");
+    EXPECT_EQ(system.pattern, "*.txt");
+    EXPECT_EQ(system.initialLocation, "a/");
+    EXPECT_EQ(system.defaultExtension, "txt");
+
+    const auto matrix = OpenMatrixRequest("m/");
+    EXPECT_EQ(matrix.mode, FileDialogMode::Open);
+    EXPECT_EQ(matrix.filterName, "Matrici");
+    EXPECT_EQ(matrix.initialLocation, "m/");
+
+    const auto save = SaveSystemRequest("s/X.TXT");
+    EXPECT_EQ(save.mode, FileDialogMode::Save);
+    EXPECT_EQ(save.title, "Save");
+    EXPECT_EQ(save.filterName, "Sistemi");
+    EXPECT_EQ(save.initialLocation, "s/X.TXT");
+}
+
+TEST(SplitStartLocation, FolderOrFilePath) {
+    test::TempFolder folder;
+    const auto existing = folder.Path().string();
+    EXPECT_EQ(SplitStartLocation(existing).folder, existing);
+    EXPECT_EQ(SplitStartLocation(existing).fileName, "");
+    EXPECT_EQ(SplitStartLocation("/x/Shared/Costruzioni/").fileName, "");
+
+    const auto file = SplitStartLocation(existing + "/SISTEMA 1.TXT");
+    EXPECT_EQ(file.folder, existing + "/");
+    EXPECT_EQ(file.fileName, "SISTEMA 1.TXT");
+
+    const auto windows = SplitStartLocation("C:\\Giochi\\Costruzioni\\A.TXT");
+    EXPECT_EQ(windows.folder, "C:\\Giochi\\Costruzioni\\");
+    EXPECT_EQ(windows.fileName, "A.TXT");
+
+    EXPECT_EQ(SplitStartLocation("").folder, "");
+    EXPECT_EQ(SplitStartLocation("SOLO.TXT").fileName, "SOLO.TXT");
+}
+
+TEST(WithDefaultExtension, AddsOnlyWhenTheNameHasNone) {
+    EXPECT_EQ(WithDefaultExtension("/d/nuovo", "txt"), "/d/nuovo.txt");
+    EXPECT_EQ(WithDefaultExtension("/d/old.txt", "txt"), "/d/old.txt");
+    EXPECT_EQ(WithDefaultExtension("/d/dati.csv", "txt"), "/d/dati.csv");
+    EXPECT_EQ(WithDefaultExtension("/cartella.v2/nuovo", "txt"), "/cartella.v2/nuovo.txt");
+    EXPECT_EQ(WithDefaultExtension("C:\\cartella.v2\\nuovo", "txt"), "C:\\cartella.v2\\nuovo.txt");
+    EXPECT_EQ(WithDefaultExtension("/d/con spazi", "txt"), "/d/con spazi.txt");
+    EXPECT_EQ(WithDefaultExtension("", "txt"), "");
+}
+
+}  // namespace
+}  // namespace ordavex

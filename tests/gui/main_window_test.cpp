@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/ui_style.h"
+#include "gui_harness.h"
+
+namespace ordavex {
+namespace {
+
+using test::MainWindowFixture;
+using test::ModalScript;
+
+TEST(MainWindow, StartState) {
+    MainWindowFixture f;
+    EXPECT_EQ(f.window->objectName(), "frmAmain");
+    EXPECT_EQ(f.window->windowTitle(), QString::fromUtf8("Ordavex® - by Quarnelo"));
+    EXPECT_EQ(f.window->size(), QSize(Px(10995), Px(5940)));
+    EXPECT_EQ(f.LabelText("lblDesc"), "Nessuna Matrice selezionata");
+    for (const char* name : {"lblNumeri", "lblCombinazioni", "lblLunghezza", "lblFisse", "lblCatturate"}) {
+        EXPECT_EQ(f.LabelText(name), "0") << name;
+    }
+    const auto application = QCoreApplication::applicationDirPath().toStdString();
+    EXPECT_EQ(f.state.SystemsFolder, application + "/Shared/Costruzioni/");
+    EXPECT_EQ(f.state.MatricesFolder, application + "/Shared/SuperMatrici/");
+}
+
+TEST(MainWindow, CommandButtonsStandInOrderWithTheirTexts) {
+    MainWindowFixture f;
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* toolTip;
+        int left;
+    };
+    const Row rows[] = {
+        {"cmdOpenFile", "Apri File", "Carica File/Sistema", 330},
+        {"cmdOpenMatrice", "Matrice", "Carica Matrice", 1770},
+        {"cmdAdattaMatrice", "Crea Sistema", "Adatta Matrice al Pronostico", 3210},
+        {"cmdVisualizza", "Visualizza", "Visualizza Sviluppo", 4650},
+        {"cmdSpoglio", "Spoglio", "Verifica Vincite", 6090},
+        {"cmdSalva", "Salva", "Salva Sistema", 7530},
+        {"cmdTools", "No Duplicati", "Elimina combinazioni ripetute", 8970},
+    };
+    QWidget* previous = nullptr;
+    for (const auto& row : rows) {
+        auto* button = f.window->findChild<QToolButton*>(row.name);
+        ASSERT_NE(button, nullptr) << row.name;
+        EXPECT_EQ(button->text(), row.caption);
+        EXPECT_EQ(button->toolTip(), row.toolTip);
+        EXPECT_EQ(button->geometry(), TwipsRect(row.left, 270, 1400, 1200)) << row.name;
+        EXPECT_FALSE(button->icon().isNull()) << row.name;
+        if (previous != nullptr) {
+            EXPECT_EQ(previous->nextInFocusChain(), button) << row.name;
+        }
+        previous = button;
+    }
+    auto* update = f.window->findChild<QToolButton*>("cmdAggiornamenti");
+    ASSERT_NE(update, nullptr);
+    EXPECT_EQ(update->text(), "");
+    EXPECT_EQ(update->toolTip(), "Scarica Aggiornamenti");
+    EXPECT_FALSE(update->icon().isNull());
+    auto* panel = f.window->findChild<QGroupBox*>("Frame3");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->title(), "Matrice Selezionata");
+    auto* picture = f.window->findChild<QLabel*>("Image2");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+}
+
+TEST(MainWindow, ButtonsAnswerTheirPreconditions) {
+    MainWindowFixture f;
+    ModalScript script;
+    for (int i = 0; i < 4; ++i) script.AcknowledgeMessage();
+    f.Click("cmdAdattaMatrice");
+    f.Click("cmdVisualizza");
+    f.Click("cmdSpoglio");
+    f.Click("cmdTools");
+    EXPECT_EQ(script.texts, (QStringList{"Caricare una Matrice ..!", "Nessun Sistema in memoria ..!",
+                                         "Nessun Sistema in memoria ..!", "Nessun Sistema in memoria ..!"}));
+    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
+    EXPECT_EQ(f.state.SystemCount, 0);
+}
+
+TEST(MainWindow, CounterFollowsTheSystemAfterACommand) {
+    MainWindowFixture f;
+    f.state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10", "11 12 13 14 15"});
+    ModalScript script;
+    script.AcknowledgeMessage();
+    f.Click("cmdAdattaMatrice");
+    EXPECT_EQ(f.LabelText("lblCatturate"), "3");
+}
+
+TEST(MainWindow, ExitQuestionNoKeepsRunningSiCloses) {
+    MainWindowFixture f;
+    f.state.ReplaceSystem({"01 02 03 04 05"});
+    {
+        ModalScript script;
+        script.PressMessageButton(1);
+        EXPECT_FALSE(f.window->close());
+        EXPECT_EQ(script.texts, QStringList{"Confermi uscita dal programma?"});
+        EXPECT_TRUE(f.window->isVisible());
+        EXPECT_EQ(f.state.SystemCount, 1) << "the state stays";
+    }
+    {
+        ModalScript script;
+        script.Then([](QWidget* dialog) {
+            auto* no = dialog->findChild<QAbstractButton*>("cmdPulsante(1)");
+            auto* yes = dialog->findChild<QAbstractButton*>("cmdPulsante(2)");
+            EXPECT_EQ(no->text(), "NO");
+            EXPECT_EQ(yes->text(), "SI");
+            test::PressButtonOf(dialog, 2);
+        });
+        EXPECT_TRUE(f.window->close());
+        EXPECT_FALSE(f.window->isVisible());
+    }
+}
+
+TEST(MainWindow, UpdateButtonHandsTheAddressOverSilently) {
+    MainWindowFixture f;
+    ModalScript script;
+    f.Click("cmdAggiornamenti");
+    ASSERT_EQ(f.urls.addresses.size(), 1u);
+    EXPECT_EQ(script.unexpected.size(), 0);
+}
+
+}  // namespace
+}  // namespace ordavex
