@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <cstdint>
+#include <functional>
 #include <map>
 
 namespace ordavex {
@@ -17,5 +18,12 @@ using KeypadButtons = std::map<int, QPushButton*>;
 void BuildKeypad(std::int16_t first, std::int16_t last, std::int16_t perRow, std::int16_t horizontalGap,
                  std::int16_t verticalGap, bool tabOrder, bool captions, bool bringToFront, KeypadButtons& buttons,
                  std::int32_t& keypadTabCounter);
+
+// The dynamic property in which BuildKeypad records the tab position a button took.
+inline constexpr const char* kKeypadTabPositionProperty = "keypadTabPosition";
+
+// Sends the clicks of every button of the row to one handler of the receiver, with the
+// button's index; connections made earlier by the same receiver are replaced, not doubled.
+void ConnectKeypad(const KeypadButtons& buttons, QObject* receiver, const std::function<void(int)>& onClick);
 
 }  // namespace ordavex
