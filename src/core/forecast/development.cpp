@@ -1,0 +1,80 @@
+#include "development.h"
+
+#include <utility>
+
+#include "app/error_number.h"
+#include "combinations/line_sort.h"
+#include "combinations/number_token.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr const char* kSelectedPrefix = "Hai selezionato ";
+constexpr const char* kTooManySuffix = " numeri in più ..!";
+constexpr const char* kTooFewSuffix = " numeri in meno ..!";
+constexpr const char* kDevelopedMessage = "Sistema creato con successo ..!";
+
+void AppendStates(SubstitutionTable& table, const std::array<std::int16_t, kHighestNumber + 1>& states,
+                  std::int16_t wanted) {
+    for (int number = kLowestNumber; number <= kHighestNumber; ++number) {
+        if (states[static_cast<std::size_t>(number)] == wanted) table.push_back(number);
+    }
+}
+
+// The "00 " pattern: at least two digits, then one blank.
+void AppendTwoDigitsAndBlank(std::string& line, int number) {
+    if (number >= 0 && number < 10) line += '0';
+    line += std::to_string(number);
+    line += ' ';
+}
+
+}  // namespace
+
+SubstitutionTable BuildSubstitutionTable(const std::array<std::int16_t, kHighestNumber + 1>& forecastStates) {
+    SubstitutionTable table;
+    table.reserve(kHighestNumber);
+    AppendStates(table, forecastStates, kForecastFixed);
+    AppendStates(table, forecastStates, kForecastSelected);
+    return table;
+}
+
+std::string SubstituteLine(std::string_view matrixLine, const SubstitutionTable& table) {
+    std::string line;
+    line.reserve(matrixLine.size() + matrixLine.size() / 2 + 3);
+    std::size_t start = 0;
+    while (start <= matrixLine.size()) {
+        auto end = matrixLine.find(' ', start);
+        if (end == std::string_view::npos) end = matrixLine.size();
+        const auto piece = matrixLine.substr(start, end - start);
+        start = end + 1;
+        // Blanks at the ends or doubled would give empty pieces: they stand for no number.
+        if (piece.empty()) continue;
+        const NumberToken token = ConvertNumberToken(piece);
+        if (token.error != 0) throw OrdavexError(token.error);
+        if (token.value < 1 || static_cast<std::size_t>(token.value) > table.size()) throw OrdavexError(kErrSubscript);
+        AppendTwoDigitsAndBlank(line, table[static_cast<std::size_t>(token.value) - 1]);
+    }
+    if (!line.empty()) line.pop_back();
+    return line;
+}
+
+LineList DevelopMatrix(const LineList& matrix, const SubstitutionTable& table) {
+    LineList system;
+    system.reserve(matrix.size());
+    for (const auto& matrixLine : matrix) system.push_back(SubstituteLine(matrixLine, table));
+    NormalizeCombinations(system);
+    return system;
+}
+
+DevelopmentOutcome DevelopSystem(AppState& state) {
+    const int difference = state.ForecastCount - state.MatrixNumbers;
+    if (difference > 0) return {false, kSelectedPrefix + std::to_string(difference) + kTooManySuffix};
+    if (difference < 0) return {false, kSelectedPrefix + std::to_string(-difference) + kTooFewSuffix};
+
+    LineList system = DevelopMatrix(state.MatrixCombinations, BuildSubstitutionTable(state.ForecastStates));
+    state.ReplaceSystem(std::move(system));
+    return {true, kDevelopedMessage};
+}
+
+}  // namespace ordavex

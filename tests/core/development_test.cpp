@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "app/error_number.h"
+#include "forecast/development.h"
+
+namespace ordavex {
+namespace {
+
+// Loads a matrix over 1..numbers and a selection: `fixed` marked gold, `selected` azure.
+void Prepare(AppState& state, LineList matrix, std::int16_t numbers, std::initializer_list<int> fixed,
+             std::initializer_list<int> selected) {
+    state.ReplaceMatrix("MATRICE", std::move(matrix), numbers);
+    for (int n : fixed) state.ForecastStates[static_cast<std::size_t>(n)] = kForecastFixed;
+    for (int n : selected) state.ForecastStates[static_cast<std::size_t>(n)] = kForecastSelected;
+    state.RecountForecast();
+}
+
+TEST(Development, WorkedExampleFixedNumbersComeFirst) {
+    AppState state;
+    Prepare(state, {"01 02 03 04 05 06 07 08 09 10", "03 04 05 06 07 08 09 10 11 12"}, 12, {45, 7},
+                           {3, 12, 20, 33, 41, 56, 60, 71, 88, 90});
+    EXPECT_EQ(BuildSubstitutionTable(state.ForecastStates),
+              (SubstitutionTable{7, 45, 3, 12, 20, 33, 41, 56, 60, 71, 88, 90}));
+    const SubstitutionTable table = BuildSubstitutionTable(state.ForecastStates);
+    EXPECT_EQ(SubstituteLine("01 02 03 04 05 06 07 08 09 10", table), "07 45 03 12 20 33 41 56 60 71");
+
+    const auto outcome = DevelopSystem(state);
+    EXPECT_TRUE(outcome.developed);
+    EXPECT_EQ(outcome.message, "Sistema creato con successo ..!");
+    EXPECT_EQ(state.SystemCombinations,
+              (LineList{"03 07 12 20 33 41 45 56 60 71", "03 12 20 33 41 56 60 71 88 90"}));
+    EXPECT_EQ(state.SystemCount, 2);
+}
+
+struct MismatchCase {
+    const char* name;
+    int selectedCount;
+    std::string message;
+};
+
+class DevelopmentMismatch : public ::testing::TestWithParam<MismatchCase> {};
+
+TEST_P(DevelopmentMismatch, OnlyTheMessageChanges) {
+    const auto& c = GetParam();
+    AppState state;
+    Prepare(state, {"1 2 3 4 5", "6 7 8 9 10"}, 10, {}, {});
+    for (int n = 1; n <= c.selectedCount; ++n) state.ForecastStates[static_cast<std::size_t>(n)] = kForecastSelected;
+    // A fixed number counts as a selected one.
+    if (c.selectedCount > 0) state.ForecastStates[1] = kForecastFixed;
+    state.RecountForecast();
+    state.ReplaceSystem({"01 02 03 04 05"});
+    const auto statesBefore = state.ForecastStates;
+
+    const auto outcome = DevelopSystem(state);
+    EXPECT_FALSE(outcome.developed);
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(state.SystemCombinations, LineList{"01 02 03 04 05"});
+    EXPECT_EQ(state.SystemCount, 1);
+    EXPECT_EQ(state.ForecastStates, statesBefore);
+    EXPECT_EQ(state.ForecastCount, c.selectedCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, DevelopmentMismatch,
+    ::testing::Values(MismatchCase{"ThreeTooMany", 13, "Hai selezionato 3 numeri in più ..!"},
+                      MismatchCase{"OneTooFew", 9, "Hai selezionato 1 numeri in meno ..!"},
+                      MismatchCase{"NoneSelected", 0, "Hai selezionato 10 numeri in meno ..!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Development, NoneFixedEqualsAllFixed) {
+    const LineList matrix{"1 2 3 4 5", "2 3 4 5 6", "1 6 5 4 3"};
+    AppState noneFixed;
+    Prepare(noneFixed, matrix, 6, {}, {80, 4, 33, 9, 61, 15});
+    AppState allFixed;
+    Prepare(allFixed, matrix, 6, {80, 4, 33, 9, 61, 15}, {});
+    EXPECT_EQ(BuildSubstitutionTable(noneFixed.ForecastStates), (SubstitutionTable{4, 9, 15, 33, 61, 80}));
+    ASSERT_TRUE(DevelopSystem(noneFixed).developed);
+    ASSERT_TRUE(DevelopSystem(allFixed).developed);
+    EXPECT_EQ(noneFixed.SystemCombinations, allFixed.SystemCombinations);
+    // The smallest selected number stands in for 1.
+    EXPECT_EQ(noneFixed.SystemCombinations.front(), "04 09 15 33 61");
+}
+
+TEST(Development, ReplacesALoadedSystemEntirely) {
+    AppState state;
+    Prepare(state, {"1 2 3 4 5", "1 2 3 4 5", "5 4 3 2 1"}, 5, {}, {10, 20, 30, 40, 50});
+    state.ReplaceSystem({"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15", "16 17 18 19 20", "21 22 23 24 25"});
+    ASSERT_TRUE(DevelopSystem(state).developed);
+    // Equal lines stay: duplicate removal is the user's choice.
+    EXPECT_EQ(state.SystemCombinations, LineList(3, "10 20 30 40 50"));
+    EXPECT_EQ(state.SystemCount, 3);
+    EXPECT_EQ(state.MatrixCount, 3);
+}
+
+TEST(Development, NumbersBelowTenGetALeadingZeroAndNinetyIsWritten) {
+    AppState state;
+    Prepare(state, {"5 4 3 2 1", "6 1 2 3 4"}, 6, {90}, {1, 2, 8, 9, 10});
+    ASSERT_TRUE(DevelopSystem(state).developed);
+    // Table: 90, 1, 2, 8, 9, 10.
+    EXPECT_EQ(state.SystemCombinations, (LineList{"01 02 08 09 90", "01 02 08 10 90"}));
+}
+
+TEST(Development, DevelopingAgainGivesTheSameSystemAndKeepsTheSelection) {
+    AppState state;
+    Prepare(state, {"2 1 3 4 5"}, 5, {3}, {77, 1, 50, 12});
+    ASSERT_TRUE(DevelopSystem(state).developed);
+    const auto first = state.SystemCombinations;
+    const auto statesBefore = state.ForecastStates;
+    ASSERT_TRUE(DevelopSystem(state).developed);
+    EXPECT_EQ(state.SystemCombinations, first);
+    EXPECT_EQ(state.ForecastStates, statesBefore);
+    EXPECT_EQ(state.ForecastCount, 5);
+}
+
+TEST(Development, MatrixOfMoreLinesThanSixteenBitsCanCount) {
+    LineList matrix;
+    for (int i = 0; i < 40000; ++i) matrix.push_back(i % 2 == 0 ? "1 2 3 4 5" : "2 3 4 5 6");
+    AppState state;
+    Prepare(state, std::move(matrix), 6, {}, {11, 22, 33, 44, 55, 66});
+    ASSERT_TRUE(DevelopSystem(state).developed);
+    EXPECT_EQ(state.SystemCount, 40000);
+    EXPECT_EQ(state.SystemCombinations.front(), "11 22 33 44 55");
+    EXPECT_EQ(state.SystemCombinations.back(), "22 33 44 55 66");
+}
+
+struct BadLineCase {
+    const char* name;
+    std::string line;
+    int error;
+};
+
+class DevelopmentBadLine : public ::testing::TestWithParam<BadLineCase> {};
+
+TEST_P(DevelopmentBadLine, FailsWithoutTouchingTheSystem) {
+    const auto& c = GetParam();
+    AppState state;
+    Prepare(state, {"1 2 3 4 5", c.line}, 5, {}, {1, 2, 3, 4, 5});
+    state.ReplaceSystem({"01 02 03 04 05"});
+    try {
+        DevelopSystem(state);
+        FAIL() << "no error for " << c.line;
+    } catch (const OrdavexError& error) {
+        EXPECT_EQ(error.Number(), c.error);
+    }
+    EXPECT_EQ(state.SystemCombinations, LineList{"01 02 03 04 05"});
+    EXPECT_EQ(state.SystemCount, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, DevelopmentBadLine,
+                         ::testing::Values(BadLineCase{"AboveTheMatrix", "1 2 3 4 6", kErrSubscript},
+                                           BadLineCase{"Zero", "0 1 2 3 4", kErrSubscript},
+                                           BadLineCase{"NotANumber", "1 2 x 4 5", kErrTypeMismatch},
+                                           BadLineCase{"TooLarge", "1 2 3 4 99999", kErrOverflow}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Development, SubstituteLineIgnoresStrayBlanks) {
+    const SubstitutionTable table{7, 45, 3};
+    EXPECT_EQ(SubstituteLine(" 3  1 2 ", table), "03 07 45");
+    EXPECT_EQ(SubstituteLine("", table), "");
+}
+
+}  // namespace
+}  // namespace ordavex
