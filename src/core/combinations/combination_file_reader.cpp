@@ -1,0 +1,104 @@
+#include "combination_file_reader.h"
+
+#include <cerrno>
+#include <vector>
+
+#include "app/error_number.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr std::size_t kChunkSize = 1 << 16;
+
+class UnitSplitter {
+public:
+    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
+
+    // Takes the next chunk of the file; false when the consumer has asked to stop.
+    bool Take(std::string_view chunk) {
+        std::size_t pos = 0;
+        if (afterCarriageReturn_ && !chunk.empty()) {
+            afterCarriageReturn_ = false;
+            if (chunk.front() == '\n') pos = 1;
+        }
+        while (pos < chunk.size()) {
+            if (!inUnit_) {
+                if (items_) {
+                    while (pos < chunk.size() && chunk[pos] == ' ') ++pos;
+                    if (pos == chunk.size()) return true;
+                }
+                if (!IsUnitEnd(chunk[pos])) {
+                    inUnit_ = true;
+                    consumer_.Begin();
+                }
+            }
+            std::size_t end = pos;
+            if (inUnit_) {
+                while (end < chunk.size() && !IsUnitEnd(chunk[end])) ++end;
+                if (end > pos && !consumer_.Append(chunk.substr(pos, end - pos))) return false;
+                if (end == chunk.size()) return true;
+                inUnit_ = false;
+                if (!consumer_.End()) return false;
+            }
+            pos = SkipUnitEnd(chunk, end);
+        }
+        return true;
+    }
+
+    // The file has ended.
+    void Finish() {
+        if (inUnit_) {
+            inUnit_ = false;
+            consumer_.End();
+        }
+    }
+
+private:
+    bool IsUnitEnd(char c) const { return c == '\r' || c == '\n' || (items_ && c == ','); }
+
+    // Steps over the end at `pos`; the LF of a CR LF pair belongs to the same end, even when the
+    // pair is split between two chunks.
+    std::size_t SkipUnitEnd(std::string_view chunk, std::size_t pos) {
+        const char end = chunk[pos++];
+        if (end == '\r') {
+            if (pos == chunk.size()) {
+                afterCarriageReturn_ = true;
+            } else if (chunk[pos] == '\n') {
+                ++pos;
+            }
+        }
+        return pos;
+    }
+
+    const bool items_;
+    UnitConsumer& consumer_;
+    bool inUnit_ = false;
+    bool afterCarriageReturn_ = false;
+};
+
+int ErrorNumberOfFailedCall(const std::string& path) {
+    // A failure that left no reason behind is still a failure of the device.
+    return ErrorNumberForErrno(errno != 0 ? errno : EIO, path);
+}
+
+}  // namespace
+
+void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer) {
+    OpenFile file = files.Open(path, "rb");
+    if (!file.IsOpen()) throw OrdavexError(ErrorNumberOfFailedCall(path));
+    std::vector<char> buffer(kChunkSize);
+    UnitSplitter splitter(unit, consumer);
+    while (true) {
+        errno = 0;
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.Stream());
+        if (got > 0 && !splitter.Take(std::string_view(buffer.data(), got))) return;
+        if (got < buffer.size()) {
+            if (std::ferror(file.Stream()) != 0) throw OrdavexError(ErrorNumberOfFailedCall(path));
+            if (std::feof(file.Stream()) != 0) break;
+        }
+    }
+    splitter.Finish();
+}
+
+}  // namespace ordavex

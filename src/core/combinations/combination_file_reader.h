@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/file_table.h"
+
+namespace ordavex {
+
+// How a combination file is taken apart. A line ends at CR LF, a lone CR or a lone LF; an item
+// also ends at a comma, and the spaces at its start are not part of it.
+enum class CombinationUnit { Line, Item };
+
+// Receives the lines or items of a file. Returning false from Append or End stops the reading.
+class UnitConsumer {
+public:
+    virtual ~UnitConsumer() = default;
+    virtual void Begin() = 0;
+    // More bytes of the current unit, in pieces as they come from the file.
+    virtual bool Append(std::string_view bytes) = 0;
+    virtual bool End() = 0;
+};
+
+// Reads a file from start to end in fixed-size chunks, so that a file of any size or content
+// is read in constant memory, and hands its units to the consumer. A unit that holds nothing
+// (an empty line, or an item of spaces only) is not handed over. The file is opened through the
+// file table and closed before returning; a file that cannot be opened or read throws
+// OrdavexError with its error number.
+void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer);
+
+}  // namespace ordavex

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/app_state.h"
+#include "combinations/matrix_name.h"
+
+namespace ordavex {
+
+// A matrix combination holds as many numbers as a system line, so that every system developed
+// from a matrix can be saved and loaded back.
+constexpr std::int16_t kMatrixMinLength = 5;
+constexpr std::int16_t kMatrixMaxLength = 10;
+
+// What one read of a matrix file tells: N (how many different numbers it uses), its number of
+// items, and whether the numbers used are exactly 1..N.
+struct MatrixInfo {
+    std::int32_t numbers = 0;
+    std::int32_t items = 0;
+    bool consecutive = false;
+
+    // "N,items,True" or "N,items,Falso".
+    std::string Text() const;
+};
+
+// Reads the file item by item. Throws OrdavexError for a file that cannot be opened or read, or
+// that holds something other than numbers 1..90 (validation comes first).
+MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path);
+
+// A matrix ready to enter the application state.
+struct LoadedMatrix {
+    std::string name;            // capitalised file name without ".TXT"
+    LineList lines;              // the cleaned items, as written
+    std::int16_t numbers = 0;    // N
+    std::int32_t lastLength = 0; // numbers in the item stored last
+    NameFields fields;
+};
+
+enum class MatrixLoadOutcome {
+    Loaded,
+    Rejected,        // validation refused the file; `error` tells why
+    TooManyNumbers,  // more than 90 different numbers
+    NotConsecutive,  // the numbers used are not 1..N
+    Failed,          // the file could not be read after validation; `error` tells why
+};
+
+struct MatrixLoadResult {
+    MatrixLoadOutcome outcome = MatrixLoadOutcome::Failed;
+    int error = 0;
+    LoadedMatrix matrix;
+};
+
+// Validates the file as a matrix (5 to 10 numbers of 1..90 per item), checks that it uses
+// at most 90 numbers, exactly 1..N, and reads it. Nothing outside the result changes.
+MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path);
+
+// The texts of the main window's matrix panel for a loaded matrix.
+struct MatrixPanelTexts {
+    std::string numbers;
+    std::string combinations;
+    std::string length;
+    std::string fixed;
+    std::string description;
+};
+MatrixPanelTexts PanelTextsOf(const LoadedMatrix& matrix);
+
+}  // namespace ordavex

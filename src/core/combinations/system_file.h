@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/app_state.h"
+
+namespace ordavex {
+
+constexpr std::int16_t kSystemMinLength = 5;
+constexpr std::int16_t kSystemMaxLength = 10;
+constexpr std::int32_t kSystemMaxLines = 200;
+
+enum class SystemLoadOutcome {
+    Loaded,
+    Rejected,      // validation refused the file; `error` tells why
+    TooManyLines,  // more than kSystemMaxLines combinations
+    Failed,        // the file could not be counted or read after validation; `error` tells why
+};
+
+struct SystemLoadResult {
+    SystemLoadOutcome outcome = SystemLoadOutcome::Failed;
+    int error = 0;
+    LineList lines;  // the cleaned lines, in file order, when loaded
+};
+
+// Reads the cleaned lines of a file that are not empty, in file order, as written, stopping once
+// more than `stopAbove` have been read. Throws OrdavexError for a file that cannot be opened or read.
+LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove = SIZE_MAX);
+
+// Loads a system file: validates it (5 to 10 numbers of 1..90 per item), checks that it holds
+// at most 200 combinations, then reads its lines. Nothing outside the result changes.
+SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path);
+
+}  // namespace ordavex

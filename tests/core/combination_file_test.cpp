@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/error_number.h"
+#include "combinations/combination_file_check.h"
+#include "combinations/system_file.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+constexpr CombinationLimits kSystemLimits{5, 10, 90};
+
+std::string Lines(int count, const std::string& line, const std::string& end = "\r\n") {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += line + end;
+    return text;
+}
+
+struct CheckCase {
+    const char* name;
+    std::string bytes;
+    int error;
+};
+
+TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
+    const CheckCase cases[] = {
+        {"five numbers", "01 02 03 04 05", 0},
+        {"ten numbers", "1 2 3 4 5 6 7 8 9 10", 0},
+        {"lengths 5, 7 and 10 mixed", "1 2 3 4 5\r\n1 2 3 4 5 6 7\r\n1 2 3 4 5 6 7 8 9 10", 0},
+        {"four numbers", "1 2 3 4 5\r\n1 2 3 4", kErrBadLength},
+        {"eleven numbers", "1 2 3 4 5 6 7 8 9 10 11", kErrBadLength},
+        {"a zero", "0 1 2 3 4", kErrNumberOutOfRange},
+        {"91", "1 2 3 4 91", kErrNumberOutOfRange},
+        {"a negative number", "1 2 -3 4 5", kErrNumberOutOfRange},
+        {"70000", "1 2 3 4 70000", kErrOverflow},
+        {"a letter", "1 2 3 4 A", kErrTypeMismatch},
+        {"a number with a letter", "1 2 3 4 5x", kErrTypeMismatch},
+        {"a hexadecimal number", "1 2 3 4 &H5", kErrTypeMismatch},
+        {"an empty file", "", kErrEmptyFile},
+        {"empty lines only", "\r\n\r\n\n\r", kErrEmptyFile},
+        {"blank lines only", "   \r\n     \r\n", kErrEmptyFile},
+        {"commas only", ",,,\r\n, ,", kErrEmptyFile},
+        {"a tab alone", "\t", kErrBadLength},
+        {"a full stop alone", "1 2 3 4 5\r\n.", kErrBadLength},
+        {"a colon alone", ":", kErrBadLength},
+        {"tab separators", "1\t2\t3\t4\t5", 0},
+        {"full stop separators", "1.2.3.4.5", 0},
+        {"colon separators", "1:2:3:4:5", 0},
+        {"two blanks", "1  2  3  4  5", 0},
+        {"three blanks", "1 2 3   4 5", kErrTypeMismatch},
+        {"blank tab blank", "01 \t 02 03 04 05", kErrTypeMismatch},
+        {"full stop after a number", "01. 02 03 04 05", 0},
+        {"full stop between blanks", "01 . 02 03 04 05", kErrTypeMismatch},
+        {"commas split items", "1,2,3,4,5", kErrBadLength},
+        {"two items on one line", "1 2 3 4 5,6 7 8 9 10", 0},
+        {"leading blanks of an item", "     1 2 3 4 5,   6 7 8 9 10", 0},
+        {"the number is tested before the length", "1 2 91", kErrNumberOutOfRange},
+        {"the first failing item decides", "1 2 3 4\r\n1 2 3 4 91", kErrBadLength},
+        {"lone CR ends a line", "1 2 3 4 5\r1 2 3 4 5 6", 0},
+        {"lone LF ends a line", "1 2 3 4 5\n1 2 3 4 5 6\n", 0},
+        {"leading zeros", "007 0000000000000000090 01 2 3", 0},
+        {"signed numbers", "+1 +2 3 4 5", 0},
+        {"a double quote", "\"1 2 3 4 5\"", kErrTypeMismatch},
+        {"a NUL byte", std::string("1 2 3 4 5\r\n1 2\0 3 4 5", 20), kErrTypeMismatch},
+        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kErrTypeMismatch},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        const auto path = folder.Write("case.txt", c.bytes);
+        EXPECT_EQ(CheckCombinationFile(files, path, kSystemLimits), c.error) << c.name;
+        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+    }
+}
+
+TEST(CheckCombinationFile, HonoursTheCallersLimits) {
+    test::TempFolder folder;
+    const auto path = folder.Write("limits.txt", "1 2 3\r\n4 5 6");
+    FileTable files;
+    EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 6}), 0);
+    EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 5}), kErrNumberOutOfRange);
+    EXPECT_EQ(CheckCombinationFile(files, path, {4, 10, 90}), kErrBadLength);
+    EXPECT_EQ(CheckCombinationFile(files, path, {1, 2, 90}), kErrBadLength);
+}
+
+TEST(CheckCombinationFile, ReportsFilesThatCannotBeRead) {
+    test::TempFolder folder;
+    FileTable files;
+    EXPECT_EQ(CheckCombinationFile(files, folder.File("missing.txt"), kSystemLimits), kErrFileNotFound);
+    EXPECT_EQ(CheckCombinationFile(files, folder.File("no folder/missing.txt"), kSystemLimits), kErrPathNotFound);
+    EXPECT_NE(CheckCombinationFile(files, folder.Path().string(), kSystemLimits), 0) << "a folder is no file";
+    EXPECT_EQ(files.OpenCount(), 0u);
+}
+
+TEST(CheckCombinationFile, ItemsAndLinesLongerThanOneChunk) {
+    test::TempFolder folder;
+    FileTable files;
+    // Zeros before a number are allowed in any number: an item may be far longer than a buffer.
+    const std::string longNumber = std::string(200000, '0') + "7";
+    EXPECT_EQ(CheckCombinationFile(files, folder.Write("long.txt", "1 2 3 4 " + longNumber), kSystemLimits), 0);
+    // A CR LF split between two chunks is still one line end; blanks far into an item too.
+    const std::string padded = std::string(65535, ' ') + "\r\n" + "1 2 3 4 5";
+    EXPECT_EQ(CheckCombinationFile(files, folder.Write("split.txt", padded), kSystemLimits), 0);
+    const std::string manyNumbers = Lines(20000, "1 2 3 4 5 ", "");
+    EXPECT_EQ(CheckCombinationFile(files, folder.Write("one item.txt", manyNumbers), kSystemLimits), kErrBadLength);
+    EXPECT_EQ(CheckCombinationFile(files, folder.Write("late.txt", manyNumbers + "0"), kSystemLimits),
+              kErrNumberOutOfRange)
+        << "a bad number anywhere in the item comes before its length";
+}
+
+struct CountCase {
+    const char* name;
+    std::string bytes;
+    std::int32_t count;
+};
+
+TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
+    const CountCase cases[] = {
+        {"empty", "", 0},
+        {"one line without end", "1 2 3 4 5", 1},
+        {"one line with end", "1 2 3 4 5\r\n", 1},
+        {"CR LF, CR and LF", "1\r\n2\r3\n4", 4},
+        {"empty and blank lines", "\r\n1\r\n\r\n   \r\n\t.:\r\n2\r\n", 2},
+        {"commas stay on their line", "1,2,3\r\n4", 2},
+        {"LF CR is two ends", "1\n\r2", 2},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        EXPECT_EQ(CountCombinationLines(files, folder.Write("count.txt", c.bytes)), c.count) << c.name;
+        EXPECT_EQ(files.OpenCount(), 0u);
+    }
+}
+
+TEST(CountCombinationLines, StopsOncePastTheLimit) {
+    test::TempFolder folder;
+    FileTable files;
+    const auto path = folder.Write("many.txt", Lines(5000, "1 2 3 4 5"));
+    EXPECT_EQ(CountCombinationLines(files, path), 5000);
+    EXPECT_EQ(CountCombinationLines(files, path, 200), 201);
+    EXPECT_EQ(CountCombinationLines(files, path, 5000), 5000);
+    EXPECT_THROW(CountCombinationLines(files, folder.File("missing.txt")), OrdavexError);
+    EXPECT_EQ(files.OpenCount(), 0u);
+}
+
+struct LoadCase {
+    const char* name;
+    std::string bytes;
+    SystemLoadOutcome outcome;
+    int error;
+    LineList lines;
+};
+
+TEST(LoadSystemFile, ValidatesCountsAndLoads) {
+    const LoadCase cases[] = {
+        {"200 lines with empty lines between", Lines(100, "1 2 3 4 5\r\n") + Lines(100, "6 7 8 9 10"),
+         SystemLoadOutcome::Loaded, 0, {}},
+        {"201 lines", Lines(201, "1 2 3 4 5"), SystemLoadOutcome::TooManyLines, 0, {}},
+        {"numbers kept as written, unsorted", "7 1 3 2 5\r\n\r\n01 02 03 04 05", SystemLoadOutcome::Loaded, 0,
+         {"7 1 3 2 5", "01 02 03 04 05"}},
+        {"separators cleaned", "1\t2.3:4  5\r\n", SystemLoadOutcome::Loaded, 0, {"1 2 3 4 5"}},
+        {"two items make one line", "1 2 3 4 5,6 7 8 9 10", SystemLoadOutcome::Loaded, 0, {"1 2 3 4 5 6 7 8 9 10"}},
+        {"mixed lengths", "1 2 3 4 5\r1 2 3 4 5 6 7\n1 2 3 4 5 6 7 8 9 10", SystemLoadOutcome::Loaded, 0,
+         {"1 2 3 4 5", "1 2 3 4 5 6 7", "1 2 3 4 5 6 7 8 9 10"}},
+        {"bad length", "1 2 3 4", SystemLoadOutcome::Rejected, kErrBadLength, {}},
+        {"empty", "  \r\n", SystemLoadOutcome::Rejected, kErrEmptyFile, {}},
+        {"overflow", "1 2 3 4 70000", SystemLoadOutcome::Rejected, kErrOverflow, {}},
+        {"bad number before too many lines", Lines(300, "1 2 3 4 5") + "0 1 2 3 4", SystemLoadOutcome::Rejected,
+         kErrNumberOutOfRange, {}},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        const auto result = LoadSystemFile(files, folder.Write("system.txt", c.bytes));
+        EXPECT_EQ(result.outcome, c.outcome) << c.name;
+        EXPECT_EQ(result.error, c.error) << c.name;
+        if (!c.lines.empty()) {
+            EXPECT_EQ(result.lines, c.lines) << c.name;
+        }
+        if (c.outcome != SystemLoadOutcome::Loaded) {
+            EXPECT_TRUE(result.lines.empty()) << c.name;
+        }
+        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+    }
+    FileTable files;
+    const auto loaded = LoadSystemFile(files, folder.Write("system.txt", cases[0].bytes));
+    ASSERT_EQ(loaded.lines.size(), 200u);
+    EXPECT_EQ(loaded.lines.front(), "1 2 3 4 5");
+    EXPECT_EQ(loaded.lines.back(), "6 7 8 9 10");
+}
+
+TEST(LoadSystemFile, MissingFileIsRejectedWithItsReason) {
+    test::TempFolder folder;
+    FileTable files;
+    const auto result = LoadSystemFile(files, folder.File("gone.txt"));
+    EXPECT_EQ(result.outcome, SystemLoadOutcome::Rejected);
+    EXPECT_EQ(result.error, kErrFileNotFound);
+}
+
+}  // namespace
+}  // namespace ordavex

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/error_number.h"
+#include "combinations/matrix_file.h"
+#include "combinations/matrix_name.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+TEST(FileNameOfPath, TakesTheLastComponentInCapitals) {
+    EXPECT_EQ(FileNameOfPath("C:\\Matrici\\matrix10_08_v6.txt"), "MATRIX10_08_V6.TXT");
+    EXPECT_EQ(FileNameOfPath("/home/user/Shared/SuperMatrici/m.txt"), "M.TXT");
+    EXPECT_EQ(FileNameOfPath("mixed/folder\\name.txt"), "NAME.TXT");
+    EXPECT_EQ(FileNameOfPath("solo"), "SOLO");
+    EXPECT_EQ(FileNameOfPath("folder/"), "");
+    EXPECT_EQ(FileNameOfPath("/f/città_più.txt"), "CITTÀ_PIÙ.TXT");
+}
+
+struct NameCase {
+    const char* path;
+    NameFields fields;
+    const char* caption;
+};
+
+TEST(MatrixNameFields, ReadsTheGuaranteeFromTheFileNameAlone) {
+    const NameCase cases[] = {
+        {"/m/MATRIX10_08_V6.TXT", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
+        {"/m/matrix10_08_v6.txt", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
+        {"/m/MATRIX06_10_V5_F2.TXT", {"2", "5", "06", "10"}, "Garanzia di  5/6  con  10 estratti"},
+        {"/m/MATRIX10_09.TXT", {"NO", "1", "10", "09"}, "Garanzia di  1/10  con  9 estratti"},
+        {"/Vault/Folder/MATRIX10_07_V5.TXT", {"NO", "5", "10", "07"}, "Garanzia di  5/10  con  7 estratti"},
+        {"C:\\F\\V\\MATRIX10_07_V5.TXT", {"NO", "5", "10", "07"}, "Garanzia di  5/10  con  7 estratti"},
+        {"/m/SHORT.TXT", {"NO", "1", "TX", ""}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MAT", {"NO", "1", "", ""}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MATRIXAB_08_V6.TXT", {"NO", "6", "AB", "08"}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MATRIX10_08_VX.TXT", {"NO", "X", "10", "08"}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MATRIX1+_08_V6.TXT", {"NO", "6", "1+", "08"}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MATRIX10_08_V", {"NO", "", "10", "08"}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/MATRIX00_00_V0.TXT", {"NO", "0", "00", "00"}, "Garanzia di  0/0  con  0 estratti"},
+    };
+    for (const auto& c : cases) {
+        const NameFields fields = MatrixNameFields(c.path);
+        EXPECT_EQ(fields.F, c.fields.F) << c.path;
+        EXPECT_EQ(fields.V, c.fields.V) << c.path;
+        EXPECT_EQ(fields.A, c.fields.A) << c.path;
+        EXPECT_EQ(fields.B, c.fields.B) << c.path;
+        EXPECT_EQ(GuaranteeCaption(fields), c.caption) << c.path;
+    }
+}
+
+TEST(MatrixDisplayName, DropsEveryTxtEnding) {
+    EXPECT_EQ(MatrixDisplayName("/m/matrix10_08_v6.txt"), "MATRIX10_08_V6");
+    EXPECT_EQ(MatrixDisplayName("/m/a.txt.TXT"), "A");
+    EXPECT_EQ(MatrixDisplayName("/m/A.TX"), "A.TX");
+    EXPECT_EQ(MatrixDisplayName("/folder.txt/B"), "B");
+}
+
+std::string Consecutive18() {
+    // Numbers 1..18 in any order, each at least once, 7 written twice as 07.
+    return "18 17 16 15 14 13\r\n1 2 3 4 5 6\r\n07 8 9 10 11 12\r\n7 1 2 3 4";
+}
+
+TEST(MatrixFileInfo, TellsNumbersItemsAndWhetherConsecutive) {
+    struct InfoCase {
+        const char* name;
+        std::string bytes;
+        const char* text;
+    };
+    const InfoCase cases[] = {
+        {"1..18", Consecutive18(), "18,4,True"},
+        {"1..17 and 19", "1 2 3 4 5 6 7 8 9 10\r\n11 12 13 14 15 16 17 19", "18,2,Falso"},
+        {"2..19", "2 3 4 5 6 7 8 9 10 11\r\n12 13 14 15 16 17 18 19", "18,2,Falso"},
+        {"items counted at commas, empty ones skipped", "1 2 3 4 5,,1 2 3 4 5\r\n\r\n", "5,2,True"},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        EXPECT_EQ(MatrixFileInfo(files, folder.Write("info.txt", c.bytes)).Text(), c.text) << c.name;
+        EXPECT_EQ(files.OpenCount(), 0u);
+    }
+}
+
+struct MatrixCase {
+    const char* name;
+    const char* fileName;
+    std::string bytes;
+    MatrixLoadOutcome outcome;
+    int error;
+};
+
+TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
+    const MatrixCase cases[] = {
+        {"consecutive 1..18", "M18.TXT", Consecutive18(), MatrixLoadOutcome::Loaded, 0},
+        {"1..17 and 19", "M.TXT", "1 2 3 4 5 6 7 8 9 10\r\n11 12 13 14 15 16 17 19", MatrixLoadOutcome::NotConsecutive, 0},
+        {"2..19", "M.TXT", "2 3 4 5 6 7 8 9 10 11\r\n12 13 14 15 16 17 18 19", MatrixLoadOutcome::NotConsecutive, 0},
+        {"commas split a line", "M.TXT", "1,2,3,4,5", MatrixLoadOutcome::Rejected, kErrBadLength},
+        {"four numbers", "M.TXT", "1 2 3 4", MatrixLoadOutcome::Rejected, kErrBadLength},
+        {"eleven numbers", "M.TXT", "1 2 3 4 5 6 7 8 9 10 11", MatrixLoadOutcome::Rejected, kErrBadLength},
+        {"91", "M.TXT", "1 2 3 4 91", MatrixLoadOutcome::Rejected, kErrNumberOutOfRange},
+        {"empty", "M.TXT", "", MatrixLoadOutcome::Rejected, kErrEmptyFile},
+        {"letters", "M.TXT", "1 2 3 4 x", MatrixLoadOutcome::Rejected, kErrTypeMismatch},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        const auto result = LoadMatrixFile(files, folder.Write(c.fileName, c.bytes));
+        EXPECT_EQ(result.outcome, c.outcome) << c.name;
+        EXPECT_EQ(result.error, c.error) << c.name;
+        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+    }
+}
+
+TEST(LoadMatrixFile, KeepsItemsAsWrittenAndTheLastLength) {
+    test::TempFolder folder;
+    FileTable files;
+    const auto result = LoadMatrixFile(files, folder.Write("matrix10_08_v6.txt.txt", Consecutive18() + "\r\n"));
+    ASSERT_EQ(result.outcome, MatrixLoadOutcome::Loaded);
+    const LoadedMatrix& matrix = result.matrix;
+    EXPECT_EQ(matrix.name, "MATRIX10_08_V6");
+    EXPECT_EQ(matrix.lines, (LineList{"18 17 16 15 14 13", "1 2 3 4 5 6", "07 8 9 10 11 12", "7 1 2 3 4"}));
+    EXPECT_EQ(matrix.numbers, 18);
+    EXPECT_EQ(matrix.lastLength, 5);
+    const MatrixPanelTexts panel = PanelTextsOf(matrix);
+    EXPECT_EQ(panel.numbers, "18");
+    EXPECT_EQ(panel.combinations, "4");
+    EXPECT_EQ(panel.length, "5");
+    EXPECT_EQ(panel.fixed, "NO");
+    EXPECT_EQ(panel.description, "Garanzia di  6/10  con  8 estratti");
+}
+
+TEST(LoadMatrixFile, NinetyNumbersAndSeparators) {
+    std::string bytes;
+    for (int first = 1; first <= 90; first += 10) {
+        for (int k = first; k < first + 10; ++k) bytes += std::to_string(k) + (k % 3 == 0 ? "\t" : ":");
+        bytes += "\r";
+    }
+    test::TempFolder folder;
+    FileTable files;
+    const auto result = LoadMatrixFile(files, folder.Write("NOVANTA.TXT", bytes));
+    ASSERT_EQ(result.outcome, MatrixLoadOutcome::Loaded);
+    EXPECT_EQ(result.matrix.numbers, 90);
+    EXPECT_EQ(result.matrix.lines.size(), 9u);
+    EXPECT_EQ(result.matrix.lines[0], "1 2 3 4 5 6 7 8 9 10");
+    EXPECT_EQ(PanelTextsOf(result.matrix).description, "Nessuna garanzia indicata nel nome del file");
+}
+
+}  // namespace
+}  // namespace ordavex
