@@ -1,9 +1,56 @@
-#include "combinations/file_commands.h"
+#include <utility>
 
 #include "app/main_window.h"
+#include "app/report_error.h"
+#include "combinations/file_commands.h"
+#include "combinations/matrix_file.h"
+#include "dialogs/message_dialog.h"
 
 namespace ordavex {
 
-void LoadMatrixCommand(AppContext&, MainWindow&) {}
+namespace {
+
+constexpr const char* kIncompatible = "Incompatibile ..!";
+constexpr const char* kTooManyNumbers = "Matrici di max. 90 numeri ..!";
+constexpr const char* kNotConsecutive = "Matrice non consecutiva ..!";
+
+MatrixPanel PanelOf(const LoadedMatrix& matrix) {
+    const MatrixPanelTexts texts = PanelTextsOf(matrix);
+    return {QString::fromStdString(texts.numbers), QString::fromStdString(texts.combinations),
+            QString::fromStdString(texts.length), QString::fromStdString(texts.fixed),
+            QString::fromStdString(texts.description)};
+}
+
+}  // namespace
+
+void LoadMatrixCommand(AppContext& context, MainWindow& window) {
+    AppState& state = context.state;
+    const std::string path = context.files.FileDialog(&window, OpenMatrixRequest(state.MatricesFolder));
+    if (path.empty()) return;
+
+    MatrixLoadResult result = LoadMatrixFile(state.Files, path);
+    switch (result.outcome) {
+        case MatrixLoadOutcome::Rejected:
+            ReportError(state, &window, result.error);
+            ShowMessage(state, &window, kIncompatible);
+            return;
+        case MatrixLoadOutcome::TooManyNumbers:
+            ShowMessage(state, &window, kTooManyNumbers);
+            return;
+        case MatrixLoadOutcome::NotConsecutive:
+            ShowMessage(state, &window, kNotConsecutive);
+            return;
+        case MatrixLoadOutcome::Failed:
+            ReportError(state, &window, result.error);
+            return;
+        case MatrixLoadOutcome::Loaded:
+            break;
+    }
+    LoadedMatrix& matrix = result.matrix;
+    const MatrixPanel panel = PanelOf(matrix);
+    state.MatricesFolder = path;
+    state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
+    window.ShowMatrixPanel(panel);
+}
 
 }  // namespace ordavex

@@ -1,9 +1,19 @@
-#include "combinations/file_commands.h"
+#include <utility>
 
 #include "app/main_window.h"
+#include "combinations/duplicate_removal.h"
+#include "combinations/file_commands.h"
+#include "dialogs/message_dialog.h"
 
 namespace ordavex {
 
-void RemoveDuplicatesCommand(AppContext&, MainWindow&) {}
+// The main window has checked that a system is in memory.
+void RemoveDuplicatesCommand(AppContext& context, MainWindow& window) {
+    AppState& state = context.state;
+    LineList lines = std::move(state.SystemCombinations);
+    const std::int32_t removed = RemoveDuplicates(lines);
+    state.ReplaceSystem(std::move(lines));
+    ShowMessage(state, &window, DuplicatesMessage(removed));
+}
 
 }  // namespace ordavex

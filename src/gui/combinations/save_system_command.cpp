@@ -1,9 +1,53 @@
-#include "combinations/file_commands.h"
+#include <new>
 
+#include "app/error_number.h"
 #include "app/main_window.h"
+#include "app/report_error.h"
+#include "combinations/file_commands.h"
+#include "combinations/system_save.h"
+#include "dialogs/message_dialog.h"
 
 namespace ordavex {
 
-void SaveSystemCommand(AppContext&, MainWindow&) {}
+namespace {
+
+constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
+constexpr const char* kExistingFile = "File esistente ..!";
+constexpr const char* kExistingFileChoices = "Appendi,Sovrascrivi,Rinuncia";
+constexpr int kAppend = 1;
+constexpr int kOverwrite = 2;
+
+// The name the system will be written under: the dialog's choice with the default extension and
+// its file name in capitals.
+std::string TargetPath(const std::string& chosen, const FileDialogRequest& request) {
+    return WithCapitalFileName(WithDefaultExtension(chosen, request.defaultExtension));
+}
+
+}  // namespace
+
+void SaveSystemCommand(AppContext& context, MainWindow& window) {
+    AppState& state = context.state;
+    if (!state.HasSystem()) {
+        ShowMessage(state, &window, kNoSystem);
+        return;
+    }
+    const FileDialogRequest request = SaveSystemRequest(state.SystemsFolder);
+    const std::string chosen = context.files.FileDialog(&window, request);
+    if (chosen.empty()) return;
+    const std::string path = TargetPath(chosen, request);
+
+    try {
+        int choice = kOverwrite;
+        if (SavedFileLength(path) > 0) choice = ShowMessage(state, &window, kExistingFile, kExistingFileChoices);
+        if (choice != kAppend && choice != kOverwrite) return;
+        const SaveMode mode = choice == kAppend ? SaveMode::Append : SaveMode::Overwrite;
+        WriteSystemFile(state.Files, path, state.SystemCombinations, mode);
+        ShowMessage(state, &window, SavedMessage(mode, state.SystemCount));
+    } catch (const OrdavexError& error) {
+        ReportError(state, &window, error.Number());
+    } catch (const std::bad_alloc&) {
+        ReportError(state, &window, kErrOutOfMemory);
+    }
+}
 
 }  // namespace ordavex
