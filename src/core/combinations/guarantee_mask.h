@@ -1,0 +1,75 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace ordavex {
+
+// A set of lottery numbers 1..90 as a 128-bit mask: number n is bit n-1.
+struct NumberMask {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+
+    static NumberMask Of(int number) {
+        NumberMask mask;
+        mask.Set(number);
+        return mask;
+    }
+    // Numbers 1..count.
+    static NumberMask FirstNumbers(int count) {
+        NumberMask mask;
+        mask.low = count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+        if (count > 64) {
+            mask.high = (std::uint64_t{1} << (count - 64)) - 1;
+        }
+        return mask;
+    }
+
+    void Set(int number) {
+        const int bit = number - 1;
+        if (bit < 64) {
+            low |= std::uint64_t{1} << bit;
+        } else {
+            high |= std::uint64_t{1} << (bit - 64);
+        }
+    }
+    void Clear(int number) {
+        const int bit = number - 1;
+        if (bit < 64) {
+            low &= ~(std::uint64_t{1} << bit);
+        } else {
+            high &= ~(std::uint64_t{1} << (bit - 64));
+        }
+    }
+    bool Has(int number) const {
+        const int bit = number - 1;
+        return bit < 64 ? ((low >> bit) & 1U) != 0 : ((high >> (bit - 64)) & 1U) != 0;
+    }
+    int Count() const { return std::popcount(low) + std::popcount(high); }
+    bool Empty() const { return (low | high) == 0; }
+    // The smallest number in the set; the set must not be empty.
+    int Lowest() const { return low != 0 ? std::countr_zero(low) + 1 : std::countr_zero(high) + 65; }
+    void RemoveLowest() {
+        if (low != 0) {
+            low &= low - 1;
+        } else {
+            high &= high - 1;
+        }
+    }
+
+    friend NumberMask operator|(NumberMask a, NumberMask b) { return {a.low | b.low, a.high | b.high}; }
+    friend NumberMask operator&(NumberMask a, NumberMask b) { return {a.low & b.low, a.high & b.high}; }
+    // Numbers of a that are not in b.
+    friend NumberMask Without(NumberMask a, NumberMask b) { return {a.low & ~b.low, a.high & ~b.high}; }
+    friend bool operator==(NumberMask a, NumberMask b) = default;
+    NumberMask& operator|=(NumberMask other) {
+        low |= other.low;
+        high |= other.high;
+        return *this;
+    }
+};
+
+// How many numbers two sets share.
+inline int CommonCount(NumberMask a, NumberMask b) { return (a & b).Count(); }
+
+}  // namespace ordavex

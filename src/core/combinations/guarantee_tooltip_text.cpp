@@ -1,0 +1,61 @@
+#include "combinations/guarantee_tooltip_text.h"
+
+#include <stdexcept>
+
+#include "combinations/guarantee_checker.h"
+#include "combinations/guarantee_claim.h"
+#include "combinations/guarantee_matrix.h"
+
+namespace ordavex {
+
+const char* const kGuaranteeVerifiedText = "Garanzia verificata";
+const char* const kGuaranteeNotCompletedText = "Garanzia non verificata: controllo non completato nel tempo previsto";
+const char* const kGuaranteeNotStatedText = "Garanzia non verificabile: il nome della matrice non la indica";
+const char* const kGuaranteeUnreadableText = "Garanzia non verificabile: righe della matrice non valide";
+
+namespace {
+
+// Written as the caption writes a guarantee, so the two read alike.
+std::string RealGuaranteeWarning(int points, const GuaranteeClaim& claim) {
+    return "Attenzione: la garanzia reale è di  " + std::to_string(points) + "/" + std::to_string(claim.length) +
+           "  con  " + std::to_string(claim.drawn) + " estratti";
+}
+
+std::string TooManyDrawnWarning(int matrixNumbers) {
+    return "Attenzione: la matrice ha solo " + std::to_string(matrixNumbers) +
+           " numeri, meno degli estratti indicati nel nome";
+}
+
+}  // namespace
+
+std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                 const NameFields& nameFields, std::chrono::milliseconds budget) {
+    const auto claim = ClaimOfNameFields(nameFields);
+    if (!claim || claim->drawn < 1) {
+        return kGuaranteeNotStatedText;
+    }
+    if (claim->drawn > matrixNumbers) {
+        return TooManyDrawnWarning(matrixNumbers);
+    }
+    const CheckDeadline deadline = std::chrono::steady_clock::now() + budget;
+    try {
+        const GuaranteeMatrix matrix = ReadGuaranteeMatrix(matrixLines);
+        const GuaranteeChecker checker(matrix.lines, matrixNumbers);
+        const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, deadline);
+        if (result.status == ClaimStatus::kHolds) {
+            return kGuaranteeVerifiedText;
+        }
+        if (result.status == ClaimStatus::kNotCompleted) {
+            return kGuaranteeNotCompletedText;
+        }
+        const int real = checker.GuaranteedPoints(claim->drawn, claim->points - 1, deadline);
+        if (real == kPointsUnknown) {
+            return kGuaranteeNotCompletedText;
+        }
+        return RealGuaranteeWarning(real, *claim);
+    } catch (const std::invalid_argument&) {
+        return kGuaranteeUnreadableText;
+    }
+}
+
+}  // namespace ordavex

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "combinations/matrix_name.h"
+
+namespace ordavex {
+
+// The time a loaded matrix's guarantee may take to check before the window moves on.
+constexpr std::chrono::milliseconds kGuaranteeCheckBudget{400};
+
+extern const char* const kGuaranteeVerifiedText;      // "Garanzia verificata"
+extern const char* const kGuaranteeNotCompletedText;  // the check ran out of time
+extern const char* const kGuaranteeNotStatedText;     // the name states no guarantee
+extern const char* const kGuaranteeUnreadableText;    // lines that are not numbers 1..N
+
+// The text that tells whether the guarantee in a matrix's name holds for its lines: "Garanzia
+// verificata", a warning with the guarantee that really holds for the name's drawn numbers, or a
+// note that the check did not finish within `budget`. `matrixNumbers` is N.
+std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                 const NameFields& nameFields,
+                                 std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+
+}  // namespace ordavex

@@ -1,0 +1,328 @@
+#include "combinations/matrix_generator.h"
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+#include "combinations/matrix_generator_coverage.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr int kMostDrawn = 20;
+constexpr int kLargestNumber = 90;
+// Candidate lines weighed for each line of the greedy start.
+constexpr int kGreedyCandidates = 16;
+// Sets a move may look at when it weighs several number swaps for one uncovered set.
+constexpr std::uint64_t kMoveWork = 1000;
+// Moves between two readings of the clock.
+constexpr std::uint64_t kMovesBetweenClockReads = 64;
+
+// A small generator of its own, so that a seed gives the same matrix on every platform.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t Next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    // Uniform in 0..bound-1; bound must be positive.
+    std::size_t Below(std::size_t bound) {
+        return static_cast<std::size_t>((Next() >> 32) * static_cast<std::uint64_t>(bound) >> 32);
+    }
+    double Unit() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+    int NumberOf(NumberMask set) {
+        for (std::size_t skip = Below(static_cast<std::size_t>(set.Count())); skip > 0; --skip) {
+            set.RemoveLowest();
+        }
+        return set.Lowest();
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+bool LinesInOrder(NumberMask a, NumberMask b) {
+    while (!a.Empty() && !b.Empty()) {
+        if (a.Lowest() != b.Lowest()) {
+            return a.Lowest() < b.Lowest();
+        }
+        a.RemoveLowest();
+        b.RemoveLowest();
+    }
+    return a.Empty() && !b.Empty();
+}
+
+class Search {
+public:
+    explicit Search(const GeneratorSettings& settings)
+        : settings_(settings),
+          coverage_(settings.numbers, settings.drawn, settings.points),
+          random_(settings.seed),
+          all_(NumberMask::FirstNumbers(settings.numbers)),
+          start_(std::chrono::steady_clock::now()) {}
+
+    GeneratorResult Run() {
+        BuildGreedily();
+        Improve();
+        UseEveryNumber();
+        GeneratorResult result;
+        result.lines = best_;
+        std::sort(result.lines.begin(), result.lines.end(), LinesInOrder);
+        result.moves = moves_;
+        result.seconds = Elapsed();
+        result.stoppedByTime = stoppedByTime_;
+        return result;
+    }
+
+private:
+    double Elapsed() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+    NumberMask RandomLineThrough(NumberMask set) {
+        NumberMask line;
+        for (int i = 0; i < settings_.points; ++i) {
+            line.Set(random_.NumberOf(Without(set, line)));
+        }
+        while (line.Count() < settings_.length) {
+            line.Set(random_.NumberOf(Without(all_, line)));
+        }
+        return line;
+    }
+
+    // Covers one uncovered set at a time with the candidate line that covers most new sets.
+    void BuildGreedily() {
+        while (coverage_.UncoveredCount() > 0) {
+            const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
+            NumberMask chosen;
+            std::uint64_t mostCovered = 0;
+            for (int candidate = 0; candidate < kGreedyCandidates; ++candidate) {
+                const NumberMask line = RandomLineThrough(set);
+                const std::uint64_t covered = coverage_.NewlyCovered(line);
+                if (covered > mostCovered) {
+                    mostCovered = covered;
+                    chosen = line;
+                }
+            }
+            coverage_.AddLine(chosen);
+            lines_.push_back(chosen);
+        }
+        best_ = lines_;
+    }
+
+    void Improve() {
+        std::uint64_t sinceBest = 0;
+        while (!lines_.empty()) {
+            if (coverage_.UncoveredCount() == 0) {
+                if (lines_.size() < best_.size()) {
+                    best_ = lines_;
+                    sinceBest = 0;
+                }
+                if (lines_.size() == 1) {
+                    return;
+                }
+                RemoveLeastUsefulLine();
+                continue;
+            }
+            if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && OutOfTime())) {
+                return;
+            }
+            ++moves_;
+            ++sinceBest;
+            MoveTowards(coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount())));
+        }
+    }
+
+    bool OutOfTime() {
+        const double elapsed = Elapsed();
+        if (settings_.progress && elapsed >= nextProgress_) {
+            nextProgress_ = elapsed + settings_.progressEvery;
+            settings_.progress({elapsed, lines_.size(), best_.size(), coverage_.UncoveredCount(), moves_});
+        }
+        stoppedByTime_ = elapsed >= settings_.seconds;
+        return stoppedByTime_;
+    }
+
+    void RemoveLeastUsefulLine() {
+        std::size_t weakest = 0;
+        std::uint64_t leastUse = std::numeric_limits<std::uint64_t>::max();
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const std::uint64_t use = coverage_.OnlyCoveredBy(lines_[i]);
+            if (use < leastUse) {
+                leastUse = use;
+                weakest = i;
+            }
+        }
+        coverage_.RemoveLine(lines_[weakest]);
+        lines_[weakest] = lines_.back();
+        lines_.pop_back();
+    }
+
+    // Makes the set covered by swapping one number of a line that nearly covers it for one of the
+    // set's numbers. Of the swaps weighed, the one that uncovers the least weight wins, even when
+    // it uncovers more than it covers: the weights of sets left uncovered grow with every move,
+    // so the search cannot circle for ever around the same few sets. Undoing the previous move
+    // at once is not allowed.
+    void MoveTowards(NumberMask set) {
+        nearest_.clear();
+        int mostCommon = -1;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const int common = CommonCount(lines_[i], set);
+            if (common > mostCommon) {
+                mostCommon = common;
+                nearest_.clear();
+            }
+            if (common == mostCommon) {
+                nearest_.push_back(i);
+            }
+        }
+        const std::uint64_t work = std::max<std::uint64_t>(1, coverage_.SwapWork(settings_.length));
+        std::uint64_t tries = std::max<std::uint64_t>(1, kMoveWork / work);
+        std::int64_t bestChange = std::numeric_limits<std::int64_t>::max();
+        std::size_t bestLine = 0;
+        int bestOut = 0;
+        int bestIn = 0;
+        std::uint64_t ties = 0;
+        // Starting at a random line, weigh every swap of every nearest line, as far as the work
+        // allows.
+        const std::size_t first = random_.Below(nearest_.size());
+        for (std::size_t n = 0; n < nearest_.size() && tries > 0; ++n) {
+            const std::size_t chosen = nearest_[(first + n) % nearest_.size()];
+            const NumberMask line = lines_[chosen];
+            for (NumberMask outs = Without(line, set); !outs.Empty() && tries > 0; outs.RemoveLowest()) {
+                const int out = outs.Lowest();
+                for (NumberMask ins = Without(set, line); !ins.Empty() && tries > 0; ins.RemoveLowest()) {
+                    const int in = ins.Lowest();
+                    if (chosen == lastLine_ && in == lastOut_) {
+                        continue;
+                    }
+                    --tries;
+                    const std::int64_t change = coverage_.WeightedSwapChange(line, out, in);
+                    if (change < bestChange) {
+                        bestChange = change;
+                        ties = 1;
+                    } else if (change > bestChange || random_.Below(++ties) != 0) {
+                        continue;
+                    }
+                    bestLine = chosen;
+                    bestOut = out;
+                    bestIn = in;
+                }
+            }
+        }
+        if (bestChange != std::numeric_limits<std::int64_t>::max()) {
+            coverage_.SwapNumber(lines_[bestLine], bestOut, bestIn);
+            lines_[bestLine].Clear(bestOut);
+            lines_[bestLine].Set(bestIn);
+            lastLine_ = bestLine;
+            lastOut_ = bestOut;
+        }
+        coverage_.RaiseUncoveredWeights();
+    }
+
+    // A matrix must use every number 1..N. An unused number takes the place of a number used
+    // elsewhere when that keeps every set covered; failing that, it gets a line of its own.
+    void UseEveryNumber() {
+        for (const NumberMask& line : lines_) {
+            coverage_.RemoveLine(line);
+        }
+        lines_ = best_;
+        for (const NumberMask& line : lines_) {
+            coverage_.AddLine(line);
+        }
+        for (int number = 1; number <= settings_.numbers; ++number) {
+            if (!UsedNumbers().Has(number) && !PlaceNumber(number)) {
+                NumberMask line = NumberMask::Of(number);
+                while (line.Count() < settings_.length) {
+                    line.Set(random_.NumberOf(Without(all_, line)));
+                }
+                coverage_.AddLine(line);
+                lines_.push_back(line);
+            }
+        }
+        best_ = lines_;
+    }
+
+    NumberMask UsedNumbers() const {
+        NumberMask used;
+        for (const NumberMask& line : lines_) {
+            used |= line;
+        }
+        return used;
+    }
+
+    bool PlaceNumber(int number) {
+        for (NumberMask& line : lines_) {
+            for (NumberMask rest = line; !rest.Empty(); rest.RemoveLowest()) {
+                const int out = rest.Lowest();
+                if (UseCount(out) >= 2 && coverage_.SwapChange(line, out, number) == 0) {
+                    coverage_.SwapNumber(line, out, number);
+                    line.Clear(out);
+                    line.Set(number);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    int UseCount(int number) const {
+        return static_cast<int>(
+            std::count_if(lines_.begin(), lines_.end(), [number](NumberMask line) { return line.Has(number); }));
+    }
+
+    const GeneratorSettings& settings_;
+    MatrixGeneratorCoverage coverage_;
+    Random random_;
+    const NumberMask all_;
+    const std::chrono::steady_clock::time_point start_;
+    std::vector<NumberMask> lines_;
+    std::vector<NumberMask> best_;
+    std::vector<std::size_t> nearest_;
+    std::uint64_t moves_ = 0;
+    std::size_t lastLine_ = std::numeric_limits<std::size_t>::max();
+    int lastOut_ = 0;
+    double nextProgress_ = 0;
+    bool stoppedByTime_ = false;
+};
+
+}  // namespace
+
+MatrixGenerator::MatrixGenerator(GeneratorSettings settings) : settings_(std::move(settings)) {
+    const std::string error =
+        ParameterError(settings_.numbers, settings_.length, settings_.drawn, settings_.points);
+    if (!error.empty()) {
+        throw std::invalid_argument(error);
+    }
+}
+
+GeneratorResult MatrixGenerator::Run() { return Search(settings_).Run(); }
+
+std::string MatrixGenerator::ParameterError(int numbers, int length, int drawn, int points) {
+    const auto text = [](int value) { return std::to_string(value); };
+    if (numbers < 1 || numbers > kLargestNumber) {
+        return "N = " + text(numbers) + ": a matrix uses 1 to 90 numbers";
+    }
+    if (length < 1 || length > numbers) {
+        return "k = " + text(length) + ": a line holds 1 to N = " + text(numbers) + " numbers";
+    }
+    if (drawn < 1 || drawn > numbers) {
+        return "p = " + text(drawn) + ": the drawn numbers must be 1 to N = " + text(numbers);
+    }
+    if (drawn > kMostDrawn) {
+        return "p = " + text(drawn) + ": at most 20 numbers are drawn";
+    }
+    if (points < 1 || points > std::min(length, drawn)) {
+        return "t = " + text(points) + ": the points must be 1 to min(k, p) = " + text(std::min(length, drawn));
+    }
+    return {};
+}
+
+}  // namespace ordavex

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "combinations/guarantee_mask.h"
+
+namespace ordavex {
+
+struct GeneratorProgress {
+    double seconds = 0;
+    std::size_t lines = 0;       // lines of the matrix being improved
+    std::size_t bestLines = 0;   // lines of the smallest complete matrix so far (0: none yet)
+    std::size_t uncovered = 0;   // sets of drawn numbers it does not cover yet
+    std::uint64_t moves = 0;
+};
+
+struct GeneratorSettings {
+    int numbers = 0;  // N
+    int length = 0;   // k, numbers per line
+    int drawn = 0;    // p
+    int points = 0;   // t
+    std::uint64_t seed = 1;
+    // The search stops after this many moves without a smaller matrix...
+    std::uint64_t patience = 2'000'000;
+    // ... or at this time limit, whichever comes first. Runs that end by patience repeat exactly
+    // for the same settings; a run cut by the time limit depends on the machine's speed.
+    double seconds = 60;
+    double progressEvery = 5;
+    std::function<void(const GeneratorProgress&)> progress;
+};
+
+struct GeneratorResult {
+    // Each line's numbers ascending, lines in ascending order; every number 1..N is used.
+    std::vector<NumberMask> lines;
+    std::uint64_t moves = 0;
+    double seconds = 0;
+    bool stoppedByTime = false;
+};
+
+// Builds a small matrix of lines of k numbers over 1..N that guarantees t points whenever p of
+// its numbers are drawn: a greedy start covers every set of p numbers, then a local search
+// removes the least useful line and moves single numbers between lines and sets until the
+// guarantee holds again, keeping the smallest complete matrix it meets.
+class MatrixGenerator {
+public:
+    // Throws std::invalid_argument with a message for the user when the parameters are
+    // impossible (k > N, p > N, t > min(k, p), ...), and std::length_error when C(N, p) is beyond
+    // what the search can hold.
+    explicit MatrixGenerator(GeneratorSettings settings);
+
+    GeneratorResult Run();
+
+    // Why the parameters cannot make a matrix, or empty text when they can.
+    static std::string ParameterError(int numbers, int length, int drawn, int points);
+
+private:
+    GeneratorSettings settings_;
+};
+
+}  // namespace ordavex

@@ -1,0 +1,220 @@
+#include "combinations/matrix_generator_coverage.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+namespace ordavex {
+
+namespace {
+
+constexpr int kMostDrawn = 20;
+
+// Calls visit with every `take`-number subset of pool[0..size) as a mask.
+template <class Visit>
+void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
+    if (take < 0 || take > size) {
+        return;
+    }
+    std::array<int, kMostDrawn + 1> index{};
+    for (int i = 0; i < take; ++i) {
+        index[static_cast<std::size_t>(i)] = i;
+    }
+    for (;;) {
+        NumberMask chosen;
+        for (int i = 0; i < take; ++i) {
+            chosen.Set(pool[index[static_cast<std::size_t>(i)]]);
+        }
+        visit(chosen);
+        int i = take - 1;
+        while (i >= 0 && index[static_cast<std::size_t>(i)] == size - take + i) {
+            --i;
+        }
+        if (i < 0) {
+            return;
+        }
+        ++index[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < take; ++j) {
+            index[static_cast<std::size_t>(j)] = index[static_cast<std::size_t>(j) - 1] + 1;
+        }
+    }
+}
+
+// The numbers of a set, ascending, into pool; returns how many.
+int ToPool(NumberMask set, std::array<int, 90>& pool) {
+    int size = 0;
+    for (; !set.Empty(); set.RemoveLowest()) {
+        pool[static_cast<std::size_t>(size++)] = set.Lowest();
+    }
+    return size;
+}
+
+}  // namespace
+
+std::uint64_t MatrixGeneratorCoverage::SetCount(int numbers, int drawn) {
+    if (drawn < 0 || drawn > numbers) {
+        return 0;
+    }
+    std::uint64_t count = 1;
+    for (int i = 1; i <= drawn; ++i) {
+        count = count * static_cast<std::uint64_t>(numbers - drawn + i) / static_cast<std::uint64_t>(i);
+    }
+    return count;
+}
+
+MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int points)
+    : numbers_(numbers), drawn_(drawn), points_(points) {
+    if (drawn < 1 || drawn > kMostDrawn || drawn > numbers || numbers > 90) {
+        throw std::invalid_argument("the drawn numbers must be 1 to 20 and at most N");
+    }
+    const std::uint64_t sets = SetCount(numbers, drawn);
+    if (sets > kMostSets) {
+        throw std::length_error("C(" + std::to_string(numbers) + "," + std::to_string(drawn) + ") = " +
+                                std::to_string(sets) + " sets of drawn numbers is more than the " +
+                                std::to_string(kMostSets) + " the generator can hold");
+    }
+    for (std::size_t n = 0; n < binomial_.size(); ++n) {
+        binomial_[n][0] = 1;
+        for (std::size_t r = 1; r < binomial_[n].size(); ++r) {
+            binomial_[n][r] = n == 0 ? 0 : binomial_[n - 1][r - 1] + binomial_[n - 1][r];
+        }
+    }
+    covers_.assign(sets, 0);
+    weights_.assign(sets, 1);
+    uncovered_.resize(sets);
+    std::iota(uncovered_.begin(), uncovered_.end(), 0U);
+    position_ = uncovered_;
+}
+
+std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const {
+    std::uint64_t rank = 0;
+    std::size_t place = 1;
+    for (; !set.Empty(); set.RemoveLowest()) {
+        rank += binomial_[static_cast<std::size_t>(set.Lowest() - 1)][place++];
+    }
+    return static_cast<std::uint32_t>(rank);
+}
+
+NumberMask MatrixGeneratorCoverage::Unrank(std::uint32_t rank) const {
+    NumberMask set;
+    std::uint64_t rest = rank;
+    int element = numbers_ - 1;
+    for (int place = drawn_; place >= 1; --place) {
+        while (binomial_[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)] > rest) {
+            --element;
+        }
+        rest -= binomial_[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)];
+        set.Set(element + 1);
+        --element;
+    }
+    return set;
+}
+
+void MatrixGeneratorCoverage::Increment(std::uint32_t rank) {
+    if (covers_[rank]++ == 0) {
+        const std::uint32_t last = uncovered_.back();
+        uncovered_[position_[rank]] = last;
+        position_[last] = position_[rank];
+        uncovered_.pop_back();
+    }
+}
+
+void MatrixGeneratorCoverage::Decrement(std::uint32_t rank) {
+    if (--covers_[rank] == 0) {
+        position_[rank] = static_cast<std::uint32_t>(uncovered_.size());
+        uncovered_.push_back(rank);
+    }
+}
+
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) const {
+    std::array<int, 90> inside{};
+    std::array<int, 90> outside{};
+    const int insideSize = ToPool(line, inside);
+    const int outsideSize = ToPool(Without(NumberMask::FirstNumbers(numbers_), line), outside);
+    for (int common = points_; common <= std::min(insideSize, drawn_); ++common) {
+        ForEachChoice(inside.data(), insideSize, common, [&](NumberMask shared) {
+            ForEachChoice(outside.data(), outsideSize, drawn_ - common,
+                          [&](NumberMask others) { visit(Rank(shared | others)); });
+        });
+    }
+}
+
+// A line that gives up `out` for `in` stops covering exactly the sets that hold `out`, not `in`
+// and t of its numbers, and starts covering the same sets with `in` in place of `out`: visit
+// receives both ranks for each such pair.
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const {
+    std::array<int, 90> inside{};
+    std::array<int, 90> outside{};
+    NumberMask rest = line;
+    rest.Clear(out);
+    NumberMask others = Without(NumberMask::FirstNumbers(numbers_), line);
+    others.Clear(in);
+    const int insideSize = ToPool(rest, inside);
+    const int outsideSize = ToPool(others, outside);
+    const NumberMask outMask = NumberMask::Of(out);
+    const NumberMask inMask = NumberMask::Of(in);
+    ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
+        ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
+            const NumberMask base = shared | free;
+            visit(Rank(base | outMask), Rank(base | inMask));
+        });
+    });
+}
+
+void MatrixGeneratorCoverage::AddLine(NumberMask line) {
+    ForEachCovered(line, [&](std::uint32_t rank) { Increment(rank); });
+}
+
+void MatrixGeneratorCoverage::RemoveLine(NumberMask line) {
+    ForEachCovered(line, [&](std::uint32_t rank) { Decrement(rank); });
+}
+
+std::uint64_t MatrixGeneratorCoverage::NewlyCovered(NumberMask line) const {
+    std::uint64_t count = 0;
+    ForEachCovered(line, [&](std::uint32_t rank) { count += covers_[rank] == 0 ? 1 : 0; });
+    return count;
+}
+
+std::uint64_t MatrixGeneratorCoverage::OnlyCoveredBy(NumberMask line) const {
+    std::uint64_t count = 0;
+    ForEachCovered(line, [&](std::uint32_t rank) { count += covers_[rank] == 1 ? 1 : 0; });
+    return count;
+}
+
+std::int64_t MatrixGeneratorCoverage::SwapChange(NumberMask line, int out, int in) const {
+    std::int64_t change = 0;
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+        change += (covers_[lost] == 1 ? 1 : 0) - (covers_[gained] == 0 ? 1 : 0);
+    });
+    return change;
+}
+
+std::int64_t MatrixGeneratorCoverage::WeightedSwapChange(NumberMask line, int out, int in) const {
+    std::int64_t change = 0;
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+        change += static_cast<std::int64_t>(covers_[lost] == 1 ? weights_[lost] : 0) -
+                  static_cast<std::int64_t>(covers_[gained] == 0 ? weights_[gained] : 0);
+    });
+    return change;
+}
+
+void MatrixGeneratorCoverage::RaiseUncoveredWeights() {
+    for (const std::uint32_t rank : uncovered_) {
+        ++weights_[rank];
+    }
+}
+
+std::uint64_t MatrixGeneratorCoverage::SwapWork(int length) const {
+    return SetCount(length - 1, points_ - 1) * SetCount(numbers_ - length - 1, drawn_ - points_);
+}
+
+void MatrixGeneratorCoverage::SwapNumber(NumberMask line, int out, int in) {
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+        Decrement(lost);
+        Increment(gained);
+    });
+}
+
+}  // namespace ordavex

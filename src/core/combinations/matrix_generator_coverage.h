@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "combinations/guarantee_mask.h"
+
+namespace ordavex {
+
+// For a search of matrices with the guarantee (t points if p drawn) over 1..N: how many lines
+// cover each set of p numbers (meet it in t or more), and which sets no line covers yet.
+// Sets are held by their colex rank, so the table needs C(N, p) entries.
+class MatrixGeneratorCoverage {
+public:
+    // The largest table the generator builds (about 14 bytes per set).
+    static constexpr std::uint64_t kMostSets = 12'000'000;
+
+    static std::uint64_t SetCount(int numbers, int drawn);
+
+    // Throws std::length_error when C(N, p) is above kMostSets.
+    MatrixGeneratorCoverage(int numbers, int drawn, int points);
+
+    std::size_t UncoveredCount() const { return uncovered_.size(); }
+    NumberMask UncoveredAt(std::size_t index) const { return Unrank(uncovered_[index]); }
+
+    void AddLine(NumberMask line);
+    void RemoveLine(NumberMask line);
+    // Sets that the line would cover and no line covers now.
+    std::uint64_t NewlyCovered(NumberMask line) const;
+    // Sets that only this line (which must be in the table) covers.
+    std::uint64_t OnlyCoveredBy(NumberMask line) const;
+    // Change in the count of uncovered sets if the line (in the table) gave up `out` for `in`.
+    std::int64_t SwapChange(NumberMask line, int out, int in) const;
+    // The same change with every set counted by its weight.
+    std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
+    // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
+    // for long pull the search towards them.
+    void RaiseUncoveredWeights();
+    void SwapNumber(NumberMask line, int out, int in);
+    // Sets that one SwapChange on a line of `length` numbers looks at: a measure of its cost.
+    std::uint64_t SwapWork(int length) const;
+
+private:
+    template <class Visit>
+    void ForEachCovered(NumberMask line, Visit&& visit) const;
+    template <class Visit>
+    void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
+
+    std::uint32_t Rank(NumberMask set) const;
+    NumberMask Unrank(std::uint32_t rank) const;
+    void Increment(std::uint32_t rank);
+    void Decrement(std::uint32_t rank);
+
+    int numbers_;
+    int drawn_;
+    int points_;
+    std::array<std::array<std::uint64_t, 21>, 91> binomial_{};
+    std::vector<std::uint16_t> covers_;
+    std::vector<std::uint32_t> weights_;
+    // Where each uncovered set stands in uncovered_ (meaningless for covered sets).
+    std::vector<std::uint32_t> position_;
+    std::vector<std::uint32_t> uncovered_;
+};
+
+}  // namespace ordavex

@@ -1,0 +1,36 @@
+#include "combinations/matrix_generator_output.h"
+
+namespace ordavex {
+
+namespace {
+
+std::string TwoDigits(int value) {
+    return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
+}
+
+}  // namespace
+
+std::string ConventionalMatrixName(int numbers, int length, int drawn, int points) {
+    return "MATRIX" + TwoDigits(length) + "_" + TwoDigits(drawn) + "_V" + std::to_string(points) + "_N" +
+           TwoDigits(numbers) + ".TXT";
+}
+
+std::string MatrixFileText(const std::vector<NumberMask>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            text += "\r\n";
+        }
+        bool first = true;
+        for (NumberMask rest = lines[i]; !rest.Empty(); rest.RemoveLowest()) {
+            if (!first) {
+                text += ' ';
+            }
+            text += TwoDigits(rest.Lowest());
+            first = false;
+        }
+    }
+    return text;
+}
+
+}  // namespace ordavex

@@ -1,0 +1,11 @@
+#include "combinations/guarantee_tooltip.h"
+
+#include "combinations/guarantee_tooltip_text.h"
+
+namespace ordavex {
+
+QString GuaranteeToolTip(const LineList& matrixLines, int matrixNumbers, const NameFields& nameFields) {
+    return QString::fromStdString(GuaranteeToolTipText(matrixLines, matrixNumbers, nameFields));
+}
+
+}  // namespace ordavex

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "app/app_state.h"
+#include "combinations/matrix_name.h"
+
+namespace ordavex {
+
+// The tooltip of lblDesc after a matrix has loaded: whether the guarantee in its name holds
+// ("Garanzia verificata"), a warning with the guarantee that really holds, or a note that the
+// check did not finish in the short time the window allows it.
+QString GuaranteeToolTip(const LineList& matrixLines, int matrixNumbers, const NameFields& nameFields);
+
+}  // namespace ordavex
