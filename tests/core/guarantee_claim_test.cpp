@@ -1,0 +1,88 @@
+#include "combinations/guarantee_claim.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "combinations/guarantee_matrix.h"
+#include "combinations/matrix_generator_output.h"
+#include "combinations/matrix_name.h"
+
+namespace ordavex {
+namespace {
+
+TEST(GuaranteeClaimTest, ReadsTheClaimFromTheFileName) {
+    struct Case {
+        const char* path;
+        std::optional<GuaranteeClaim> claim;
+    };
+    const std::vector<Case> cases = {
+        {"MATRIX10_08_V6_N20.TXT", GuaranteeClaim{10, 8, 6}},
+        {"matrix09_07_v5_n18.txt", GuaranteeClaim{9, 7, 5}},
+        // Folders never count, even when they hold a V.
+        {"VV/V9/MATRIX06_03_V3_N12.TXT", GuaranteeClaim{6, 3, 3}},
+        // Without a V the name claims one point.
+        {"MATRIX10_08_N20.TXT", GuaranteeClaim{10, 8, 1}},
+        // An earlier V decides, whatever follows it.
+        {"MVTRIX10_08_V6.TXT", std::nullopt},
+        {"MATRIXAB_08_V6.TXT", std::nullopt},
+        {"MATRIX10_+8_V6.TXT", std::nullopt},
+        {"MATRIX10_0", GuaranteeClaim{10, 0, 1}},
+        {"SHORT", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClaimOfNameFields(MatrixNameFields(c.path)), c.claim) << c.path;
+    }
+}
+
+TEST(GuaranteeClaimTest, GeneratedNamesStateTheirOwnClaim) {
+    for (const auto& [numbers, length, drawn, points] :
+         std::vector<std::array<int, 4>>{{20, 10, 8, 6}, {12, 6, 3, 3}, {90, 5, 20, 5}, {30, 10, 10, 9}}) {
+        const std::string name = ConventionalMatrixName(numbers, length, drawn, points);
+        EXPECT_EQ(ClaimOfNameFields(MatrixNameFields(name)), (GuaranteeClaim{length, drawn, points})) << name;
+        EXPECT_EQ(MatrixNameFields(name).F, "NO") << name;
+    }
+    EXPECT_EQ(ConventionalMatrixName(20, 10, 8, 6), "MATRIX10_08_V6_N20.TXT");
+}
+
+TEST(GuaranteeClaimTest, FileTextIsTheProgramsCombinationFormat) {
+    NumberMask first;
+    for (int number : {3, 1, 12, 5, 7}) {
+        first.Set(number);
+    }
+    NumberMask second;
+    for (int number : {90, 2, 64, 65, 10}) {
+        second.Set(number);
+    }
+    EXPECT_EQ(MatrixFileText({first, second}), "01 03 05 07 12\r\n02 10 64 65 90");
+    EXPECT_EQ(MatrixFileText({}), "");
+}
+
+TEST(GuaranteeClaimTest, ReadsMatrixLines) {
+    const GuaranteeMatrix matrix = ReadGuaranteeMatrix({"01 02 03", "", "3\t4,5.06:7 ", "   "});
+    ASSERT_EQ(matrix.lines.size(), 2U);
+    EXPECT_EQ(matrix.numbers, 7);
+    EXPECT_TRUE(matrix.consecutive);
+    EXPECT_EQ(matrix.shortestLine, 3);
+    EXPECT_EQ(matrix.longestLine, 5);
+    EXPECT_TRUE(matrix.lines[1].Has(6));
+
+    EXPECT_FALSE(ReadGuaranteeMatrix({"1 2 3", "5 6"}).consecutive);
+    EXPECT_FALSE(ReadGuaranteeMatrix({"2 3 4"}).consecutive);
+    // A number written twice in a line counts once.
+    EXPECT_EQ(ReadGuaranteeMatrix({"1 2 2 3"}).longestLine, 3);
+    for (const char* bad : {"1 2 0", "1 91", "1 x 3", "1 -2", "1 0007"}) {
+        EXPECT_THROW(ReadGuaranteeMatrix({bad}), std::invalid_argument) << bad;
+    }
+    EXPECT_THROW(ReadGuaranteeMatrix({"", " "}), std::invalid_argument);
+}
+
+TEST(GuaranteeClaimTest, SplitsFileLinesAtEveryLineEnd) {
+    EXPECT_EQ(SplitFileLines("1 2\r\n3 4\r5 6\n7 8"), (std::vector<std::string>{"1 2", "3 4", "5 6", "7 8"}));
+    EXPECT_EQ(SplitFileLines("1 2\r\n"), (std::vector<std::string>{"1 2"}));
+    EXPECT_EQ(SplitFileLines("1\r\n\r\n2"), (std::vector<std::string>{"1", "", "2"}));
+    EXPECT_TRUE(SplitFileLines("").empty());
+}
+
+}  // namespace
+}  // namespace ordavex

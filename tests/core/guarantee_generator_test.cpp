@@ -1,0 +1,93 @@
+#include "combinations/matrix_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "combinations/guarantee_checker.h"
+#include "combinations/matrix_generator_coverage.h"
+
+namespace ordavex {
+namespace {
+
+GeneratorSettings Settings(int numbers, int length, int drawn, int points) {
+    GeneratorSettings settings;
+    settings.numbers = numbers;
+    settings.length = length;
+    settings.drawn = drawn;
+    settings.points = points;
+    settings.seed = 7;
+    settings.patience = 3'000;
+    settings.seconds = 30;
+    return settings;
+}
+
+TEST(GuaranteeGeneratorTest, EveryMatrixItMakesKeepsItsGuarantee) {
+    for (const auto& [numbers, length, drawn, points] : std::vector<std::array<int, 4>>{
+             {8, 5, 4, 3}, {10, 5, 5, 3}, {12, 6, 3, 3}, {9, 6, 6, 4}, {7, 5, 2, 2}, {11, 5, 6, 4}, {14, 10, 8, 6}}) {
+        const GeneratorResult result = MatrixGenerator(Settings(numbers, length, drawn, points)).Run();
+        const std::string name = "N=" + std::to_string(numbers) + " k=" + std::to_string(length) +
+                                 " p=" + std::to_string(drawn) + " t=" + std::to_string(points);
+        ASSERT_FALSE(result.lines.empty()) << name;
+        NumberMask used;
+        for (const NumberMask& line : result.lines) {
+            EXPECT_EQ(line.Count(), length) << name;
+            used |= line;
+        }
+        EXPECT_EQ(used, NumberMask::FirstNumbers(numbers)) << name << ": every number 1..N is used";
+        EXPECT_TRUE(std::is_sorted(result.lines.begin(), result.lines.end(), [](NumberMask a, NumberMask b) {
+            return a.Lowest() < b.Lowest();
+        })) << name;
+        const ClaimResult proof = GuaranteeChecker(result.lines, numbers).CheckClaim(points, drawn);
+        EXPECT_EQ(proof.status, ClaimStatus::kHolds) << name;
+    }
+}
+
+TEST(GuaranteeGeneratorTest, FindsTheFanoPlane) {
+    // Seven lines of three over 1..7 holding every pair is the least possible.
+    const GeneratorResult result = MatrixGenerator(Settings(7, 3, 2, 2)).Run();
+    EXPECT_EQ(result.lines.size(), 7U);
+}
+
+TEST(GuaranteeGeneratorTest, UsesEveryNumberEvenWhenTheGuaranteeNeedsFewer) {
+    // One line already meets any 8 of 1..10 in 3 numbers, but a matrix must use all ten.
+    const GeneratorResult result = MatrixGenerator(Settings(10, 5, 8, 3)).Run();
+    EXPECT_EQ(result.lines.size(), 2U);
+    EXPECT_EQ(result.lines[0] | result.lines[1], NumberMask::FirstNumbers(10));
+}
+
+TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
+    const GeneratorSettings settings = Settings(13, 6, 3, 3);
+    const GeneratorResult first = MatrixGenerator(settings).Run();
+    const GeneratorResult second = MatrixGenerator(settings).Run();
+    ASSERT_FALSE(first.stoppedByTime);
+    EXPECT_EQ(first.lines, second.lines);
+    EXPECT_EQ(first.moves, second.moves);
+}
+
+TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
+    struct Case {
+        int numbers, length, drawn, points;
+        const char* mentions;
+    };
+    const std::vector<Case> cases = {
+        {10, 11, 5, 3, "k = 11"},  {10, 5, 11, 3, "p = 11"}, {10, 5, 4, 5, "t = 5"}, {10, 3, 5, 4, "t = 4"},
+        {10, 5, 5, 0, "t = 0"},    {0, 5, 5, 3, "N = 0"},    {91, 5, 5, 3, "N = 91"}, {30, 10, 21, 5, "p = 21"},
+        {10, 0, 5, 1, "k = 0"},    {10, 5, 0, 1, "p = 0"},
+    };
+    for (const Case& c : cases) {
+        const std::string error = MatrixGenerator::ParameterError(c.numbers, c.length, c.drawn, c.points);
+        EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
+        EXPECT_THROW(MatrixGenerator(Settings(c.numbers, c.length, c.drawn, c.points)), std::invalid_argument)
+            << c.mentions;
+    }
+    EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6), "");
+}
+
+TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
+    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(30, 10), 30'045'015U);
+    EXPECT_THROW(MatrixGenerator(Settings(30, 10, 10, 6)).Run(), std::length_error);
+}
+
+}  // namespace
+}  // namespace ordavex
