@@ -76,10 +76,16 @@ TEST(ShellSortLines, EmptyAndSingleLists) {
 }
 
 TEST(ShellSortLines, SortsListsBeyondSixteenBitsWithRepeats) {
+    // Lines share long beginnings and hold zero and high bytes, so that texts equal in their first
+    // bytes, and a line against a longer one with zero bytes after it, are compared too.
+    const std::string alphabet("0 1\0\xFF", 5);
     std::mt19937 random(7);
     LineList lines;
     for (int i = 0; i < 40000; ++i) {
-        lines.push_back(std::to_string(random() % 5000));
+        std::string line = std::string(random() % 20, '0');
+        const std::size_t tail = random() % 6;
+        for (std::size_t k = 0; k < tail; ++k) line += alphabet[random() % alphabet.size()];
+        lines.push_back(line);
     }
     LineList ascending = lines;
     ShellSortLines(ascending, false);

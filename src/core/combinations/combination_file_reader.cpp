@@ -1,5 +1,6 @@
 #include "combination_file_reader.h"
 
+#include <array>
 #include <cerrno>
 #include <vector>
 
@@ -13,7 +14,11 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 class UnitSplitter {
 public:
-    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
+    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {
+        isUnitEnd_['\r'] = true;
+        isUnitEnd_['\n'] = true;
+        isUnitEnd_[','] = items_;
+    }
 
     // Takes the next chunk of the file; false when the consumer has asked to stop.
     bool Take(std::string_view chunk) {
@@ -55,7 +60,7 @@ public:
     }
 
 private:
-    bool IsUnitEnd(char c) const { return c == '\r' || c == '\n' || (items_ && c == ','); }
+    bool IsUnitEnd(char c) const { return isUnitEnd_[static_cast<unsigned char>(c)]; }
 
     // Steps over the end at `pos`; the LF of a CR LF pair belongs to the same end, even when the
     // pair is split between two chunks.
@@ -72,6 +77,7 @@ private:
     }
 
     const bool items_;
+    std::array<bool, 256> isUnitEnd_{};
     UnitConsumer& consumer_;
     bool inUnit_ = false;
     bool afterCarriageReturn_ = false;

@@ -48,40 +48,49 @@ bool CombinationTokenizer::EmitEmptyTokens(TokenSink& sink) {
     return true;
 }
 
-bool CombinationTokenizer::TakeTokenCharacter(char c, TokenSink& sink) {
-    if (!inToken_) {
-        inToken_ = true;
-        tokenDecided_ = false;
-        tokenStarted_ = false;
-        negative_ = false;
-        hasDigits_ = false;
-        magnitude_ = 0;
-    }
+void CombinationTokenizer::StartToken() {
+    inToken_ = true;
+    tokenDecided_ = false;
+    tokenStarted_ = false;
+    negative_ = false;
+    hasDigits_ = false;
+    magnitude_ = 0;
+}
+
+bool CombinationTokenizer::TakeOtherCharacter(char c, TokenSink& sink) {
     if (tokenDecided_) return true;
-    if (c >= '0' && c <= '9') {
-        hasDigits_ = true;
-        if (magnitude_ < kSaturatedMagnitude) magnitude_ = magnitude_ * 10 + (c - '0');
-    } else if (!tokenStarted_ && (c == '+' || c == '-')) {
+    if (!tokenStarted_ && (c == '+' || c == '-')) {
         negative_ = c == '-';
-    } else {
-        tokenDecided_ = true;
         tokenStarted_ = true;
-        return Emit({kErrTypeMismatch, 0}, sink);
+        return true;
     }
+    tokenDecided_ = true;
     tokenStarted_ = true;
-    return true;
+    return Emit({kErrTypeMismatch, 0}, sink);
 }
 
 bool CombinationTokenizer::Feed(std::string_view bytes, TokenSink& sink) {
     for (char c : bytes) {
-        if (IsCombinationSeparator(c)) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && IsCombinationSeparator(c)) {
             if (inToken_ && !EndToken(sink)) return false;
             if (seenContent_) ++blankRun_;
             continue;
         }
-        if (blankRun_ > 0 && !EmitEmptyTokens(sink)) return false;
-        seenContent_ = true;
-        if (!TakeTokenCharacter(c, sink)) return false;
+        if (!inToken_) {
+            // Runs of one or two blanks leave a single blank: no empty token between.
+            if (blankRun_ > 2 && !EmitEmptyTokens(sink)) return false;
+            blankRun_ = 0;
+            seenContent_ = true;
+            StartToken();
+        }
+        if (digit) {
+            hasDigits_ = true;
+            tokenStarted_ = true;
+            if (magnitude_ < kSaturatedMagnitude) magnitude_ = magnitude_ * 10 + (c - '0');
+        } else if (!TakeOtherCharacter(c, sink)) {
+            return false;
+        }
     }
     return true;
 }

@@ -37,7 +37,9 @@ private:
     bool Emit(const NumberToken& token, TokenSink& sink);
     bool EndToken(TokenSink& sink);
     bool EmitEmptyTokens(TokenSink& sink);
-    bool TakeTokenCharacter(char c, TokenSink& sink);
+    void StartToken();
+    // A character of a token that is not a digit: a sign at its start, else a mismatch.
+    bool TakeOtherCharacter(char c, TokenSink& sink);
 
     std::int64_t tokenCount_ = 0;
     bool seenContent_ = false;

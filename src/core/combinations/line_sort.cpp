@@ -13,67 +13,110 @@ namespace ordavex {
 
 namespace {
 
-// std::string compares through char_traits<char>, which orders bytes as unsigned values:
-// exactly the character-code order that lines are sorted by.
-bool Greater(const std::string& a, const std::string& b) { return b < a; }
-
-std::vector<std::int16_t> NumbersOfLine(std::string_view line) {
-    std::vector<std::int16_t> numbers;
-    if (line.empty()) return numbers;
+// Appends the numbers of a line of whole numbers separated by single blanks. Throws
+// OrdavexError for a piece that is not a 16-bit number (the empty piece included).
+void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
+    if (line.empty()) return;
     std::size_t start = 0;
-    while (true) {
-        const auto end = line.find(' ', start);
-        const auto piece = line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        const NumberToken token = ConvertNumberToken(piece);
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != ' ') continue;
+        const NumberToken token = ConvertNumberToken(line.substr(start, i - start));
         if (token.error != 0) throw OrdavexError(token.error);
         numbers.push_back(token.value);
-        if (end == std::string_view::npos) return numbers;
-        start = end + 1;
+        start = i + 1;
     }
 }
 
+// Writes the number with at least two digits ("00" form): 7 as 07, 45 as 45, 120 as 120.
 void AppendTwoDigits(std::string& text, std::int16_t number) {
     std::int32_t magnitude = number;
     if (magnitude < 0) {
         text += '-';
         magnitude = -magnitude;
     }
-    if (magnitude < 10) text += '0';
-    text += std::to_string(magnitude);
+    char digits[8];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (count < 2) digits[count++] = '0';
+    while (count > 0) text += digits[--count];
 }
 
-std::string NormalizedLine(std::string_view line) {
-    // Numeric order equals the text order of the two-digit pieces that development produces,
-    // and stays ascending for numbers written with one digit or more than two.
-    std::vector<std::int16_t> numbers = NumbersOfLine(line);
-    std::sort(numbers.begin(), numbers.end());
-    std::string normalized;
-    normalized.reserve(numbers.size() * 3);
-    for (std::int16_t number : numbers) {
-        if (!normalized.empty()) normalized += ' ';
-        AppendTwoDigits(normalized, number);
+// Numeric order equals the text order of the two-digit pieces that development produces,
+// and stays ascending for numbers written with one digit or more than two.
+void WriteNormalized(std::int16_t* first, std::int16_t* last, std::string& line) {
+    std::sort(first, last);
+    line.clear();
+    for (const std::int16_t* number = first; number != last; ++number) {
+        if (!line.empty()) line += ' ';
+        AppendTwoDigits(line, *number);
     }
-    return normalized;
 }
+
+// Eight bytes of a line from `at` as one unsigned number, most significant first, so that
+// comparing numbers compares those bytes by character code. A line that ends earlier is padded
+// with zeros; lines whose keys are equal are compared in full.
+std::uint64_t KeyAt(const std::string& line, std::size_t at) {
+    std::uint64_t key = 0;
+    for (std::size_t i = at; i < at + 8; ++i) key = (key << 8) | (i < line.size() ? static_cast<unsigned char>(line[i]) : 0u);
+    return key;
+}
+
+constexpr std::size_t kKeyBytes = 16;
+
+// Orders two lines whose first sixteen bytes, as keys, are equal.
+bool TailLess(const std::string& a, const std::string& b) {
+    // Padding makes a short line's key equal to that of a line with zero bytes there.
+    if (a.size() < kKeyBytes || b.size() < kKeyBytes) return a < b;
+    return std::string_view(a).substr(kKeyBytes) < std::string_view(b).substr(kKeyBytes);
+}
+
+struct KeyedLine {
+    std::uint64_t head;  // bytes 1..8
+    std::uint64_t next;  // bytes 9..16
+    std::size_t index;
+};
 
 }  // namespace
 
 void NormalizeCombinations(LineList& lines) {
-    LineList normalized;
-    normalized.reserve(lines.size());
-    for (const auto& line : lines) normalized.push_back(NormalizedLine(line));
-    ShellSortLines(normalized, false);
-    lines = std::move(normalized);
+    // Every line is read before any is rewritten, so a refused list stays as it was.
+    std::vector<std::int16_t> numbers;
+    std::vector<std::size_t> ends(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        ReadNumbers(lines[i], numbers);
+        ends[i] = numbers.size();
+    }
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        WriteNormalized(numbers.data() + begin, numbers.data() + ends[i], lines[i]);
+        begin = ends[i];
+    }
+    ShellSortLines(lines, false);
 }
 
 void ShellSortLines(LineList& lines, bool descending) {
-    // Equal lines are identical texts, so every correct sort yields the same list; an
-    // O(n log n) sort keeps lists of any length fast, where halving Shell gaps can go quadratic.
+    // Equal lines are identical texts, so every correct sort yields the same list. Sorting short
+    // keys beside the positions, instead of the texts themselves, keeps the work in the cache
+    // and O(n log n) for lists of any length.
+    std::vector<KeyedLine> keyed(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) keyed[i] = {KeyAt(lines[i], 0), KeyAt(lines[i], 8), i};
+    const auto ascending = [&lines](const KeyedLine& a, const KeyedLine& b) {
+        if (a.head != b.head) return a.head < b.head;
+        if (a.next != b.next) return a.next < b.next;
+        return TailLess(lines[a.index], lines[b.index]);
+    };
     if (descending) {
-        std::sort(lines.begin(), lines.end(), Greater);
+        std::sort(keyed.begin(), keyed.end(), [&ascending](const KeyedLine& a, const KeyedLine& b) { return ascending(b, a); });
     } else {
-        std::sort(lines.begin(), lines.end());
+        std::sort(keyed.begin(), keyed.end(), ascending);
     }
+    LineList sorted;
+    sorted.reserve(lines.size());
+    for (const auto& entry : keyed) sorted.push_back(std::move(lines[entry.index]));
+    lines.swap(sorted);
 }
 
 }  // namespace ordavex

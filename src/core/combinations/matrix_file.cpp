@@ -4,7 +4,6 @@
 #include <new>
 
 #include "app/error_number.h"
-#include "app/text_split.h"
 #include "combinations/combination_file_check.h"
 #include "combinations/combination_file_reader.h"
 #include "combinations/combination_line.h"
@@ -50,16 +49,35 @@ void CountOneMore(std::int32_t& count) {
     ++count;
 }
 
-class InfoReader : public UnitConsumer, TokenSink {
+// Reads a matrix file item by item: which numbers it uses and how many items it has, and, when
+// asked, the cleaned items themselves.
+class MatrixReader : public UnitConsumer, TokenSink {
 public:
+    explicit MatrixReader(bool keepItems) : keepItems_(keepItems) {}
+
     MatrixInfo Info() const { return {used_.Count(), items_, used_.Consecutive()}; }
+    LineList& Lines() { return lines_; }
+    std::int32_t LastLength() const { return lastLength_; }
 
     void Begin() override {
         CountOneMore(items_);
         tokenizer_.Reset();
+        item_.clear();
     }
-    bool Append(std::string_view bytes) override { return tokenizer_.Feed(bytes, *this); }
-    bool End() override { return tokenizer_.Finish(*this); }
+    bool Append(std::string_view bytes) override {
+        if (keepItems_) item_.append(bytes);
+        return tokenizer_.Feed(bytes, *this);
+    }
+    bool End() override {
+        tokenizer_.Finish(*this);
+        if (!keepItems_) return true;
+        std::string cleaned = CleanCombinationLine(item_);
+        if (cleaned.empty()) return true;
+        // The tokenizer's numbers are those of the cleaned item split at single blanks.
+        lastLength_ = static_cast<std::int32_t>(tokenizer_.TokenCount());
+        lines_.push_back(std::move(cleaned));
+        return true;
+    }
 
 private:
     bool Take(const NumberToken& token) override {
@@ -67,47 +85,16 @@ private:
         return true;
     }
 
+    const bool keepItems_;
     CombinationTokenizer tokenizer_;
     NumbersUsed used_;
     std::int32_t items_ = 0;
-};
-
-class ItemCollector : public UnitConsumer {
-public:
-    LineList lines;
-    std::int32_t lastLength = 0;
-    NumbersUsed used;
-
-    void Begin() override { item_.clear(); }
-    bool Append(std::string_view bytes) override {
-        item_.append(bytes);
-        return true;
-    }
-    bool End() override {
-        std::string cleaned = CleanCombinationLine(item_);
-        if (cleaned.empty()) return true;
-        const auto pieces = SplitText(cleaned, ' ');
-        for (const auto& piece : pieces) used.Mark(ConvertNumberToken(piece));
-        lastLength = static_cast<std::int32_t>(pieces.size());
-        if (lines.size() == static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-            throw OrdavexError(kErrOverflow);
-        }
-        lines.push_back(std::move(cleaned));
-        return true;
-    }
-
-private:
     std::string item_;
+    LineList lines_;
+    std::int32_t lastLength_ = 0;
 };
 
 MatrixLoadResult Failure(MatrixLoadOutcome outcome, int error) { return {outcome, error, {}}; }
-
-// The checks that follow validation, on what a read of the file found.
-MatrixLoadOutcome ShapeOutcome(std::int32_t numbers, bool consecutive) {
-    if (numbers > kMostNumbers) return MatrixLoadOutcome::TooManyNumbers;
-    if (!consecutive) return MatrixLoadOutcome::NotConsecutive;
-    return MatrixLoadOutcome::Loaded;
-}
 
 }  // namespace
 
@@ -117,7 +104,7 @@ std::string MatrixInfo::Text() const {
 }
 
 MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path) {
-    InfoReader reader;
+    MatrixReader reader(false);
     ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
     return reader.Info();
 }
@@ -126,22 +113,16 @@ MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path) {
     const int rejection = CheckCombinationFile(files, path, {kMatrixMinLength, kMatrixMaxLength, kHighestNumber});
     if (rejection != 0) return Failure(MatrixLoadOutcome::Rejected, rejection);
     try {
-        const MatrixInfo info = MatrixFileInfo(files, path);
-        if (const auto outcome = ShapeOutcome(info.numbers, info.consecutive); outcome != MatrixLoadOutcome::Loaded) {
-            return Failure(outcome, 0);
-        }
-        ItemCollector collector;
-        ReadCombinationUnits(files, path, CombinationUnit::Item, collector);
-        // The numbers are taken again from what was stored, so a file changed since the checks
-        // cannot bring in a matrix that breaks them.
-        const std::int32_t numbers = collector.used.Count();
-        if (const auto outcome = ShapeOutcome(numbers, collector.used.Consecutive());
-            outcome != MatrixLoadOutcome::Loaded) {
-            return Failure(outcome, 0);
-        }
-        if (collector.lines.empty()) return Failure(MatrixLoadOutcome::Rejected, kErrEmptyFile);
-        LoadedMatrix matrix{MatrixDisplayName(path), std::move(collector.lines), static_cast<std::int16_t>(numbers),
-                            collector.lastLength, MatrixNameFields(path)};
+        // One read gives both what MatrixFileInfo tells and the items, so the checks and the
+        // loaded matrix always describe the same content.
+        MatrixReader reader(true);
+        ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+        const MatrixInfo info = reader.Info();
+        if (info.numbers > kMostNumbers) return Failure(MatrixLoadOutcome::TooManyNumbers, 0);
+        if (!info.consecutive) return Failure(MatrixLoadOutcome::NotConsecutive, 0);
+        if (reader.Lines().empty()) return Failure(MatrixLoadOutcome::Rejected, kErrEmptyFile);
+        LoadedMatrix matrix{MatrixDisplayName(path), std::move(reader.Lines()), static_cast<std::int16_t>(info.numbers),
+                            reader.LastLength(), MatrixNameFields(path)};
         return {MatrixLoadOutcome::Loaded, 0, std::move(matrix)};
     } catch (const OrdavexError& error) {
         return Failure(MatrixLoadOutcome::Failed, error.Number());
