@@ -1,9 +1,329 @@
 #include "checking/draw_check_window.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStringListModel>
+
+#include "app/error_number.h"
+#include "app/report_error.h"
+#include "app/twips.h"
+#include "app/ui_style.h"
+#include "checking/score_ruler.h"
+#include "checking/used_numbers.h"
+#include "dialogs/info_window.h"
+#include "dialogs/message_dialog.h"
+
 namespace ordavex {
 
-DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner) : QDialog(owner), context_(context) { setObjectName("frmSpoglio"); }
+namespace {
 
-void DrawCheckWindow::Open() { exec(); }
+constexpr int kClientWidth = 11745;
+constexpr int kClientHeight = 5955;
+constexpr double kDefaultPoints = 8.25;
+constexpr double kKeypadPoints = 11.25;
+constexpr double kCaptionPoints = 9;
+constexpr double kCounterPoints = 9.75;
+constexpr double kOptionPoints = 8.25;
+constexpr double kListPoints = 11.25;
+const QColor kCounterTextColour{0x40, 0x40, 0x40};
+
+// The keypad: the template button at its design place, then rows of ten with gaps of 30.
+constexpr int kKeypadTemplateLeft = 180;
+constexpr int kKeypadTemplateTop = 270;
+constexpr int kKeypadButtonWidth = 525;
+constexpr int kKeypadButtonHeight = 465;
+constexpr std::int16_t kKeypadPerRow = 10;
+constexpr std::int16_t kKeypadGap = 30;
+
+constexpr int kTickTop = 4920;
+constexpr int kTickWidth = 225;
+constexpr int kTickHeight = 345;
+constexpr std::array<int, kHighestReportedScore + 1> kTickLefts = {300,  690,  1080, 1470, 1860, 2250,
+                                                                   2610, 2970, 3330, 3690, 4080};
+constexpr std::array<bool, kHighestReportedScore + 1> kTickedAtOpening = {true,  false, false, false, false, true,
+                                                                          true,  true,  true,  true,  true};
+constexpr int kRulerLeft = 330;
+constexpr int kRulerTop = 5220;
+constexpr int kRulerWidth = 4155;
+constexpr int kRulerHeight = 255;
+
+constexpr const char* kSelectedCaption = " Selezionati";
+constexpr const char* kVerifyCaption = "VERIFICA VINCITE";
+constexpr const char* kVerifyToolTip = "Esegue Spoglio Vincite";
+constexpr const char* kGeneralCaption = "Generale";
+constexpr const char* kGeneralToolTip = "Vncite Globali";
+constexpr const char* kWinnersCaption = "Vincenti";
+constexpr const char* kWinnersToolTip = "Schede Vincenti con x punti";
+constexpr const char* kRuleResource = ":/icons/rule.svg";
+
+constexpr const char* kHelpText =
+    "FUNZIONI:||"
+    "Il software, evidenzia in grassetto i numeri componenti il Sistema.||"
+    "1) - Selezionare sul tastierino la combinazione/spoglio da verificare.|"
+    "2) - Selezionare GENERALE per il Quadro completo vincite Sistema.|"
+    "3) - Selezionare VINCENTI per visualizzare le combinazioni che hanno|"
+    "      realizzato i punteggi scelti con la spunta.|"
+    "4) - Cliccare VERIFICA VINCITE per i risultati.|"
+    "5) - Il tasto CANC o DEL, resetta la selezione.|";
+
+QFrame* NewFrame(QWidget* parent, const char* name, QRect place) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+// Installs a filter on the application for as long as the window is shown.
+class ApplicationFilter {
+public:
+    explicit ApplicationFilter(QObject* filter) : filter_(filter) { qApp->installEventFilter(filter_); }
+    ~ApplicationFilter() { qApp->removeEventFilter(filter_); }
+    ApplicationFilter(const ApplicationFilter&) = delete;
+    ApplicationFilter& operator=(const ApplicationFilter&) = delete;
+
+private:
+    QObject* filter_;
+};
+
+}  // namespace
+
+DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      context_(context) {
+    setObjectName("frmSpoglio");
+    setModal(true);
+    setAccessibleName("Spoglio vincite");
+    setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    buttonFace_ = palette().color(QPalette::Button);
+    BuildKeypadFrame();
+    BuildReportFrame();
+}
+
+void DrawCheckWindow::BuildKeypadFrame() {
+    keypadFrame_ = NewFrame(this, "Frame1", TwipsRect(150, 180, 5925, 5595));
+    keypadFrame_->setAccessibleName("Tastierino dei numeri estratti");
+
+    auto* counterFrame = NewFrame(keypadFrame_, "Frame2", TwipsRect(180, 4770, 2205, 675));
+    auto* caption = new QLabel(kSelectedCaption, counterFrame);
+    caption->setObjectName("Label1(0)");
+    caption->setGeometry(TwipsRect(150, 270, 975, 285));
+    caption->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    lblSelezionati_ = new QLabel("0", counterFrame);
+    lblSelezionati_->setObjectName("lblSelezionati");
+    lblSelezionati_->setGeometry(TwipsRect(1410, 240, 465, 285));
+    lblSelezionati_->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
+    lblSelezionati_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblSelezionati_->setAccessibleName("Numeri estratti selezionati");
+    SetBackground(lblSelezionati_, Qt::white);
+    SetTextColour(lblSelezionati_, kCounterTextColour);
+
+    auto* verifyFrame = NewFrame(keypadFrame_, "Frame3", TwipsRect(2550, 4770, 3165, 675));
+    cmdVerifica_ = new QPushButton(kVerifyCaption, verifyFrame);
+    cmdVerifica_->setObjectName("cmdVerifica");
+    cmdVerifica_->setGeometry(TwipsRect(90, 150, 2955, 435));
+    cmdVerifica_->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
+    cmdVerifica_->setToolTip(kVerifyToolTip);
+    cmdVerifica_->setAccessibleName(kVerifyCaption);
+    cmdVerifica_->setAccessibleDescription(kVerifyToolTip);
+    cmdVerifica_->setAutoDefault(false);
+    connect(cmdVerifica_, &QPushButton::clicked, this, &DrawCheckWindow::VerifyWinsClicked);
+}
+
+void DrawCheckWindow::BuildReportFrame() {
+    auto* frame = NewFrame(this, "Frame4", TwipsRect(6150, 180, 5445, 5595));
+
+    reportLines_ = new QStringListModel(this);
+    lstCombinazioni_ = new QListView(frame);
+    lstCombinazioni_->setObjectName("lstCombinazioni");
+    lstCombinazioni_->setGeometry(TwipsRect(150, 240, 5115, 4020));
+    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
+    lstCombinazioni_->setAccessibleName("Risultati dello spoglio");
+    lstCombinazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstCombinazioni_->setUniformItemSizes(true);
+    lstCombinazioni_->setModel(reportLines_);
+
+    const struct {
+        const char* caption;
+        const char* toolTip;
+        int left;
+    } options[] = {{kGeneralCaption, kGeneralToolTip, 390}, {kWinnersCaption, kWinnersToolTip, 3060}};
+    for (std::size_t i = 0; i < opTipo_.size(); ++i) {
+        auto* option = new QRadioButton(options[i].caption, frame);
+        option->setObjectName(QString("opTipo(%1)").arg(i));
+        option->setGeometry(TwipsRect(options[i].left, 4350, 1335, 285));
+        option->setFont(DesignFont(kSegoeUi, kOptionPoints, true));
+        option->setToolTip(options[i].toolTip);
+        option->setAccessibleName(options[i].caption);
+        option->setAccessibleDescription(options[i].toolTip);
+        opTipo_[i] = option;
+    }
+
+    auto* rule = new QLabel(frame);
+    rule->setObjectName("Image2(0)");
+    rule->setGeometry(TwipsRect(30, 4740, 5370, 120));
+    rule->setScaledContents(true);
+    rule->setPixmap(QPixmap(kRuleResource));
+    rule->setAccessibleName("Separatore");
+
+    std::vector<int> centres;
+    for (std::size_t p = 0; p < chkPunto_.size(); ++p) {
+        auto* tick = new QCheckBox(frame);
+        tick->setObjectName(QString("chkPunto(%1)").arg(p));
+        tick->setGeometry(TwipsRect(kTickLefts[p], kTickTop, kTickWidth, kTickHeight));
+        tick->setAccessibleName(QString("Punti %1").arg(p));
+        chkPunto_[p] = tick;
+        centres.push_back(Px(kTickLefts[p] + kTickWidth / 2 - kRulerLeft));
+    }
+    auto* ruler = new ScoreRuler(std::move(centres), frame);
+    ruler->setObjectName("Label2");
+    ruler->setGeometry(TwipsRect(kRulerLeft, kRulerTop, kRulerWidth, kRulerHeight));
+    ruler->setAccessibleName("Punteggi da 0 a 10");
+
+    QWidget* previous = lstCombinazioni_;
+    for (QWidget* next : {static_cast<QWidget*>(opTipo_[0]), static_cast<QWidget*>(opTipo_[1])}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (auto* tick : chkPunto_) {
+        setTabOrder(previous, tick);
+        previous = tick;
+    }
+}
+
+void DrawCheckWindow::Open() {
+    Load();
+    ApplicationFilter keyPreview(this);
+    exec();
+    reportLines_->setStringList({});
+}
+
+void DrawCheckWindow::Load() {
+    setWindowTitle(ProductTitleWithHelp());
+    ResetReportControls();
+    RebuildKeypad();
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        QFont font = cmdSpoglio_[n]->font();
+        font.setBold(false);
+        cmdSpoglio_[n]->setFont(font);
+        ColourButton(n);
+    }
+    ShowSystemNumbersInBold();
+    ShowDrawnCount();
+    cmdSpoglio_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+}
+
+void DrawCheckWindow::ResetReportControls() {
+    reportLines_->setStringList({});
+    opTipo_[0]->setChecked(true);
+    for (std::size_t p = 0; p < chkPunto_.size(); ++p) chkPunto_[p]->setChecked(kTickedAtOpening[p]);
+}
+
+void DrawCheckWindow::RebuildKeypad() {
+    // Each opening starts again from the design: the template alone.
+    for (auto& [index, button] : cmdSpoglio_) delete button;
+    cmdSpoglio_.clear();
+    auto* keypadTemplate = new QPushButton("1", keypadFrame_);
+    keypadTemplate->setObjectName("cmdSpoglio(1)");
+    keypadTemplate->setGeometry(
+        TwipsRect(kKeypadTemplateLeft, kKeypadTemplateTop, kKeypadButtonWidth, kKeypadButtonHeight));
+    keypadTemplate->setFont(DesignFont(kSegoeUi, kKeypadPoints));
+    keypadTemplate->setAutoDefault(false);
+    cmdSpoglio_[kLowestNumber] = keypadTemplate;
+    BuildKeypad(kLowestNumber, kHighestNumber, kKeypadPerRow, kKeypadGap, kKeypadGap, true, true, false, cmdSpoglio_,
+                context_.state.KeypadTabCounter);
+    ConnectKeypad(cmdSpoglio_, this, [this](int n) { ToggleNumber(n); });
+    setTabOrder(cmdSpoglio_[kHighestNumber], cmdVerifica_);
+    setTabOrder(cmdVerifica_, lstCombinazioni_);
+}
+
+void DrawCheckWindow::ShowSystemNumbersInBold() {
+    try {
+        for (auto n : UsedNumbers(context_.state.SystemCombinations)) {
+            QFont font = cmdSpoglio_[n]->font();
+            font.setBold(true);
+            cmdSpoglio_[n]->setFont(font);
+        }
+    } catch (const OrdavexError& error) {
+        // The window still opens, with no number in bold.
+        ReportError(context_.state, this, error.Number());
+    }
+}
+
+void DrawCheckWindow::ColourButton(int n) {
+    SetBackground(cmdSpoglio_[n], marks_.IsMarked(n) ? kSelectedColour : buttonFace_);
+}
+
+void DrawCheckWindow::ShowDrawnCount() {
+    lblSelezionati_->setText(QString::number(marks_.DrawnCount));
+    lblSelezionati_->repaint();
+}
+
+void DrawCheckWindow::ToggleNumber(int n) {
+    marks_.Toggle(n);
+    ColourButton(n);
+    ShowDrawnCount();
+}
+
+void DrawCheckWindow::AllNumbers(bool modo) {
+    marks_.AllNumbers(modo);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    cmdSpoglio_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+    ShowDrawnCount();
+}
+
+ReportKind DrawCheckWindow::ChosenReport() const {
+    return opTipo_[1]->isChecked() ? ReportKind::kWinners : ReportKind::kGeneral;
+}
+
+WantedScores DrawCheckWindow::TickedScores() const {
+    WantedScores wanted{};
+    for (std::size_t p = 0; p < chkPunto_.size(); ++p) wanted[p] = chkPunto_[p]->isChecked();
+    return wanted;
+}
+
+void DrawCheckWindow::VerifyWinsClicked() {
+    const auto outcome = VerifyWins(context_.state.SystemCombinations, marks_, ChosenReport(), TickedScores());
+    if (outcome.HasMessage()) {
+        ShowMessage(context_.state, this, outcome.message);
+        return;
+    }
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(outcome.lines.size()));
+    for (const auto& line : outcome.lines) lines.append(QString::fromStdString(line));
+    reportLines_->setStringList(lines);
+    lstCombinazioni_->scrollToTop();
+}
+
+void DrawCheckWindow::ShowHelp() { ShowInfo(context_.state, this, kHelpText); }
+
+bool DrawCheckWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this || !isVisible()) return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_F10:
+            ShowHelp();
+            return true;
+        case Qt::Key_Delete:
+            AllNumbers(false);
+            return true;
+        default:
+            return false;
+    }
+}
 
 }  // namespace ordavex

@@ -1,12 +1,28 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <array>
 
 #include "app/app_context.h"
+#include "checking/draw_marks.h"
+#include "checking/win_tabulation.h"
+#include "forecast/keypad.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListView;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
 
 namespace ordavex {
 
-// frmSpoglio
+// frmSpoglio: the user marks the drawn numbers on a keypad, on which the numbers of the system
+// are bold, and "VERIFICA VINCITE" tabulates the points of the system into the list.
+// The marks belong to this window object: they survive closing and reopening until the
+// program ends. Everything else starts afresh at each opening.
 class DrawCheckWindow : public QDialog {
     Q_OBJECT
 public:
@@ -14,8 +30,41 @@ public:
     // Runs the loading steps and shows the window modally until it is closed.
     void Open();
 
+    // Sets the mark of every number to `modo`, then gives the focus to button 1.
+    void AllNumbers(bool modo);
+    const DrawMarks& Marks() const { return marks_; }
+
+protected:
+    // While the window is open it sees every key before its controls do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildKeypadFrame();
+    void BuildReportFrame();
+    void Load();
+    void RebuildKeypad();
+    void ShowSystemNumbersInBold();
+    void ResetReportControls();
+    void ToggleNumber(int n);
+    void ColourButton(int n);
+    void ShowDrawnCount();
+    void VerifyWinsClicked();
+    void ShowHelp();
+    ReportKind ChosenReport() const;
+    WantedScores TickedScores() const;
+
     AppContext& context_;
+    DrawMarks marks_;
+    QColor buttonFace_;
+
+    QFrame* keypadFrame_ = nullptr;
+    KeypadButtons cmdSpoglio_;
+    QLabel* lblSelezionati_ = nullptr;
+    QPushButton* cmdVerifica_ = nullptr;
+    QListView* lstCombinazioni_ = nullptr;
+    QStringListModel* reportLines_ = nullptr;
+    std::array<QRadioButton*, 2> opTipo_{};
+    std::array<QCheckBox*, kHighestReportedScore + 1> chkPunto_{};
 };
 
 }  // namespace ordavex

@@ -1,9 +1,60 @@
 #include "checking/system_viewer.h"
 
+#include <QListView>
+#include <QStringList>
+#include <QStringListModel>
+
+#include "app/ui_style.h"
+#include "checking/numbered_line.h"
+
 namespace ordavex {
 
-SystemViewer::SystemViewer(AppContext& context, QWidget* owner) : QDialog(owner), context_(context) { setObjectName("frmVisualizza"); }
+namespace {
+constexpr int kClientWidth = 5280;
+constexpr int kClientHeight = 5955;
+constexpr double kListPoints = 11.25;
+}  // namespace
 
-void SystemViewer::Open() { exec(); }
+SystemViewer::SystemViewer(AppContext& context, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      context_(context) {
+    setObjectName("frmVisualizza");
+    setModal(true);
+    setAccessibleName("Sistema in memoria");
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+
+    items_ = new QStringListModel(this);
+    lstCombinazioni_ = new QListView(this);
+    lstCombinazioni_->setObjectName("lstCombinazioni");
+    lstCombinazioni_->setGeometry(TwipsRect(180, 240, 4875, 5460));
+    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
+    lstCombinazioni_->setAccessibleName("Combinazioni del sistema numerate");
+    lstCombinazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstCombinazioni_->setSelectionMode(QAbstractItemView::NoSelection);
+    // Every line has the same height, so that a system of any size is laid out at once.
+    lstCombinazioni_->setUniformItemSizes(true);
+    lstCombinazioni_->setModel(items_);
+}
+
+void SystemViewer::FillList() {
+    const auto& lines = context_.state.SystemCombinations;
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        items.append(QString::fromStdString(ViewerItem(static_cast<std::int32_t>(i + 1), lines[i])));
+    }
+    items_->setStringList(items);
+}
+
+void SystemViewer::Open() {
+    setWindowTitle(ProductTitle());
+    FillList();
+    lstCombinazioni_->scrollToTop();
+    lstCombinazioni_->setFocus(Qt::OtherFocusReason);
+    exec();
+    // Closing unloads the list; the next opening shows the system as it is then.
+    items_->setStringList({});
+}
 
 }  // namespace ordavex

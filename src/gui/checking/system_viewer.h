@@ -4,9 +4,13 @@
 
 #include "app/app_context.h"
 
+class QListView;
+class QStringListModel;
+
 namespace ordavex {
 
-// frmVisualizza
+// frmVisualizza: the system in memory as a numbered list, one combination a line, in the order
+// in which the combinations are stored. It only shows.
 class SystemViewer : public QDialog {
     Q_OBJECT
 public:
@@ -15,7 +19,11 @@ public:
     void Open();
 
 private:
+    void FillList();
+
     AppContext& context_;
+    QListView* lstCombinazioni_ = nullptr;
+    QStringListModel* items_ = nullptr;
 };
 
 }  // namespace ordavex

@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/error_number.h"
+#include "app/ui_style.h"
+#include "gui_harness.h"
+
+namespace ordavex {
+namespace {
+
+using test::MainWindowFixture;
+using test::ModalScript;
+
+QPushButton* Key(QWidget* window, int n) {
+    return window->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
+}
+
+bool IsMarked(QWidget* window, int n) { return Key(window, n)->palette().color(QPalette::Button) == kSelectedColour; }
+
+QList<int> MarkedNumbers(QWidget* window) {
+    QList<int> marked;
+    for (int n = 1; n <= 90; ++n) {
+        if (IsMarked(window, n)) marked << n;
+    }
+    return marked;
+}
+
+QList<int> BoldNumbers(QWidget* window) {
+    QList<int> bold;
+    for (int n = 1; n <= 90; ++n) {
+        if (Key(window, n)->font().bold()) bold << n;
+    }
+    return bold;
+}
+
+QString Counter(QWidget* window) { return window->findChild<QLabel*>("lblSelezionati")->text(); }
+
+QStringList ListLines(QWidget* window) {
+    QStringList lines;
+    const auto* model = window->findChild<QListView*>("lstCombinazioni")->model();
+    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+    return lines;
+}
+
+QCheckBox* Tick(QWidget* window, int p) { return window->findChild<QCheckBox*>(QString("chkPunto(%1)").arg(p)); }
+QRadioButton* Option(QWidget* window, int i) {
+    return window->findChild<QRadioButton*>(QString("opTipo(%1)").arg(i));
+}
+
+QList<int> TickedScores(QWidget* window) {
+    QList<int> ticked;
+    for (int p = 0; p <= 10; ++p) {
+        if (Tick(window, p)->isChecked()) ticked << p;
+    }
+    return ticked;
+}
+
+// The next widget that Tab reaches from `widget`.
+QWidget* NextTabStop(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget->window()))) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
+void ClickKeys(QWidget* window, std::initializer_list<int> numbers) {
+    for (int n : numbers) QTest::mouseClick(Key(window, n), Qt::LeftButton);
+}
+
+void PressVerify(QWidget* window) {
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdVerifica"), Qt::LeftButton);
+}
+
+void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
+
+const QList<int> kOpeningTicks = {0, 5, 6, 7, 8, 9, 10};
+
+// The script recognises a window as newly shown only after it has polled it hidden; the same
+// window object is shown again at each opening.
+void AllowScriptToSeeTheWindowAgain() { QTest::qWait(20); }
+
+// A main window holding a system, from which the draw check is opened.
+struct DrawCheckFixture {
+    explicit DrawCheckFixture(LineList system) { f.state.ReplaceSystem(std::move(system)); }
+    ~DrawCheckFixture() { EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString(); }
+
+    // Runs `inWindow` on the draw check once it shows, then closes it.
+    void Open(const std::function<void(QWidget*)>& inWindow) {
+        AllowScriptToSeeTheWindowAgain();
+        script.Then([inWindow](QWidget* window) {
+            inWindow(window);
+            Close(window);
+        });
+        f.Click("cmdSpoglio");
+    }
+
+    MainWindowFixture f;
+    ModalScript script;
+};
+
+LineList SystemOverOneToTwenty() {
+    return {"01 02 03 04 05 06 07 08 09 10", "11 12 13 14 15 16 17 18 19 20", "01 03 05 07 09 11 13 15 17 19"};
+}
+
+TEST(DrawCheckWindow, OpensWithItsDesign) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.Open([](QWidget* w) {
+        EXPECT_EQ(w->objectName(), "frmSpoglio");
+        EXPECT_EQ(w->windowTitle(), ProductTitleWithHelp());
+        EXPECT_EQ(w->size(), QSize(Px(11745), Px(5955)));
+        EXPECT_EQ(w->findChildren<QPushButton*>(QRegularExpression("^cmdSpoglio\\(")).size(), 90);
+        for (int n : {1, 10, 11, 90}) {
+            const int column = (n - 1) % 10;
+            const int row = (n - 1) / 10;
+            EXPECT_EQ(Key(w, n)->geometry(), TwipsRect(180 + 555 * column, 270 + 495 * row, 525, 465)) << n;
+            EXPECT_EQ(Key(w, n)->text(), QString::number(n));
+            EXPECT_EQ(Key(w, n)->parentWidget()->objectName(), "Frame1");
+        }
+        auto* verify = w->findChild<QPushButton*>("cmdVerifica");
+        EXPECT_EQ(verify->text(), "VERIFICA VINCITE");
+        EXPECT_EQ(verify->toolTip(), "Esegue Spoglio Vincite");
+        EXPECT_EQ(Option(w, 0)->text(), "Generale");
+        EXPECT_EQ(Option(w, 0)->toolTip(), "Vncite Globali");
+        EXPECT_EQ(Option(w, 1)->text(), "Vincenti");
+        EXPECT_EQ(Option(w, 1)->toolTip(), "Schede Vincenti con x punti");
+        EXPECT_TRUE(Option(w, 0)->isChecked());
+        EXPECT_EQ(TickedScores(w), kOpeningTicks);
+        EXPECT_EQ(Tick(w, 10)->geometry(), TwipsRect(4080, 4920, 225, 345));
+        EXPECT_EQ(w->findChild<QLabel*>("Label1(0)")->text(), " Selezionati");
+        EXPECT_EQ(w->findChild<QLabel*>("Label2")->text(), "0 1 2 3 4 5 6 7 8 9 10");
+        EXPECT_FALSE(w->findChild<QLabel*>("Image2(0)")->pixmap().isNull());
+        EXPECT_EQ(Counter(w), "0");
+        EXPECT_TRUE(ListLines(w).isEmpty());
+        EXPECT_TRUE(MarkedNumbers(w).isEmpty());
+    });
+}
+
+TEST(DrawCheckWindow, KeypadFollowsInAscendingTabOrderAtEveryOpening) {
+    DrawCheckFixture d({"01 02 03"});
+    for (int opening = 0; opening < 2; ++opening) {
+        d.Open([](QWidget* w) {
+            for (int n = 1; n < 90; ++n) ASSERT_EQ(NextTabStop(Key(w, n)), Key(w, n + 1)) << n;
+            EXPECT_EQ(NextTabStop(Key(w, 90))->objectName(), "cmdVerifica");
+            EXPECT_EQ(w->findChildren<QPushButton*>(QRegularExpression("^cmdSpoglio\\(")).size(), 90);
+        });
+    }
+}
+
+TEST(DrawCheckWindow, NumbersOfTheSystemAreBold) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    QList<int> oneToTwenty;
+    for (int n = 1; n <= 20; ++n) oneToTwenty << n;
+    d.Open([&](QWidget* w) { EXPECT_EQ(BoldNumbers(w), oneToTwenty); });
+    // A system loaded in between is taken into account at the next opening.
+    d.f.state.ReplaceSystem({"45 90 07"});
+    d.Open([](QWidget* w) { EXPECT_EQ(BoldNumbers(w), (QList<int>{7, 45, 90})); });
+}
+
+TEST(DrawCheckWindow, SystemThatIsNoCombinationListIsReportedAndOpensWithNothingBold) {
+    DrawCheckFixture d({"01 02 03", "04 95"});
+    d.script.AcknowledgeMessage();
+    d.Open([](QWidget* w) {
+        EXPECT_TRUE(BoldNumbers(w).isEmpty());
+        EXPECT_EQ(Counter(w), "0");
+    });
+    EXPECT_EQ(d.script.texts, QStringList{QString::fromStdString(ErrorMessage(kErrSubscript))});
+}
+
+TEST(DrawCheckWindow, ClickTogglesTheMarkInAzureAndCountsByOne) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.Open([](QWidget* w) {
+        ClickKeys(w, {7, 33});
+        EXPECT_EQ(MarkedNumbers(w), (QList<int>{7, 33}));
+        EXPECT_EQ(Counter(w), "2");
+        ClickKeys(w, {7});
+        EXPECT_EQ(MarkedNumbers(w), QList<int>{33});
+        EXPECT_EQ(Counter(w), "1");
+        // Marking leaves the weight alone: 7 stays bold, 33 regular.
+        EXPECT_TRUE(Key(w, 7)->font().bold());
+        EXPECT_FALSE(Key(w, 33)->font().bold());
+    });
+}
+
+TEST(DrawCheckWindow, MarksSurviveReopeningWhileTheRestStartsAfresh) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.Open([](QWidget* w) {
+        ClickKeys(w, {5, 17, 90});
+        PressVerify(w);
+        EXPECT_EQ(ListLines(w).size(), 7);
+        Option(w, 1)->setChecked(true);
+        Tick(w, 0)->setChecked(false);
+        Tick(w, 2)->setChecked(true);
+    });
+    d.Open([](QWidget* w) {
+        EXPECT_EQ(MarkedNumbers(w), (QList<int>{5, 17, 90}));
+        EXPECT_EQ(Counter(w), "3");
+        EXPECT_TRUE(ListLines(w).isEmpty());
+        EXPECT_TRUE(Option(w, 0)->isChecked());
+        EXPECT_EQ(TickedScores(w), kOpeningTicks);
+    });
+}
+
+TEST(DrawCheckWindow, DeleteClearsEveryMarkAndFocusesButtonOneWhateverHadTheFocus) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.Open([](QWidget* w) {
+        ClickKeys(w, {1, 44, 89});
+        auto* list = w->findChild<QListView*>("lstCombinazioni");
+        list->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_TRUE(MarkedNumbers(w).isEmpty());
+        EXPECT_EQ(Counter(w), "0");
+        EXPECT_EQ(w->focusWidget(), Key(w, 1));
+    });
+    d.Open([](QWidget* w) { EXPECT_EQ(Counter(w), "0"); });
+}
+
+TEST(DrawCheckWindow, F10ShowsTheHelpText) {
+    DrawCheckFixture d({"01 02 03"});
+    QString infoWindow;
+    d.script.Then([](QWidget* w) { QTest::keyClick(Key(w, 12), Qt::Key_F10); });
+    d.script.Then([&infoWindow](QWidget* info) {
+        infoWindow = info->objectName();
+        Close(info);
+    });
+    d.script.Then(Close);
+    d.f.Click("cmdSpoglio");
+    EXPECT_EQ(infoWindow, "frmInfo");
+    const auto pieces = QString::fromStdString(d.f.state.InfoText).split('|');
+    ASSERT_EQ(pieces.size(), 11);
+    EXPECT_EQ(pieces[0], "FUNZIONI:");
+    EXPECT_EQ(pieces[1], "");
+    EXPECT_EQ(pieces[2], "Il software, evidenzia in grassetto i numeri componenti il Sistema.");
+    EXPECT_EQ(pieces[3], "");
+    EXPECT_EQ(pieces[7], "      realizzato i punteggi scelti con la spunta.");
+    EXPECT_EQ(pieces[9], "5) - Il tasto CANC o DEL, resetta la selezione.");
+    EXPECT_EQ(pieces[10], "");
+}
+
+TEST(DrawCheckWindow, FewerThanTwoMarksGiveTheMessageAndKeepTheList) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.script.Then([](QWidget* w) {
+        ClickKeys(w, {1, 2});
+        PressVerify(w);
+        ASSERT_EQ(ListLines(w).size(), 7);
+        ClickKeys(w, {2});
+        PressVerify(w);
+    });
+    d.script.AcknowledgeMessage();
+    QStringList listAfterMessage;
+    d.script.Then([&listAfterMessage](QWidget* w) {
+        listAfterMessage = ListLines(w);
+        Close(w);
+    });
+    d.f.Click("cmdSpoglio");
+    EXPECT_EQ(d.script.texts, QStringList{"Selezionare almeno 2 numer1 ..!"});
+    EXPECT_EQ(listAfterMessage.size(), 7);
+}
+
+TEST(DrawCheckWindow, NoTickClearsTheGeneralTableSilentlyButWinnersAskForATick) {
+    DrawCheckFixture d(SystemOverOneToTwenty());
+    d.script.Then([](QWidget* w) {
+        ClickKeys(w, {1, 2});
+        PressVerify(w);
+        for (int p = 0; p <= 10; ++p) Tick(w, p)->setChecked(false);
+        PressVerify(w);
+        EXPECT_TRUE(ListLines(w).isEmpty());
+        Tick(w, 0)->setChecked(true);
+        PressVerify(w);
+        ASSERT_EQ(ListLines(w), QStringList{"punti 00 ... 1"});
+        Tick(w, 0)->setChecked(false);
+        Option(w, 1)->setChecked(true);
+        PressVerify(w);
+    });
+    d.script.AcknowledgeMessage();
+    QStringList listAfterMessage;
+    d.script.Then([&listAfterMessage](QWidget* w) {
+        listAfterMessage = ListLines(w);
+        Close(w);
+    });
+    d.f.Click("cmdSpoglio");
+    EXPECT_EQ(d.script.texts, QStringList{"Spuntare punteggi da visualizzare ..!"});
+    EXPECT_EQ(listAfterMessage, QStringList{"punti 00 ... 1"});
+}
+
+TEST(DrawCheckWindow, WinnersListWithTheOpeningTicks) {
+    DrawCheckFixture d({"01 02 03 04 05", "10 20 30 40 50", "01 02 03 04 06", "06 07 08 09 11"});
+    d.Open([](QWidget* w) {
+        ClickKeys(w, {1, 2, 3, 4, 5});
+        Option(w, 1)->setChecked(true);
+        PressVerify(w);
+        EXPECT_EQ(ListLines(w), (QStringList{"001 ... 01 02 03 04 05 ... 5", "002 ... 10 20 30 40 50 ... 0",
+                                             "004 ... 06 07 08 09 11 ... 0"}));
+    });
+}
+
+}  // namespace
+}  // namespace ordavex

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QDialog>
+#include <QListView>
+#include <QTest>
+
+#include "app/ui_style.h"
+#include "gui_harness.h"
+
+namespace ordavex {
+namespace {
+
+using test::MainWindowFixture;
+using test::ModalScript;
+
+QStringList ItemsOf(QWidget* viewer) {
+    QStringList items;
+    auto* list = viewer->findChild<QListView*>("lstCombinazioni");
+    if (list == nullptr) return {"<no lstCombinazioni>"};
+    const auto* model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row) items << model->index(row, 0).data().toString();
+    return items;
+}
+
+// Opens the viewer from the main window and returns the items it showed.
+QStringList View(MainWindowFixture& f, ModalScript& script) {
+    // The script recognises the viewer as newly shown only after it has polled it hidden.
+    QTest::qWait(20);
+    QStringList items;
+    script.Then([&items](QWidget* viewer) {
+        items = ItemsOf(viewer);
+        qobject_cast<QDialog*>(viewer)->close();
+    });
+    f.Click("cmdVisualizza");
+    return items;
+}
+
+LineList NumberedSystem(int count) {
+    LineList lines;
+    for (int i = 1; i <= count; ++i) lines.push_back("01 02 03 " + std::to_string(10 + i % 80));
+    return lines;
+}
+
+TEST(SystemViewer, ItemsNumberedWithAtLeastThreeDigitsInStoredOrder) {
+    MainWindowFixture f;
+    LineList system = NumberedSystem(1000);
+    system[0] = "45 03 90";
+    system[11] = "7 1 2";
+    system[999] = "03 07 12 20 33 41 45 56 60 71";
+    f.state.ReplaceSystem(system);
+    ModalScript script;
+    const auto items = View(f, script);
+    ASSERT_EQ(items.size(), 1000);
+    EXPECT_EQ(items[0], "001)  45 03 90");
+    EXPECT_EQ(items[1], "002)  01 02 03 " + QString::number(10 + 2));
+    EXPECT_EQ(items[11], "012)  7 1 2");
+    EXPECT_EQ(items[998], "999)  01 02 03 " + QString::number(10 + 999 % 80));
+    EXPECT_EQ(items[999], "1000)  03 07 12 20 33 41 45 56 60 71");
+    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
+}
+
+TEST(SystemViewer, ReopeningShowsEachLineOnceAndTheSystemAsItIsThen) {
+    MainWindowFixture f;
+    f.state.ReplaceSystem({"01 02 03", "04 05 06", "07 08 09"});
+    ModalScript script;
+    const QStringList three = {"001)  01 02 03", "002)  04 05 06", "003)  07 08 09"};
+    EXPECT_EQ(View(f, script), three);
+    EXPECT_EQ(View(f, script), three);
+    f.state.ReplaceSystem({"10 20 30"});
+    EXPECT_EQ(View(f, script), QStringList{"001)  10 20 30"});
+    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
+}
+
+TEST(SystemViewer, LayoutAndTitle) {
+    MainWindowFixture f;
+    f.state.ReplaceSystem({"01 02 03"});
+    ModalScript script;
+    QString title;
+    QRect listPlace;
+    QSize size;
+    script.Then([&](QWidget* viewer) {
+        title = viewer->windowTitle();
+        size = viewer->size();
+        listPlace = viewer->findChild<QListView*>("lstCombinazioni")->geometry();
+        EXPECT_EQ(viewer->objectName(), "frmVisualizza");
+        qobject_cast<QDialog*>(viewer)->close();
+    });
+    f.Click("cmdVisualizza");
+    EXPECT_EQ(title, ProductTitle());
+    EXPECT_EQ(size, QSize(Px(5280), Px(5955)));
+    EXPECT_EQ(listPlace, TwipsRect(180, 240, 4875, 5460));
+}
+
+TEST(SystemViewer, ListsSystemsBeyondSixteenBits) {
+    MainWindowFixture f;
+    f.state.ReplaceSystem(NumberedSystem(100000));
+    ModalScript script;
+    const auto items = View(f, script);
+    ASSERT_EQ(items.size(), 100000);
+    EXPECT_EQ(items[32767], "32768)  01 02 03 " + QString::number(10 + 32768 % 80));
+    EXPECT_EQ(items.last(), "100000)  01 02 03 " + QString::number(10 + 100000 % 80));
+}
+
+}  // namespace
+}  // namespace ordavex
