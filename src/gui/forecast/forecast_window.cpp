@@ -1,9 +1,260 @@
 #include "forecast/forecast_window.h"
 
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <new>
+
+#include "app/error_number.h"
+#include "app/report_error.h"
+#include "app/ui_style.h"
+#include "dialogs/info_window.h"
+#include "dialogs/message_dialog.h"
+#include "forecast/development.h"
+#include "forecast/forecast_selection.h"
+
 namespace ordavex {
 
-ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner) : QDialog(owner), context_(context) { setObjectName("frmTastierino"); }
+namespace {
 
-void ForecastWindow::Open() { exec(); }
+constexpr int kClientWidth = 10995;
+constexpr int kClientHeight = 5955;
+constexpr double kDefaultPoints = 8.25;
+constexpr double kCaptionPoints = 9;
+constexpr double kKeypadPoints = 11.25;
+constexpr double kMatrixNamePoints = 11.25;
+constexpr double kCounterPoints = 9.75;
+constexpr double kDevelopPoints = 9;
+
+constexpr int kKeypadTemplateLeft = 240;
+constexpr int kKeypadTemplateTop = 360;
+constexpr int kKeypadButtonWidth = 525;
+constexpr int kKeypadButtonHeight = 465;
+constexpr std::int16_t kKeypadPerRow = 10;
+constexpr std::int16_t kKeypadGap = 60;
+
+const QColor kMatrixNameColour{202, 11, 39};
+const QColor kSelectedCountColour{64, 64, 64};
+const QColor kStillToSelectColour{192, 0, 0};
+
+constexpr const char* kForecastCaption = "SELEZIONE PRONOSTICO";
+constexpr const char* kMatrixCaption = "MATRICE SELEZIONATA";
+constexpr const char* kSelectedCaption = "Numeri Selezionati";
+constexpr const char* kStillToSelectCaption = "da selezionare";
+constexpr const char* kDevelopCaption = "SVILUPPA SISTEMA";
+constexpr const char* kDevelopToolTip = "Adatta Pronostico";
+
+QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                 Qt::Alignment alignment, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* NewCaption(QWidget* parent, int index, const char* text, const QRect& place, Qt::Alignment alignment,
+                   const QFont& font) {
+    return NewLabel(parent, QString("Label1(%1)").arg(index), text, place, alignment, font);
+}
+
+QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
+                   const char* accessibleName) {
+    auto* label = NewLabel(parent, name, "0", place, Qt::AlignRight, DesignFont(kSegoeUi, kCounterPoints, true));
+    SetBackground(label, Qt::white);
+    SetTextColour(label, textColour);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+void ShowNumber(QLabel* label, int value) {
+    label->setText(QString::number(value));
+    label->repaint();
+}
+
+// Installs the window as a filter of the whole application for as long as it is shown, so that
+// it sees the keys of every control it holds, buttons made at run time included.
+class ApplicationKeyFilter {
+public:
+    explicit ApplicationKeyFilter(QObject* filter) : filter_(filter) { qApp->installEventFilter(filter_); }
+    ~ApplicationKeyFilter() { qApp->removeEventFilter(filter_); }
+    ApplicationKeyFilter(const ApplicationKeyFilter&) = delete;
+    ApplicationKeyFilter& operator=(const ApplicationKeyFilter&) = delete;
+
+private:
+    QObject* filter_;
+};
+
+}  // namespace
+
+ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      context_(context) {
+    setObjectName("frmTastierino");
+    setModal(true);
+    setAccessibleName("Selezione pronostico");
+    setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    buttonFace_ = palette().color(QPalette::Button);
+}
+
+void ForecastWindow::Open() {
+    BuildDesign();
+    Load();
+    ApplicationKeyFilter keys(this);
+    exec();
+}
+
+void ForecastWindow::BuildDesign() {
+    // Every opening starts from the window as designed: the keypad is the template alone.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    cmdTastierino_.clear();
+
+    NewCaption(this, 1, kForecastCaption, TwipsRect(210, 210, 6285, 255), Qt::AlignHCenter,
+               DesignFont(kSegoeUi, kCaptionPoints));
+    auto* keypadFrame = NewFrame(this, "Frame1", TwipsRect(210, 480, 6285, 5265));
+    keypadFrame->setAccessibleName("Tastierino del pronostico");
+    auto* keypadTemplate = new QPushButton("1", keypadFrame);
+    keypadTemplate->setObjectName("cmdTastierino(1)");
+    keypadTemplate->setGeometry(
+        TwipsRect(kKeypadTemplateLeft, kKeypadTemplateTop, kKeypadButtonWidth, kKeypadButtonHeight));
+    keypadTemplate->setFont(DesignFont(kSegoeUi, kKeypadPoints));
+    keypadTemplate->setAccessibleName("1");
+    // A filled background lets the button show the colour of its number's state.
+    SetBackground(keypadTemplate, buttonFace_);
+    cmdTastierino_[kLowestNumber] = keypadTemplate;
+
+    NewCaption(this, 3, kMatrixCaption, TwipsRect(6570, 210, 4215, 255), Qt::AlignHCenter,
+               DesignFont(kSegoeUi, kCaptionPoints));
+    auto* matrixFrame = NewFrame(this, "Frame4", TwipsRect(6570, 480, 4215, 705));
+    lblNomeMatrice_ = NewLabel(matrixFrame, "lblNomeMatrice", QString(), TwipsRect(210, 240, 3795, 345),
+                               Qt::AlignRight, DesignFont(kSegoeUi, kMatrixNamePoints, true));
+    SetTextColour(lblNomeMatrice_, kMatrixNameColour);
+    lblNomeMatrice_->setAccessibleName("Nome della matrice");
+
+    auto* countersFrame = NewFrame(this, "Frame2", TwipsRect(6570, 1200, 4215, 1305));
+    NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
+               DesignFont(kSegoeUi, kCaptionPoints, true));
+    lblSelezionati_ = NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285),
+                                 kSelectedCountColour, "Numeri selezionati");
+    NewCaption(countersFrame, 2, kStillToSelectCaption, TwipsRect(1140, 780, 1845, 285), Qt::AlignRight,
+               DesignFont(kSegoeUi, kCaptionPoints, true));
+    lblDaSelezionare_ = NewCounter(countersFrame, "lblDaSelezionare", TwipsRect(3270, 750, 465, 285),
+                                   kStillToSelectColour, "Numeri da selezionare");
+
+    auto* developFrame = NewFrame(this, "Frame3", TwipsRect(6570, 2550, 4215, 1035));
+    cmdSviluppa_ = new QPushButton(kDevelopCaption, developFrame);
+    cmdSviluppa_->setObjectName("cmdSviluppa");
+    cmdSviluppa_->setGeometry(TwipsRect(300, 240, 3585, 675));
+    cmdSviluppa_->setToolTip(kDevelopToolTip);
+    cmdSviluppa_->setFont(DesignFont(kSegoeUi, kDevelopPoints));
+    cmdSviluppa_->setAccessibleName(kDevelopCaption);
+    cmdSviluppa_->setAccessibleDescription(kDevelopToolTip);
+    connect(cmdSviluppa_, &QPushButton::clicked, this, &ForecastWindow::DevelopClicked);
+}
+
+void ForecastWindow::Load() {
+    AppState& state = context_.state;
+    setWindowTitle(ProductTitleWithHelp());
+    BuildKeypad(kLowestNumber, kHighestNumber, kKeypadPerRow, kKeypadGap, kKeypadGap, true, true, false, cmdTastierino_,
+                state.KeypadTabCounter);
+    ConnectKeypad(cmdTastierino_, this, [this](int n) { NumberClicked(n); });
+    // The keypad takes tab positions after every control of the design.
+    setTabOrder(cmdSviluppa_, cmdTastierino_[kLowestNumber]);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    ShowSelectedCount();
+    ShowStillToSelect();
+    lblNomeMatrice_->setText(QString::fromStdString(state.MatrixName));
+    lblNomeMatrice_->repaint();
+    cmdSviluppa_->setFocus(Qt::OtherFocusReason);
+}
+
+void ForecastWindow::ColourButton(int n) {
+    const auto state = context_.state.ForecastStates[static_cast<std::size_t>(n)];
+    const QColor& colour = state == kForecastFixed      ? kFixedColour
+                           : state == kForecastSelected ? kSelectedColour
+                                                        : buttonFace_;
+    SetBackground(cmdTastierino_[n], colour);
+}
+
+void ForecastWindow::ShowSelectedCount() { ShowNumber(lblSelezionati_, context_.state.ForecastCount); }
+
+void ForecastWindow::ShowStillToSelect() { ShowNumber(lblDaSelezionare_, NumbersStillToSelect(context_.state)); }
+
+void ForecastWindow::NumberClicked(int n) {
+    CycleForecastNumber(context_.state, n);
+    ColourButton(n);
+    ShowSelectedCount();
+    // The count still to pick follows every change, so that it never shows a stale value.
+    ShowStillToSelect();
+}
+
+void ForecastWindow::AllNumbers(bool modo) {
+    SetAllForecastNumbers(context_.state, modo);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    cmdTastierino_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+    ShowSelectedCount();
+    ShowStillToSelect();
+}
+
+void ForecastWindow::ShowHelp() { ShowInfo(context_.state, this, ForecastHelpText(context_.state.MatrixNumbers)); }
+
+void ForecastWindow::DevelopClicked() {
+    AppState& state = context_.state;
+    DevelopmentOutcome outcome;
+    try {
+        outcome = DevelopSystem(state);
+    } catch (const OrdavexError& error) {
+        ReportError(state, this, error.Number());
+        return;
+    } catch (const std::bad_alloc&) {
+        ReportError(state, this, kErrOutOfMemory);
+        return;
+    }
+    ShowMessage(state, this, outcome.message);
+}
+
+void ForecastWindow::KeyPressed(int key) {
+    switch (key) {
+        case Qt::Key_F10:
+            ShowHelp();
+            break;
+        case Qt::Key_Insert:
+            if (InsertSelectsAll(context_.state)) AllNumbers(true);
+            break;
+        case Qt::Key_Delete:
+            AllNumbers(false);
+            break;
+        default:
+            break;
+    }
+}
+
+bool ForecastWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this || !isVisible()) return false;
+    // A key that the focused control leaves unused travels on to its parents, and a help window
+    // opened meanwhile moves the focus away: the window acts on the key once, where it first
+    // arrives, which is the control that has the focus in this window (or the window itself).
+    const QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+    if (widget != target) return false;
+    KeyPressed(static_cast<QKeyEvent*>(event)->key());
+    return false;
+}
 
 }  // namespace ordavex

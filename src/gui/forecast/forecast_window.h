@@ -1,21 +1,54 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 
 #include "app/app_context.h"
+#include "forecast/keypad.h"
+
+class QLabel;
+class QPushButton;
 
 namespace ordavex {
 
-// frmTastierino
+// frmTastierino: the user picks on a keypad of the numbers 1 to 90 as many numbers as the
+// loaded matrix spans, some of them fixed, and develops the matrix onto them. The selection
+// lives in the application state, so it outlives the window.
 class ForecastWindow : public QDialog {
     Q_OBJECT
 public:
     ForecastWindow(AppContext& context, QWidget* owner);
-    // Runs the loading steps and shows the window modally until it is closed.
+    // Rebuilds the window from its design, runs the loading steps and shows it modally until
+    // it is closed.
     void Open();
 
+    // Selects every number (modo true) or clears the keypad, fixed numbers included, then gives
+    // the focus to button 1.
+    void AllNumbers(bool modo);
+
+protected:
+    // While the window is open it sees every key before the control that has the focus; the key
+    // then goes on to that control as usual.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildDesign();
+    void Load();
+    void NumberClicked(int n);
+    void DevelopClicked();
+    void KeyPressed(int key);
+    void ShowHelp();
+    void ColourButton(int n);
+    void ShowSelectedCount();
+    void ShowStillToSelect();
+
     AppContext& context_;
+    QColor buttonFace_;
+    KeypadButtons cmdTastierino_;
+    QLabel* lblNomeMatrice_ = nullptr;
+    QLabel* lblSelezionati_ = nullptr;
+    QLabel* lblDaSelezionare_ = nullptr;
+    QPushButton* cmdSviluppa_ = nullptr;
 };
 
 }  // namespace ordavex

@@ -1,0 +1,276 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/text_split.h"
+#include "app/ui_style.h"
+#include "forecast/forecast_window.h"
+#include "forecast/keypad.h"
+#include "gui_harness.h"
+
+namespace ordavex {
+namespace {
+
+QPushButton* Key(QWidget* window, int n) {
+    return window->findChild<QPushButton*>(QString("cmdTastierino(%1)").arg(n));
+}
+
+QString Text(QWidget* window, const char* label) {
+    auto* found = window->findChild<QLabel*>(label);
+    return found != nullptr ? found->text() : QString("<missing %1>").arg(label);
+}
+
+QColor Colour(QWidget* window, int n) { return Key(window, n)->palette().color(QPalette::Button); }
+
+// Keys arrive where the focus is, as typed keys do.
+void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window, key, modifiers);
+}
+
+// Counts the keys that reach a control after the window has seen them, and what the selection
+// counted at that moment.
+class KeyRecorder : public QObject {
+public:
+    explicit KeyRecorder(const AppState& state) : state_(state) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            countsSeen.push_back(state_.ForecastCount);
+        }
+        return false;
+    }
+    std::vector<int> countsSeen;
+
+private:
+    const AppState& state_;
+};
+
+LineList TwelveNumberMatrix() { return {"1 2 3 4 5 6 7 8 9 10", "3 4 5 6 7 8 9 10 11 12"}; }
+
+class ForecastWindowTest : public ::testing::Test {
+protected:
+    ForecastWindowTest() { fixture.state.ReplaceMatrix("SM12-10-6-5-5", TwelveNumberMatrix(), 12); }
+
+    // Opens the window from the main window and runs `body` on it; the window is closed after.
+    // `then` answers the windows that `body` opens.
+    void OpenAnd(const std::function<void(QWidget*)>& body, const test::ModalScript::Action& then = {}) {
+        script.Then([body](QWidget* window) {
+            body(window);
+            window->close();
+        });
+        if (then) script.Then(then);
+        fixture.Click("cmdAdattaMatrice");
+        EXPECT_EQ(script.Pending(), 0u);
+        // The script recognises the same window object opening again once it has seen it closed.
+        QTest::qWait(30);
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
+    }
+
+    test::MainWindowFixture fixture;
+    test::ModalScript script;
+};
+
+TEST_F(ForecastWindowTest, FirstOpeningAfterATwelveNumberMatrix) {
+    OpenAnd([](QWidget* window) {
+        EXPECT_EQ(window->objectName(), "frmTastierino");
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Ordavex® - by Quarnelo - Press <F10> to Info"));
+        EXPECT_EQ(window->size(), QSize(Px(10995), Px(5955)));
+        const QColor face = window->palette().color(QPalette::Button);
+        for (int n = 1; n <= 90; ++n) {
+            ASSERT_NE(Key(window, n), nullptr) << n;
+            EXPECT_EQ(Colour(window, n), face) << n;
+            EXPECT_EQ(Key(window, n)->text(), QString::number(n));
+            EXPECT_TRUE(Key(window, n)->isVisible()) << n;
+        }
+        EXPECT_EQ(Key(window, 1)->geometry(), TwipsRect(240, 360, 525, 465));
+        EXPECT_EQ(Key(window, 11)->pos(), TwipsRect(240, 885, 0, 0).topLeft());
+        EXPECT_EQ(Key(window, 90)->geometry(), TwipsRect(5505, 4560, 525, 465));
+        EXPECT_EQ(Key(window, 90)->parentWidget()->objectName(), "Frame1");
+        EXPECT_EQ(Text(window, "lblSelezionati"), "0");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "12");
+        EXPECT_EQ(Text(window, "lblNomeMatrice"), "SM12-10-6-5-5");
+        EXPECT_EQ(Text(window, "Label1(1)"), "SELEZIONE PRONOSTICO");
+        EXPECT_EQ(Text(window, "Label1(3)"), "MATRICE SELEZIONATA");
+        EXPECT_EQ(Text(window, "Label1(0)"), "Numeri Selezionati");
+        EXPECT_EQ(Text(window, "Label1(2)"), "da selezionare");
+        auto* develop = window->findChild<QPushButton*>("cmdSviluppa");
+        ASSERT_NE(develop, nullptr);
+        EXPECT_EQ(develop->text(), "SVILUPPA SISTEMA");
+        EXPECT_EQ(develop->toolTip(), "Adatta Pronostico");
+        EXPECT_EQ(window->findChildren<QPushButton*>().size(), 91);
+    });
+}
+
+TEST_F(ForecastWindowTest, ThreeClicksCycleThroughAzureGoldAndOff) {
+    fixture.state.ForecastStates[3] = kForecastSelected;
+    fixture.state.RecountForecast();
+    OpenAnd([this](QWidget* window) {
+        const QColor face = window->palette().color(QPalette::Button);
+        const QColor colours[] = {kSelectedColour, kFixedColour, face};
+        const char* selected[] = {"2", "2", "1"};
+        const char* stillToSelect[] = {"10", "10", "11"};
+        for (int click = 0; click < 3; ++click) {
+            SCOPED_TRACE(click + 1);
+            QTest::mouseClick(Key(window, 45), Qt::LeftButton);
+            EXPECT_EQ(Colour(window, 45), colours[click]);
+            EXPECT_EQ(Text(window, "lblSelezionati"), selected[click]);
+            EXPECT_EQ(Text(window, "lblDaSelezionare"), stillToSelect[click]);
+        }
+        EXPECT_EQ(fixture.state.ForecastStates[45], kForecastOff);
+        EXPECT_EQ(fixture.state.ForecastCount, 1);
+        EXPECT_EQ(Colour(window, 3), kSelectedColour);
+    });
+}
+
+TEST_F(ForecastWindowTest, SelectionSurvivesClosingAndShowsOnReopening) {
+    OpenAnd([](QWidget* window) {
+        for (int n : {5, 10, 15, 20, 25}) QTest::mouseClick(Key(window, n), Qt::LeftButton);
+        QTest::mouseClick(Key(window, 25), Qt::LeftButton);
+        EXPECT_EQ(Text(window, "lblSelezionati"), "5");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "7");
+    });
+    OpenAnd([](QWidget* window) {
+        EXPECT_EQ(Text(window, "lblSelezionati"), "5");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "7");
+        EXPECT_EQ(Colour(window, 5), kSelectedColour);
+        EXPECT_EQ(Colour(window, 25), kFixedColour);
+        EXPECT_EQ(window->findChildren<QPushButton*>().size(), 91);
+    });
+}
+
+TEST_F(ForecastWindowTest, MoreNumbersThanTheMatrixSpansShowANegativeCount) {
+    for (int n = 1; n <= 15; ++n) fixture.state.ForecastStates[static_cast<std::size_t>(n)] = kForecastSelected;
+    fixture.state.RecountForecast();
+    OpenAnd([](QWidget* window) {
+        EXPECT_EQ(Text(window, "lblSelezionati"), "15");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "-3");
+    });
+}
+
+TEST_F(ForecastWindowTest, InsertSelectsAllOnlyForAFiftyFiveNumberMatrix) {
+    OpenAnd([this](QWidget* window) {
+        QTest::mouseClick(Key(window, 8), Qt::LeftButton);
+        Press(window, Qt::Key_Insert);
+        EXPECT_EQ(fixture.state.ForecastCount, 1);
+        EXPECT_EQ(Text(window, "lblSelezionati"), "1");
+    });
+
+    LineList matrix{"1 2 3 4 5"};
+    for (int n = 6; n <= 55; ++n) matrix.push_back(std::to_string(n));
+    fixture.state.ReplaceMatrix("SM55", matrix, 55);
+    fixture.state.ForecastStates[70] = kForecastFixed;
+    fixture.state.RecountForecast();
+    OpenAnd([this](QWidget* window) {
+        Press(window, Qt::Key_Insert, Qt::ShiftModifier);
+        for (int n = 1; n <= 90; ++n) EXPECT_EQ(Colour(window, n), kSelectedColour) << n;
+        EXPECT_EQ(fixture.state.ForecastStates[70], kForecastSelected);
+        EXPECT_EQ(Text(window, "lblSelezionati"), "90");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "-35");
+        EXPECT_EQ(QApplication::focusWidget(), Key(window, 1));
+    });
+}
+
+TEST_F(ForecastWindowTest, DeleteClearsGoldTooAndFocusesButtonOne) {
+    fixture.state.ForecastStates[7] = kForecastFixed;
+    fixture.state.ForecastStates[88] = kForecastSelected;
+    fixture.state.RecountForecast();
+    KeyRecorder recorder(fixture.state);
+    OpenAnd([this, &recorder](QWidget* window) {
+        QWidget* focused = Key(window, 40);
+        focused->setFocus(Qt::OtherFocusReason);
+        focused->installEventFilter(&recorder);
+        Press(window, Qt::Key_Delete, Qt::ControlModifier);
+        const QColor face = window->palette().color(QPalette::Button);
+        for (int n = 1; n <= 90; ++n) EXPECT_EQ(Colour(window, n), face) << n;
+        EXPECT_EQ(fixture.state.ForecastCount, 0);
+        EXPECT_EQ(fixture.state.ForecastStates[7], kForecastOff);
+        EXPECT_EQ(Text(window, "lblSelezionati"), "0");
+        EXPECT_EQ(Text(window, "lblDaSelezionare"), "12");
+        EXPECT_EQ(QApplication::focusWidget(), Key(window, 1));
+    });
+    // The focused control still received the key, after the window had cleared the keypad.
+    EXPECT_EQ(recorder.countsSeen, std::vector<int>{0});
+}
+
+TEST_F(ForecastWindowTest, F10ShowsTheHelpTextOnce) {
+    QString shown;
+    QString title;
+    // A second information window would find no action left and be reported as unexpected.
+    OpenAnd([](QWidget* window) { Press(window, Qt::Key_F10, Qt::AltModifier); },
+            [&shown, &title](QWidget* info) {
+                title = info->objectName();
+                shown = info->findChild<QLabel*>("lblInfo")->text();
+                info->close();
+            });
+    EXPECT_EQ(title, "frmInfo");
+    const auto lines = SplitText(fixture.state.InfoText, '|');
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[2], "1) - In base alla Matrice scelta, puoi selezionare 12 numeri.");
+    EXPECT_EQ(shown.split('\n').size(), 12);
+}
+
+TEST_F(ForecastWindowTest, KeypadsTakeSuccessiveTabPositionsInAscendingOrder) {
+    for (int opening = 0; opening < 2; ++opening) {
+        OpenAnd([opening](QWidget* window) {
+            SCOPED_TRACE(opening);
+            for (int n = 1; n <= 90; ++n) {
+                EXPECT_EQ(Key(window, n)->property(kKeypadTabPositionProperty).toInt(), opening * 90 + n);
+                if (n < 90) {
+                    EXPECT_EQ(Key(window, n)->nextInFocusChain(), Key(window, n + 1)) << n;
+                }
+            }
+        });
+    }
+    EXPECT_EQ(fixture.state.KeypadTabCounter, 180);
+}
+
+TEST_F(ForecastWindowTest, LoadingAnotherMatrixClearsTheKeypad) {
+    OpenAnd([](QWidget* window) {
+        QTest::mouseClick(Key(window, 12), Qt::LeftButton);
+        QTest::mouseClick(Key(window, 13), Qt::LeftButton);
+        QTest::mouseClick(Key(window, 13), Qt::LeftButton);
+    });
+    fixture.state.ReplaceMatrix("ALTRA", TwelveNumberMatrix(), 12);
+    OpenAnd([](QWidget* window) {
+        const QColor face = window->palette().color(QPalette::Button);
+        for (int n = 1; n <= 90; ++n) EXPECT_EQ(Colour(window, n), face) << n;
+        EXPECT_EQ(Text(window, "lblSelezionati"), "0");
+        EXPECT_EQ(Text(window, "lblNomeMatrice"), "ALTRA");
+    });
+}
+
+TEST_F(ForecastWindowTest, DevelopingTellsTheMismatchThenReplacesTheSystemAndStaysOpen) {
+    fixture.state.ReplaceSystem({"01 02 03 04 05"});
+    bool openAfterMessages = false;
+    script.Then([&openAfterMessages](QWidget* window) {
+        auto* develop = window->findChild<QPushButton*>("cmdSviluppa");
+        QTest::mouseClick(develop, Qt::LeftButton);
+        for (int n : {7, 45}) {
+            QTest::mouseClick(Key(window, n), Qt::LeftButton);
+            QTest::mouseClick(Key(window, n), Qt::LeftButton);
+        }
+        for (int n : {3, 12, 20, 33, 41, 56, 60, 71, 88, 90}) QTest::mouseClick(Key(window, n), Qt::LeftButton);
+        QTest::mouseClick(develop, Qt::LeftButton);
+        openAfterMessages = window->isVisible();
+        window->close();
+    });
+    script.AcknowledgeMessage();
+    script.AcknowledgeMessage();
+    fixture.Click("cmdAdattaMatrice");
+    EXPECT_EQ(script.texts, (QStringList{QString::fromUtf8("Hai selezionato 12 numeri in meno ..!"),
+                                         "Sistema creato con successo ..!"}));
+    EXPECT_TRUE(openAfterMessages);
+    EXPECT_EQ(fixture.state.SystemCombinations,
+              (LineList{"03 07 12 20 33 41 45 56 60 71", "03 12 20 33 41 56 60 71 88 90"}));
+    EXPECT_EQ(fixture.state.ForecastCount, 12);
+    EXPECT_EQ(fixture.LabelText("lblCatturate"), "2");
+}
+
+}  // namespace
+}  // namespace ordavex
