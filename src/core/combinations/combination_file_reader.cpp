@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cerrno>
-#include <vector>
+#include <memory>
 
 #include "app/error_number.h"
 
@@ -93,13 +93,14 @@ int ErrorNumberOfFailedCall(const std::string& path) {
 void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer) {
     OpenFile file = files.Open(path, "rb");
     if (!file.IsOpen()) throw OrdavexError(ErrorNumberOfFailedCall(path));
-    std::vector<char> buffer(kChunkSize);
+    // Left uninitialised: every byte used has been read first.
+    const std::unique_ptr<char[]> buffer(new char[kChunkSize]);
     UnitSplitter splitter(unit, consumer);
     while (true) {
         errno = 0;
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.Stream());
-        if (got > 0 && !splitter.Take(std::string_view(buffer.data(), got))) return;
-        if (got < buffer.size()) {
+        const std::size_t got = std::fread(buffer.get(), 1, kChunkSize, file.Stream());
+        if (got > 0 && !splitter.Take(std::string_view(buffer.get(), got))) return;
+        if (got < kChunkSize) {
             if (std::ferror(file.Stream()) != 0) throw OrdavexError(ErrorNumberOfFailedCall(path));
             if (std::feof(file.Stream()) != 0) break;
         }

@@ -1,0 +1,207 @@
+// Feeds arbitrary bytes, as a file, to the routines that read combination files, and checks each
+// against a plain reading of the same bytes held in memory that follows the rules word for word:
+// lines end at CR LF, CR or LF, items also at a comma, the six cleaning steps, a split at single
+// blanks, and the conversion of every piece. Any disagreement, crash or undefined behaviour is a
+// finding.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/error_number.h"
+#include "app/file_table.h"
+#include "app/text_split.h"
+#include "combinations/combination_file_check.h"
+#include "combinations/combination_line.h"
+#include "combinations/combination_tokenizer.h"
+#include "combinations/duplicate_removal.h"
+#include "combinations/line_sort.h"
+#include "combinations/matrix_file.h"
+#include "combinations/matrix_name.h"
+#include "combinations/number_token.h"
+#include "combinations/system_file.h"
+
+namespace ordavex {
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "finding: %s\n", what);
+        std::abort();
+    }
+}
+
+// The file the routines read, one per fuzzing process.
+class InputFile {
+public:
+    InputFile() {
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("ordavex_fuzz_" + std::to_string(std::random_device{}()) + "_MATRIX10_08_V6.TXT"))
+                    .string();
+    }
+    ~InputFile() { std::remove(path_.c_str()); }
+    const std::string& Write(std::string_view bytes) {
+        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path_;
+    }
+
+private:
+    std::string path_;
+};
+
+// Splits into lines (CR LF, CR, LF) or items (also a comma; spaces at the start dropped),
+// leaving out the ones that hold nothing.
+std::vector<std::string> Units(std::string_view bytes, bool items) {
+    std::vector<std::string> units;
+    std::string current;
+    bool skippingSpaces = items;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n' || (items && c == ',')) {
+            if (!current.empty()) units.push_back(current);
+            current.clear();
+            skippingSpaces = items;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            continue;
+        }
+        if (skippingSpaces && c == ' ') continue;
+        skippingSpaces = false;
+        current += c;
+    }
+    if (!current.empty()) units.push_back(current);
+    return units;
+}
+
+std::vector<NumberToken> LiteralTokens(std::string_view text) {
+    std::vector<NumberToken> tokens;
+    for (const auto& piece : SplitText(CleanCombinationLine(text), ' ')) tokens.push_back(ConvertNumberToken(piece));
+    return tokens;
+}
+
+int LiteralCheck(const std::vector<std::string>& items, const CombinationLimits& limits) {
+    for (const auto& item : items) {
+        const auto tokens = LiteralTokens(item);
+        for (const auto& token : tokens) {
+            if (token.error != 0) return token.error;
+            if (token.value < 1 || token.value > limits.maxNumber) return kErrNumberOutOfRange;
+        }
+        const auto length = static_cast<std::int64_t>(tokens.size());
+        if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
+    }
+    return items.empty() ? kErrEmptyFile : 0;
+}
+
+std::vector<std::string> LiteralCleanedLines(const std::vector<std::string>& units) {
+    std::vector<std::string> lines;
+    for (const auto& unit : units) {
+        auto cleaned = CleanCombinationLine(unit);
+        if (!cleaned.empty()) lines.push_back(cleaned);
+    }
+    return lines;
+}
+
+class FirstFailure : public TokenSink {
+public:
+    bool Take(const NumberToken& token) override {
+        tokens.push_back(token);
+        return token.error == 0;
+    }
+    std::vector<NumberToken> tokens;
+};
+
+void CheckCleaningAndTokens(std::string_view text) {
+    const std::string cleaned = CleanCombinationLine(text);
+    Require(cleaned.empty() || (cleaned.front() != ' ' && cleaned.back() != ' '), "cleaned line has end blanks");
+    Require(std::none_of(cleaned.begin(), cleaned.end(), [](char c) { return c != ' ' && IsCombinationSeparator(c); }),
+            "cleaned line keeps a separator");
+
+    auto expected = LiteralTokens(text);
+    const auto firstBad = std::find_if(expected.begin(), expected.end(), [](const NumberToken& t) { return t.error != 0; });
+    if (firstBad != expected.end()) expected.erase(firstBad + 1, expected.end());
+    CombinationTokenizer tokenizer;
+    FirstFailure sink;
+    tokenizer.Reset();
+    const std::size_t piece = text.empty() ? 1 : 1 + static_cast<unsigned char>(text.front()) % 7;
+    bool going = true;
+    for (std::size_t at = 0; going && at < text.size(); at += piece) going = tokenizer.Feed(text.substr(at, piece), sink);
+    if (going) tokenizer.Finish(sink);
+    Require(sink.tokens.size() == expected.size(), "tokenizer and cleaning disagree on the number of tokens");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        Require(sink.tokens[i].error == expected[i].error && sink.tokens[i].value == expected[i].value,
+                "tokenizer and cleaning disagree on a token");
+    }
+}
+
+void CheckFileRoutines(std::string_view bytes, const std::string& path) {
+    FileTable files;
+    const auto items = Units(bytes, true);
+    const auto lines = Units(bytes, false);
+
+    const CombinationLimits systemLimits{kSystemMinLength, kSystemMaxLength, kHighestNumber};
+    const int systemCheck = CheckCombinationFile(files, path, systemLimits);
+    Require(systemCheck == LiteralCheck(items, systemLimits), "system validation disagrees");
+    const CombinationLimits matrixLimits{kMatrixMinLength, kMatrixMaxLength, kHighestNumber};
+    const int matrixCheck = CheckCombinationFile(files, path, matrixLimits);
+    Require(matrixCheck == LiteralCheck(items, matrixLimits), "matrix validation disagrees");
+    const CombinationLimits looseLimits{0, 3, 32767};
+    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(items, looseLimits),
+            "validation with other limits disagrees");
+
+    const auto cleanedLines = LiteralCleanedLines(lines);
+    Require(CountCombinationLines(files, path) == static_cast<std::int32_t>(cleanedLines.size()), "count disagrees");
+    Require(CountCombinationLines(files, path, 2) == static_cast<std::int32_t>(std::min<std::size_t>(cleanedLines.size(), 3)),
+            "early count disagrees");
+
+    const auto system = LoadSystemFile(files, path);
+    if (systemCheck != 0) {
+        Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck, "system refusal disagrees");
+    } else if (cleanedLines.size() > static_cast<std::size_t>(kSystemMaxLines)) {
+        Require(system.outcome == SystemLoadOutcome::TooManyLines, "line limit missed");
+    } else {
+        Require(system.outcome == SystemLoadOutcome::Loaded && system.lines == cleanedLines, "system lines disagree");
+        LineList copy = system.lines;
+        const auto removed = RemoveDuplicates(copy);
+        Require(std::is_sorted(copy.begin(), copy.end()) && std::adjacent_find(copy.begin(), copy.end()) == copy.end() &&
+                    copy.size() + static_cast<std::size_t>(removed) == system.lines.size(),
+                "duplicate removal");
+    }
+
+    const auto matrix = LoadMatrixFile(files, path);
+    if (matrixCheck != 0) {
+        Require(matrix.outcome == MatrixLoadOutcome::Rejected && matrix.error == matrixCheck, "matrix refusal disagrees");
+    } else {
+        const MatrixInfo info = MatrixFileInfo(files, path);
+        Require(info.items == static_cast<std::int32_t>(items.size()), "matrix item count disagrees");
+        if (!info.consecutive) {
+            Require(matrix.outcome == MatrixLoadOutcome::NotConsecutive, "non-consecutive matrix loaded");
+        } else {
+            Require(matrix.outcome == MatrixLoadOutcome::Loaded, "consecutive matrix refused");
+            Require(matrix.matrix.lines == LiteralCleanedLines(items), "matrix lines disagree");
+            Require(matrix.matrix.numbers == info.numbers, "matrix numbers disagree");
+            LineList normalized = matrix.matrix.lines;
+            NormalizeCombinations(normalized);
+            Require(std::is_sorted(normalized.begin(), normalized.end()), "normalised lines unsorted");
+        }
+    }
+    Require(files.OpenCount() == 0, "a file stayed open");
+}
+
+}  // namespace
+}  // namespace ordavex
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static ordavex::InputFile file;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    ordavex::CheckCleaningAndTokens(bytes);
+    ordavex::CheckFileRoutines(bytes, file.Write(bytes));
+    (void)ordavex::GuaranteeCaption(ordavex::MatrixNameFields(bytes));
+    (void)ordavex::MatrixDisplayName(bytes);
+    return 0;
+}
