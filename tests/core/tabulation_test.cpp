@@ -37,6 +37,11 @@ TEST(Score, CountsMarkedNumbersOfTheLine) {
         {"07 07 07 07 07 07", 1},
         {"03 xx 07 91 00 -3", 2},  // pieces that are no number from 1 to 90 score nothing
         {"03  07", 2},
+        {"03 07 ", 2},             // trailing blank: an empty last piece
+        {"003 +07 -12", 2},        // leading zeros and a plus sign read as usual; a negative piece no hit
+        {"3x 07y 12", 1},
+        {"90 900 9", 1},
+        {"00 012", 1},
     };
     for (const auto& c : cases) EXPECT_EQ(Score(c.line, drawn), c.score) << c.line;
 }
