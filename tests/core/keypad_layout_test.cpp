@@ -86,15 +86,6 @@ TEST(KeypadLayout, SuccessiveKeypadsTakeSuccessiveTabPositions) {
     EXPECT_EQ(counter, 270);
 }
 
-TEST(KeypadLayout, CounterWiderThanSixteenBitsKeepsAscending) {
-    std::int32_t counter = 32760;
-    const auto placements = LayOutKeypad({1, 90, 10, 60, 60}, kForecastTemplate, true, counter);
-    for (std::size_t i = 1; i < placements.size(); ++i) {
-        EXPECT_EQ(placements[i].tabPosition, placements[i - 1].tabPosition + 1);
-    }
-    EXPECT_EQ(counter, 32850);
-}
-
 TEST(KeypadLayout, RowAdvancesByEachButtonsOwnWidth) {
     std::int32_t counter = 0;
     // Button 2 is a reused, wider button: its right neighbour moves along, the next row does not.
