@@ -17,14 +17,14 @@ GeneratorSettings Settings(int numbers, int length, int drawn, int points) {
     settings.drawn = drawn;
     settings.points = points;
     settings.seed = 7;
-    settings.patience = 3'000;
+    settings.patience = 500;
     settings.seconds = 30;
     return settings;
 }
 
 TEST(GuaranteeGeneratorTest, EveryMatrixItMakesKeepsItsGuarantee) {
     for (const auto& [numbers, length, drawn, points] : std::vector<std::array<int, 4>>{
-             {8, 5, 4, 3}, {10, 5, 5, 3}, {12, 6, 3, 3}, {9, 6, 6, 4}, {7, 5, 2, 2}, {11, 5, 6, 4}, {14, 10, 8, 6}}) {
+             {8, 5, 4, 3}, {10, 5, 5, 3}, {12, 6, 3, 3}, {9, 6, 6, 4}, {7, 5, 2, 2}, {11, 5, 6, 4}, {10, 6, 5, 4}}) {
         const GeneratorResult result = MatrixGenerator(Settings(numbers, length, drawn, points)).Run();
         const std::string name = "N=" + std::to_string(numbers) + " k=" + std::to_string(length) +
                                  " p=" + std::to_string(drawn) + " t=" + std::to_string(points);
@@ -57,7 +57,7 @@ TEST(GuaranteeGeneratorTest, UsesEveryNumberEvenWhenTheGuaranteeNeedsFewer) {
 }
 
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
-    const GeneratorSettings settings = Settings(13, 6, 3, 3);
+    const GeneratorSettings settings = Settings(11, 5, 3, 3);
     const GeneratorResult first = MatrixGenerator(settings).Run();
     const GeneratorResult second = MatrixGenerator(settings).Run();
     ASSERT_FALSE(first.stoppedByTime);

@@ -1,0 +1,91 @@
+// Every matrix shipped in Shared/SuperMatrici must load in the program and keep the guarantee its
+// name states; the guarantee is recomputed here, not trusted.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/file_table.h"
+#include "combinations/guarantee_checker.h"
+#include "combinations/guarantee_claim.h"
+#include "combinations/guarantee_matrix.h"
+#include "combinations/matrix_file.h"
+
+namespace ordavex {
+namespace {
+
+constexpr std::size_t kLeastShippedMatrices = 15;
+
+std::vector<std::filesystem::path> ShippedMatrices() {
+    const char* source = std::getenv("ORDAVEX_SOURCE_DIR");
+    if (source == nullptr) {
+        return {};
+    }
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(source) / "Shared" / "SuperMatrici")) {
+        if (entry.path().extension() == ".TXT") {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Two-digit numbers separated by single blanks, CR LF between lines and none after the last.
+bool InTheProgramsOwnFormat(const std::string& text) {
+    static const std::regex kLine("[0-9]{2}( [0-9]{2})*");
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find("\r\n", start);
+        if (!std::regex_match(text.substr(start, end == std::string::npos ? std::string::npos : end - start), kLine)) {
+            return false;
+        }
+        if (end == std::string::npos) {
+            return true;
+        }
+        start = end + 2;
+    }
+}
+
+TEST(ShippedMatricesTest, TheLibraryIsThere) {
+    ASSERT_NE(std::getenv("ORDAVEX_SOURCE_DIR"), nullptr) << "run through ctest, which names the sources";
+    EXPECT_GE(ShippedMatrices().size(), kLeastShippedMatrices);
+}
+
+TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
+    for (const std::filesystem::path& path : ShippedMatrices()) {
+        const std::string name = path.filename().string();
+        FileTable files;
+        const MatrixLoadResult loaded = LoadMatrixFile(files, path.string());
+        ASSERT_EQ(loaded.outcome, MatrixLoadOutcome::Loaded) << name << " does not load (error " << loaded.error << ")";
+        const GuaranteeMatrix matrix = ReadGuaranteeMatrix(loaded.matrix.lines);
+        EXPECT_TRUE(matrix.consecutive) << name;
+        EXPECT_EQ(matrix.numbers, loaded.matrix.numbers) << name;
+        EXPECT_TRUE(InTheProgramsOwnFormat(ReadFile(path))) << name;
+
+        const auto claim = ClaimOfNameFields(loaded.matrix.fields);
+        ASSERT_TRUE(claim.has_value()) << name << " states no guarantee";
+        EXPECT_EQ(matrix.shortestLine, claim->length) << name;
+        EXPECT_EQ(matrix.longestLine, claim->length) << name;
+        ASSERT_LE(claim->drawn, matrix.numbers) << name;
+        const ClaimResult proof = GuaranteeChecker(matrix.lines, matrix.numbers).CheckClaim(claim->points, claim->drawn);
+        EXPECT_EQ(proof.status, ClaimStatus::kHolds) << name << " misses the draw of " << ::testing::PrintToString(proof.counterexample);
+    }
+}
+
+}  // namespace
+}  // namespace ordavex
