@@ -107,9 +107,9 @@ std::vector<std::string> LiteralCleanedLines(const std::vector<std::string>& uni
     return lines;
 }
 
-class FirstFailure : public TokenSink {
+class FirstFailure {
 public:
-    bool Take(const NumberToken& token) override {
+    bool Take(const NumberToken& token) {
         tokens.push_back(token);
         return token.error == 0;
     }

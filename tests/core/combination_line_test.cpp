@@ -52,9 +52,9 @@ std::vector<NumberToken> LiteralTokens(const std::string& line) {
     return tokens;
 }
 
-class Recorder : public TokenSink {
+class Recorder {
 public:
-    bool Take(const NumberToken& token) override {
+    bool Take(const NumberToken& token) {
         tokens.push_back(token);
         // The tokenizer may hand over a mismatch before the rest of its token: stop there, as
         // every reader of the format does at its first failure.

@@ -10,7 +10,7 @@ namespace ordavex {
 
 namespace {
 
-class FileValidator : public UnitConsumer, TokenSink {
+class FileValidator : public UnitConsumer {
 public:
     explicit FileValidator(const CombinationLimits& limits) : limits_(limits) {}
 
@@ -29,7 +29,8 @@ public:
     }
 
 private:
-    bool Take(const NumberToken& token) override {
+    friend class ordavex::CombinationTokenizer;
+    bool Take(const NumberToken& token) {
         if (token.error != 0) return Fail(token.error);
         if (token.value < kLowestNumber || token.value > limits_.maxNumber) return Fail(kErrNumberOutOfRange);
         return true;

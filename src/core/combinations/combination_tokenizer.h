@@ -1,18 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
+#include "app/error_number.h"
+#include "combinations/combination_line.h"
 #include "combinations/number_token.h"
 
 namespace ordavex {
-
-// Receives the numbers of a line or an item in order. Returning false stops the tokenizer.
-class TokenSink {
-public:
-    virtual ~TokenSink() = default;
-    virtual bool Take(const NumberToken& token) = 0;
-};
 
 // Cleans a line or an item while its bytes stream past and splits it into numbers, in constant
 // memory: the tokens, in their order, are those of CleanCombinationLine followed by a split at
@@ -20,26 +16,135 @@ public:
 // at both ends vanish, and a run of k blanks inside leaves ceil(k / 2) blanks, so from three
 // blanks on the empty tokens between them are type mismatches.
 //
-// A token is handed over as soon as its outcome is known: a type mismatch at its first wrong
-// character, so that a huge line of garbage fails at once.
+// Tokens go to a sink, any object with `bool Take(const NumberToken&)`; returning false stops
+// the tokenizer. A token is handed over as soon as its outcome is known: a type mismatch at its
+// first wrong character, so that a huge line of garbage fails at once. The work is done inline
+// (the sink is a template argument), since every byte of a file passes through here.
 class CombinationTokenizer {
 public:
     // Starts a new line or item.
-    void Reset();
+    void Reset() {
+        tokenCount_ = 0;
+        seenContent_ = false;
+        blankRun_ = 0;
+        inToken_ = false;
+    }
+
     // More bytes of the current line or item; false once the sink has asked to stop.
-    bool Feed(std::string_view bytes, TokenSink& sink);
+    template <typename Sink>
+    bool Feed(std::string_view bytes, Sink& sink) {
+        const char* p = bytes.data();
+        const char* const end = p + bytes.size();
+        while (p < end) {
+            if (inToken_) p = TakeDigits(p, end);
+            if (p == end) break;
+            const char c = *p++;
+            if (IsCombinationSeparator(c)) {
+                if (inToken_ && !EndToken(sink)) return false;
+                if (seenContent_) ++blankRun_;
+                continue;
+            }
+            if (!inToken_) {
+                // Runs of one or two blanks leave a single blank: no empty token between.
+                if (blankRun_ > 2 && !EmitEmptyTokens(sink)) return false;
+                blankRun_ = 0;
+                seenContent_ = true;
+                StartToken();
+                if (IsDigit(c)) {
+                    --p;
+                    continue;
+                }
+            }
+            if (!TakeOtherCharacter(c, sink)) return false;
+        }
+        return true;
+    }
+
     // The current line or item has ended; false when the sink has asked to stop.
-    bool Finish(TokenSink& sink);
+    template <typename Sink>
+    bool Finish(Sink& sink) {
+        // Blanks at the end are trimmed away and leave no empty token.
+        blankRun_ = 0;
+        return !inToken_ || EndToken(sink);
+    }
+
     // Tokens handed over since the last Reset.
     std::int64_t TokenCount() const { return tokenCount_; }
 
 private:
-    bool Emit(const NumberToken& token, TokenSink& sink);
-    bool EndToken(TokenSink& sink);
-    bool EmitEmptyTokens(TokenSink& sink);
-    void StartToken();
-    // A character of a token that is not a digit: a sign at its start, else a mismatch.
-    bool TakeOtherCharacter(char c, TokenSink& sink);
+    // The magnitude stops growing just past the 16-bit range: any longer run of digits is an
+    // overflow all the same.
+    static constexpr std::int32_t kSaturatedMagnitude = std::numeric_limits<std::int16_t>::max() + 2;
+
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+    void StartToken() {
+        inToken_ = true;
+        tokenDecided_ = false;
+        tokenStarted_ = false;
+        negative_ = false;
+        hasDigits_ = false;
+        magnitude_ = 0;
+    }
+
+    // Takes the run of digits at p; returns where it ends.
+    const char* TakeDigits(const char* p, const char* end) {
+        std::int32_t magnitude = magnitude_;
+        const char* const start = p;
+        for (; p < end && IsDigit(*p); ++p) {
+            if (magnitude < kSaturatedMagnitude) magnitude = magnitude * 10 + (*p - '0');
+        }
+        if (p != start) {
+            magnitude_ = magnitude;
+            hasDigits_ = true;
+            tokenStarted_ = true;
+        }
+        return p;
+    }
+
+    template <typename Sink>
+    bool Emit(const NumberToken& token, Sink& sink) {
+        ++tokenCount_;
+        return sink.Take(token);
+    }
+
+    // A character of a token that is neither a digit nor a separator: a sign at its start,
+    // else a mismatch.
+    template <typename Sink>
+    bool TakeOtherCharacter(char c, Sink& sink) {
+        if (tokenDecided_) return true;
+        if (!tokenStarted_ && (c == '+' || c == '-')) {
+            negative_ = c == '-';
+            tokenStarted_ = true;
+            return true;
+        }
+        tokenDecided_ = true;
+        tokenStarted_ = true;
+        return Emit({kErrTypeMismatch, 0}, sink);
+    }
+
+    template <typename Sink>
+    bool EndToken(Sink& sink) {
+        inToken_ = false;
+        if (tokenDecided_) return true;
+        if (!hasDigits_) return Emit({kErrTypeMismatch, 0}, sink);
+        const std::int32_t value = negative_ ? -magnitude_ : magnitude_;
+        if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
+            return Emit({kErrOverflow, 0}, sink);
+        }
+        return Emit({0, static_cast<std::int16_t>(value)}, sink);
+    }
+
+    template <typename Sink>
+    bool EmitEmptyTokens(Sink& sink) {
+        // Halving the run leaves (blankRun_ + 1) / 2 blanks, with an empty token between each two.
+        const std::int64_t emptyTokens = (blankRun_ + 1) / 2 - 1;
+        blankRun_ = 0;
+        for (std::int64_t i = 0; i < emptyTokens; ++i) {
+            if (!Emit({kErrTypeMismatch, 0}, sink)) return false;
+        }
+        return true;
+    }
 
     std::int64_t tokenCount_ = 0;
     bool seenContent_ = false;

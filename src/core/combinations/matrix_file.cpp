@@ -51,7 +51,7 @@ void CountOneMore(std::int32_t& count) {
 
 // Reads a matrix file item by item: which numbers it uses and how many items it has, and, when
 // asked, the cleaned items themselves.
-class MatrixReader : public UnitConsumer, TokenSink {
+class MatrixReader : public UnitConsumer {
 public:
     explicit MatrixReader(bool keepItems) : keepItems_(keepItems) {}
 
@@ -80,7 +80,8 @@ public:
     }
 
 private:
-    bool Take(const NumberToken& token) override {
+    friend class ordavex::CombinationTokenizer;
+    bool Take(const NumberToken& token) {
         used_.Mark(token);
         return true;
     }
