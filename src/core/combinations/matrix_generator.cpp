@@ -16,6 +16,10 @@ constexpr int kMostDrawn = 20;
 constexpr int kLargestNumber = 90;
 // Candidate lines weighed for each line of the greedy start.
 constexpr int kGreedyCandidates = 16;
+// How many of them are built number by number, when that is affordable (kGreedyLineWork sets
+// looked at for one line).
+constexpr int kGreedyBuiltCandidates = 2;
+constexpr std::uint64_t kGreedyLineWork = 4'000'000;
 // Sets a move may look at when it weighs several number swaps for one uncovered set.
 constexpr std::uint64_t kMoveWork = 1000;
 // Moves between two readings of the clock.
@@ -97,14 +101,47 @@ private:
         return line;
     }
 
-    // Covers one uncovered set at a time with the candidate line that covers most new sets.
+    // A line through t numbers of the set, completed one number at a time with the number that
+    // makes it cover most sets that no line covers yet.
+    NumberMask GreedyLineThrough(NumberMask set) {
+        NumberMask line;
+        for (int i = 0; i < settings_.points; ++i) {
+            line.Set(random_.NumberOf(Without(set, line)));
+        }
+        while (line.Count() < settings_.length) {
+            int chosen = 0;
+            std::uint64_t mostCovered = 0;
+            std::uint64_t ties = 0;
+            for (NumberMask rest = Without(all_, line); !rest.Empty(); rest.RemoveLowest()) {
+                const std::uint64_t covered = coverage_.NewlyCovered(line | NumberMask::Of(rest.Lowest()));
+                if (chosen == 0 || covered > mostCovered) {
+                    mostCovered = covered;
+                    ties = 1;
+                } else if (covered < mostCovered || random_.Below(++ties) != 0) {
+                    continue;
+                }
+                chosen = rest.Lowest();
+            }
+            line.Set(chosen);
+        }
+        return line;
+    }
+
+    // Covers one uncovered set at a time with the candidate line that covers most new sets. The
+    // line built number by number is the best candidate but costs N times more to build, so it
+    // is weighed only while that stays within the work allowed for one line.
     void BuildGreedily() {
+        const std::uint64_t lineWork = coverage_.CoveredCount(settings_.length) *
+                                       static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
+        const bool buildNumberByNumber = lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
             const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
             NumberMask chosen;
             std::uint64_t mostCovered = 0;
             for (int candidate = 0; candidate < kGreedyCandidates; ++candidate) {
-                const NumberMask line = RandomLineThrough(set);
+                const NumberMask line = buildNumberByNumber && candidate < kGreedyBuiltCandidates
+                                            ? GreedyLineThrough(set)
+                                            : RandomLineThrough(set);
                 const std::uint64_t covered = coverage_.NewlyCovered(line);
                 if (covered > mostCovered) {
                     mostCovered = covered;

@@ -206,6 +206,14 @@ void MatrixGeneratorCoverage::RaiseUncoveredWeights() {
     }
 }
 
+std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
+    std::uint64_t count = 0;
+    for (int common = points_; common <= std::min(length, drawn_); ++common) {
+        count += SetCount(length, common) * SetCount(numbers_ - length, drawn_ - common);
+    }
+    return count;
+}
+
 std::uint64_t MatrixGeneratorCoverage::SwapWork(int length) const {
     return SetCount(length - 1, points_ - 1) * SetCount(numbers_ - length - 1, drawn_ - points_);
 }

@@ -38,6 +38,8 @@ public:
     // for long pull the search towards them.
     void RaiseUncoveredWeights();
     void SwapNumber(NumberMask line, int out, int in);
+    // Sets that one line of `length` numbers covers.
+    std::uint64_t CoveredCount(int length) const;
     // Sets that one SwapChange on a line of `length` numbers looks at: a measure of its cost.
     std::uint64_t SwapWork(int length) const;
 
