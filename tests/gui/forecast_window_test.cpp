@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/text_split.h"
@@ -24,6 +25,12 @@ QString Text(QWidget* window, const char* label) {
 }
 
 QColor Colour(QWidget* window, int n) { return Key(window, n)->palette().color(QPalette::Button); }
+
+// Runs an action that opens a modal window once the current script step has returned, so that
+// the script meets that window, and then this window again, each as a step of its own.
+void Later(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+void Close(QWidget* window) { window->close(); }
 
 // Keys arrive where the focus is, as typed keys do.
 void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -54,18 +61,22 @@ class ForecastWindowTest : public ::testing::Test {
 protected:
     ForecastWindowTest() { fixture.state.ReplaceMatrix("SM12-10-6-5-5", TwelveNumberMatrix(), 12); }
 
-    // Opens the window from the main window and runs `body` on it; the window is closed after.
-    // `then` answers the windows that `body` opens.
-    void OpenAnd(const std::function<void(QWidget*)>& body, const test::ModalScript::Action& then = {}) {
-        script.Then([body](QWidget* window) {
-            body(window);
-            window->close();
-        });
-        if (then) script.Then(then);
+    // Opens the window from the main window and answers it, and every window it opens, with the
+    // queued script.
+    void Open() {
         fixture.Click("cmdAdattaMatrice");
         EXPECT_EQ(script.Pending(), 0u);
         // The script recognises the same window object opening again once it has seen it closed.
         QTest::qWait(30);
+    }
+
+    // Opens the window and runs `body` on it; the window is closed after. `body` opens no window.
+    void OpenAnd(const std::function<void(QWidget*)>& body) {
+        script.Then([body](QWidget* window) {
+            body(window);
+            window->close();
+        });
+        Open();
     }
 
     void TearDown() override {
@@ -201,13 +212,18 @@ TEST_F(ForecastWindowTest, DeleteClearsGoldTooAndFocusesButtonOne) {
 TEST_F(ForecastWindowTest, F10ShowsTheHelpTextOnce) {
     QString shown;
     QString title;
-    // A second information window would find no action left and be reported as unexpected.
-    OpenAnd([](QWidget* window) { Press(window, Qt::Key_F10, Qt::AltModifier); },
-            [&shown, &title](QWidget* info) {
-                title = info->objectName();
-                shown = info->findChild<QLabel*>("lblInfo")->text();
-                info->close();
-            });
+    script.Then([](QWidget* window) { Later([window] { Press(window, Qt::Key_F10, Qt::AltModifier); }); });
+    script.Then([&shown, &title](QWidget* info) {
+        title = info->objectName();
+        shown = info->findChild<QLabel*>("lblInfo")->text();
+        info->close();
+    });
+    // A second information window would take this step, and the forecast window none.
+    script.Then([](QWidget* window) {
+        EXPECT_EQ(window->objectName(), "frmTastierino");
+        Close(window);
+    });
+    Open();
     EXPECT_EQ(title, "frmInfo");
     const auto lines = SplitText(fixture.state.InfoText, '|');
     ASSERT_EQ(lines.size(), 12u);
@@ -247,25 +263,31 @@ TEST_F(ForecastWindowTest, LoadingAnotherMatrixClearsTheKeypad) {
 
 TEST_F(ForecastWindowTest, DevelopingTellsTheMismatchThenReplacesTheSystemAndStaysOpen) {
     fixture.state.ReplaceSystem({"01 02 03 04 05"});
-    bool openAfterMessages = false;
-    script.Then([&openAfterMessages](QWidget* window) {
-        auto* develop = window->findChild<QPushButton*>("cmdSviluppa");
-        QTest::mouseClick(develop, Qt::LeftButton);
+    const auto develop = [](QWidget* window) {
+        auto* button = window->findChild<QPushButton*>("cmdSviluppa");
+        Later([button] { QTest::mouseClick(button, Qt::LeftButton); });
+    };
+    bool openAfterSuccess = false;
+    script.Then(develop);
+    script.AcknowledgeMessage();
+    script.Then([this, develop](QWidget* window) {
+        EXPECT_EQ(fixture.state.SystemCombinations, LineList{"01 02 03 04 05"});
         for (int n : {7, 45}) {
             QTest::mouseClick(Key(window, n), Qt::LeftButton);
             QTest::mouseClick(Key(window, n), Qt::LeftButton);
         }
         for (int n : {3, 12, 20, 33, 41, 56, 60, 71, 88, 90}) QTest::mouseClick(Key(window, n), Qt::LeftButton);
-        QTest::mouseClick(develop, Qt::LeftButton);
-        openAfterMessages = window->isVisible();
-        window->close();
+        develop(window);
     });
     script.AcknowledgeMessage();
-    script.AcknowledgeMessage();
-    fixture.Click("cmdAdattaMatrice");
+    script.Then([&openAfterSuccess](QWidget* window) {
+        openAfterSuccess = window->objectName() == "frmTastierino" && window->isVisible();
+        Close(window);
+    });
+    Open();
     EXPECT_EQ(script.texts, (QStringList{QString::fromUtf8("Hai selezionato 12 numeri in meno ..!"),
                                          "Sistema creato con successo ..!"}));
-    EXPECT_TRUE(openAfterMessages);
+    EXPECT_TRUE(openAfterSuccess);
     EXPECT_EQ(fixture.state.SystemCombinations,
               (LineList{"03 07 12 20 33 41 45 56 60 71", "03 12 20 33 41 56 60 71 88 90"}));
     EXPECT_EQ(fixture.state.ForecastCount, 12);
