@@ -246,6 +246,22 @@ TEST_F(ForecastWindowTest, KeypadsTakeSuccessiveTabPositionsInAscendingOrder) {
     EXPECT_EQ(fixture.state.KeypadTabCounter, 180);
 }
 
+TEST_F(ForecastWindowTest, TheDrawCheckKeypadTakesTheNextTabPositions) {
+    OpenAnd([](QWidget*) {});
+    OpenAnd([](QWidget*) {});
+    fixture.state.ReplaceSystem({"01 02 03 04 05"});
+    std::vector<int> positions;
+    script.Then([&positions](QWidget* window) {
+        for (int n : {1, 2, 90}) {
+            auto* button = window->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
+            positions.push_back(button != nullptr ? button->property(kKeypadTabPositionProperty).toInt() : -1);
+        }
+        window->close();
+    });
+    fixture.Click("cmdSpoglio");
+    EXPECT_EQ(positions, (std::vector<int>{181, 182, 270}));
+}
+
 TEST_F(ForecastWindowTest, LoadingAnotherMatrixClearsTheKeypad) {
     OpenAnd([](QWidget* window) {
         QTest::mouseClick(Key(window, 12), Qt::LeftButton);
