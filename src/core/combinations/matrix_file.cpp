@@ -1,5 +1,6 @@
 #include "matrix_file.h"
 
+#include <array>
 #include <limits>
 #include <new>
 
