@@ -49,11 +49,26 @@ public:
                 if (blankRun_ > 2 && !EmitEmptyTokens(sink)) return false;
                 blankRun_ = 0;
                 seenContent_ = true;
-                StartToken();
                 if (IsDigit(c)) {
-                    --p;
+                    // Most tokens are a few digits and a separator, all within this piece:
+                    // they are handed over without the bookkeeping of a token in progress.
+                    std::int32_t magnitude = c - '0';
+                    for (; p < end && IsDigit(*p); ++p) {
+                        if (magnitude < kSaturatedMagnitude) magnitude = magnitude * 10 + (*p - '0');
+                    }
+                    if (p < end && IsCombinationSeparator(*p)) {
+                        ++p;
+                        blankRun_ = 1;
+                        if (!EmitMagnitude(magnitude, false, sink)) return false;
+                        continue;
+                    }
+                    StartToken();
+                    magnitude_ = magnitude;
+                    hasDigits_ = true;
+                    tokenStarted_ = true;
                     continue;
                 }
+                StartToken();
             }
             if (!TakeOtherCharacter(c, sink)) return false;
         }
@@ -128,7 +143,12 @@ private:
         inToken_ = false;
         if (tokenDecided_) return true;
         if (!hasDigits_) return Emit({kErrTypeMismatch, 0}, sink);
-        const std::int32_t value = negative_ ? -magnitude_ : magnitude_;
+        return EmitMagnitude(magnitude_, negative_, sink);
+    }
+
+    template <typename Sink>
+    bool EmitMagnitude(std::int32_t magnitude, bool negative, Sink& sink) {
+        const std::int32_t value = negative ? -magnitude : magnitude;
         if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
             return Emit({kErrOverflow, 0}, sink);
         }
