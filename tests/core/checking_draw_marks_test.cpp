@@ -34,12 +34,5 @@ TEST(DrawMarks, AllNumbersSetsEveryMarkAndRecounts) {
     EXPECT_EQ(MarkedFlags(marks), 0);
 }
 
-TEST(DrawMarks, CountFollowsFlagsThroughAnyClicks) {
-    DrawMarks marks;
-    for (int n : {3, 17, 3, 44, 90, 17, 1, 44, 44}) marks.Toggle(n);
-    EXPECT_EQ(marks.DrawnCount, MarkedFlags(marks));
-    EXPECT_EQ(marks.DrawnCount, 3);  // 90, 1 and 44
-}
-
 }  // namespace
 }  // namespace ordavex

@@ -128,14 +128,5 @@ TEST(VerifyWins, NoTickClearsTheGeneralTableSilentlyButStopsTheWinnersWithAMessa
     EXPECT_EQ(winners.message, "Spuntare punteggi da visualizzare ..!");
 }
 
-TEST(VerifyWins, KindChoosesTheReport) {
-    const LineList system = {"01 02 03", "40 41 42"};
-    const auto marks = Marked({1, 2, 3});
-    EXPECT_EQ(VerifyWins(system, marks, ReportKind::kGeneral, Ticked({3})).lines,
-              std::vector<std::string>{"punti 03 ... 1"});
-    EXPECT_EQ(VerifyWins(system, marks, ReportKind::kWinners, Ticked({3})).lines,
-              std::vector<std::string>{"001 ... 01 02 03 ... 3"});
-}
-
 }  // namespace
 }  // namespace ordavex

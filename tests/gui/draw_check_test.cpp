@@ -84,9 +84,12 @@ void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
 
 const QList<int> kOpeningTicks = {0, 5, 6, 7, 8, 9, 10};
 
-// The script recognises a window as newly shown only after it has polled it hidden; the same
-// window object is shown again at each opening.
-void AllowScriptToSeeTheWindowAgain() { QTest::qWait(20); }
+// The script recognises a window as newly shown only after one of its polls has seen it hidden;
+// the same window object is shown again at each opening. Each wait processes events at its
+// start, so the later waits run the poll even when a sleep overshoots on a busy machine.
+void AllowScriptToSeeTheWindowAgain() {
+    for (int round = 0; round < 3; ++round) QTest::qWait(10);
+}
 
 // A main window holding a system, from which the draw check is opened.
 struct DrawCheckFixture {
@@ -289,17 +292,6 @@ TEST(DrawCheckWindow, NoTickClearsTheGeneralTableSilentlyButWinnersAskForATick) 
     d.f.Click("cmdSpoglio");
     EXPECT_EQ(d.script.texts, QStringList{"Spuntare punteggi da visualizzare ..!"});
     EXPECT_EQ(listAfterMessage, QStringList{"punti 00 ... 1"});
-}
-
-TEST(DrawCheckWindow, WinnersListWithTheOpeningTicks) {
-    DrawCheckFixture d({"01 02 03 04 05", "10 20 30 40 50", "01 02 03 04 06", "06 07 08 09 11"});
-    d.Open([](QWidget* w) {
-        ClickKeys(w, {1, 2, 3, 4, 5});
-        Option(w, 1)->setChecked(true);
-        PressVerify(w);
-        EXPECT_EQ(ListLines(w), (QStringList{"001 ... 01 02 03 04 05 ... 5", "002 ... 10 20 30 40 50 ... 0",
-                                             "004 ... 06 07 08 09 11 ... 0"}));
-    });
 }
 
 }  // namespace

@@ -25,8 +25,10 @@ QStringList ItemsOf(QWidget* viewer) {
 
 // Opens the viewer from the main window and returns the items it showed.
 QStringList View(MainWindowFixture& f, ModalScript& script) {
-    // The script recognises the viewer as newly shown only after it has polled it hidden.
-    QTest::qWait(20);
+    // The script recognises the viewer as newly shown only after one of its polls has seen it
+    // hidden. Each wait processes events at its start, so the later waits run the poll even when
+    // a sleep overshoots on a busy machine.
+    for (int round = 0; round < 3; ++round) QTest::qWait(10);
     QStringList items;
     script.Then([&items](QWidget* viewer) {
         items = ItemsOf(viewer);

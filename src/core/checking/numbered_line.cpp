@@ -8,10 +8,8 @@ constexpr std::string_view kViewerSeparator = ")  ";
 }  // namespace
 
 std::string ZeroPadded(std::int64_t value, int digits) {
-    const bool negative = value < 0;
-    std::string text = std::to_string(negative ? -value : value);
+    std::string text = std::to_string(value);
     if (static_cast<int>(text.size()) < digits) text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-    if (negative) text.insert(0, 1, '-');
     return text;
 }
 

@@ -6,7 +6,7 @@
 
 namespace ordavex {
 
-// The value in decimal with leading zeros up to `digits` digits; longer values keep all of
+// The value (not negative) in decimal with leading zeros up to `digits` digits; longer values keep all of
 // theirs (7 -> "007", 1000 -> "1000" for three digits).
 std::string ZeroPadded(std::int64_t value, int digits);
 

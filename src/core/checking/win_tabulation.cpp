@@ -45,12 +45,12 @@ NumberSet NumbersOfDraw(const DrawnFlags& drawn) {
     return draw;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // The numbers 1..90 among the pieces of the line (split at single blanks). A direct scan instead
 // of converting each piece: every press reads every piece of the system, and this keeps a system
 // of 100,000 lines within a few milliseconds. A piece counts only when it is an optionally
 // "+"-signed run of digits worth 1..90; anything else can match no drawn number.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 NumberSet NumbersOfLine(std::string_view line) {
     NumberSet numbers;
     const char* position = line.data();
