@@ -13,6 +13,19 @@ namespace ordavex {
 
 namespace {
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::int16_t NumberOfPiece(std::string_view piece) {
+    // Pieces of one or two plain digits, as development writes them, need no further checks.
+    if (piece.size() == 2 && IsDigit(piece[0]) && IsDigit(piece[1])) {
+        return static_cast<std::int16_t>((piece[0] - '0') * 10 + (piece[1] - '0'));
+    }
+    if (piece.size() == 1 && IsDigit(piece[0])) return static_cast<std::int16_t>(piece[0] - '0');
+    const NumberToken token = ConvertNumberToken(piece);
+    if (token.error != 0) throw OrdavexError(token.error);
+    return token.value;
+}
+
 // Appends the numbers of a line of whole numbers separated by single blanks. Throws
 // OrdavexError for a piece that is not a 16-bit number (the empty piece included).
 void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
@@ -20,9 +33,7 @@ void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
         if (i < line.size() && line[i] != ' ') continue;
-        const NumberToken token = ConvertNumberToken(line.substr(start, i - start));
-        if (token.error != 0) throw OrdavexError(token.error);
-        numbers.push_back(token.value);
+        numbers.push_back(NumberOfPiece(line.substr(start, i - start)));
         start = i + 1;
     }
 }
