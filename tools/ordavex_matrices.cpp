@@ -283,8 +283,8 @@ int Generate(const Options& options) {
     if (!out) {
         throw UsageError("cannot write " + file.string());
     }
-    std::printf("%s: %zu lines (%.1f s, %llu moves%s)\n", file.string().c_str(), result.lines.size(),
-                result.seconds, static_cast<unsigned long long>(result.moves),
+    std::printf("%s: %zu lines (found after %.1f s; %.1f s, %llu moves in all%s)\n", file.string().c_str(),
+                result.lines.size(), result.bestSeconds, result.seconds, static_cast<unsigned long long>(result.moves),
                 result.stoppedByTime ? ", stopped by the time limit" : "");
     return 0;
 }

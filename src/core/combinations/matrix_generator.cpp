@@ -81,6 +81,7 @@ public:
         std::sort(result.lines.begin(), result.lines.end(), LinesInOrder);
         result.moves = moves_;
         result.seconds = Elapsed();
+        result.bestSeconds = bestSeconds_;
         result.stoppedByTime = stoppedByTime_;
         return result;
     }
@@ -152,6 +153,7 @@ private:
             lines_.push_back(chosen);
         }
         best_ = lines_;
+        bestSeconds_ = Elapsed();
     }
 
     void Improve() {
@@ -160,6 +162,7 @@ private:
             if (coverage_.UncoveredCount() == 0) {
                 if (lines_.size() < best_.size()) {
                     best_ = lines_;
+                    bestSeconds_ = Elapsed();
                     sinceBest = 0;
                 }
                 if (lines_.size() == 1) {
@@ -327,6 +330,7 @@ private:
     std::size_t lastLine_ = std::numeric_limits<std::size_t>::max();
     int lastOut_ = 0;
     double nextProgress_ = 0;
+    double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
 };
 

@@ -37,6 +37,8 @@ struct GeneratorResult {
     std::vector<NumberMask> lines;
     std::uint64_t moves = 0;
     double seconds = 0;
+    // When the search met the matrix it returns.
+    double bestSeconds = 0;
     bool stoppedByTime = false;
 };
 
