@@ -32,7 +32,6 @@ public:
 
     // Sets the mark of every number to `modo`, then gives the focus to button 1.
     void AllNumbers(bool modo);
-    const DrawMarks& Marks() const { return marks_; }
 
 protected:
     // While the window is open it sees every key before its controls do.
