@@ -264,6 +264,11 @@ int Generate(const Options& options) {
         throw UsageError(file.string() + " exists already (add --replace to overwrite it)");
     }
     settings.progress = [](const GeneratorProgress& progress) {
+        if (progress.bestLines == 0) {
+            std::fprintf(stderr, "%7.1f s: greedy start, %zu lines, %zu sets uncovered\n", progress.seconds,
+                         progress.lines, progress.uncovered);
+            return;
+        }
         std::fprintf(stderr, "%7.1f s: %zu lines, %zu sets uncovered, smallest complete %zu, %llu moves\n",
                      progress.seconds, progress.lines, progress.uncovered, progress.bestLines,
                      static_cast<unsigned long long>(progress.moves));

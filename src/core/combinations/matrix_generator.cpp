@@ -151,6 +151,8 @@ private:
             }
             coverage_.AddLine(chosen);
             lines_.push_back(chosen);
+            // The start must cover every set, so it goes on beyond the time limit.
+            ReportProgress();
         }
         best_ = lines_;
         bestSeconds_ = Elapsed();
@@ -181,13 +183,19 @@ private:
     }
 
     bool OutOfTime() {
+        const double elapsed = ReportProgress();
+        stoppedByTime_ = elapsed >= settings_.seconds;
+        return stoppedByTime_;
+    }
+
+    // Returns the time elapsed.
+    double ReportProgress() {
         const double elapsed = Elapsed();
         if (settings_.progress && elapsed >= nextProgress_) {
             nextProgress_ = elapsed + settings_.progressEvery;
             settings_.progress({elapsed, lines_.size(), best_.size(), coverage_.UncoveredCount(), moves_});
         }
-        stoppedByTime_ = elapsed >= settings_.seconds;
-        return stoppedByTime_;
+        return elapsed;
     }
 
     void RemoveLeastUsefulLine() {
