@@ -149,3 +149,21 @@ TEST(LoadMatrixFile, NinetyNumbersAndSeparators) {
 
 }  // namespace
 }  // namespace ordavex
+
+namespace ordavex {
+namespace {
+
+TEST(LoadMatrixFile, RefusesMoreCombinationsThanAnyMatrixHas) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(kMatrixMaxCombinations + 1) * 11);
+    for (std::int32_t i = 0; i <= kMatrixMaxCombinations; ++i) bytes += "1 2 3 4 5\r\n";
+    test::TempFolder folder;
+    FileTable files;
+    const auto result = LoadMatrixFile(files, folder.Write("HUGE.TXT", bytes));
+    EXPECT_EQ(result.outcome, MatrixLoadOutcome::TooManyCombinations);
+    EXPECT_TRUE(result.matrix.lines.empty());
+    EXPECT_EQ(files.OpenCount(), 0u);
+}
+
+}  // namespace
+}  // namespace ordavex

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QStyleFactory>
 #include <QTest>
@@ -37,11 +38,20 @@ void ModalScript::PressMessageButton(int index) {
     });
 }
 
+bool ModalScript::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        if (watched == lastHandled_) lastHandled_ = nullptr;
+    }
+    return false;
+}
+
 void ModalScript::Poll() {
-    if (lastHandled_ && !lastHandled_->isVisible()) lastHandled_ = nullptr;
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == lastHandled_ || !modal->isVisible()) return;
+    if (modal == nullptr || !modal->isVisible() || modal == lastHandled_) return;
+    if (lastHandled_) lastHandled_->removeEventFilter(this);
     lastHandled_ = modal;
+    modal->installEventFilter(this);
     QPointer<QWidget> target(modal);
     if (actions_.empty()) {
         unexpected << modal->objectName() + ": " + MessageTextOf(modal);

@@ -33,7 +33,8 @@ public:
 };
 
 // Acts on the modal windows that appear while a test runs, one queued action per window,
-// in order. A modal window with no action left is answered with its first button and
+// in order; a window that becomes the active modal one again after an inner one closed takes
+// the next action too. A modal window with no action left is answered with its first button and
 // recorded as unexpected.
 class ModalScript : public QObject {
 public:
@@ -53,10 +54,15 @@ public:
     QStringList unexpected;
     std::size_t Pending() const { return actions_.size(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Poll();
     QTimer timer_;
     std::deque<Action> actions_;
+    // The window acted on last. Any other active modal window is new, including an outer window
+    // uncovered when an inner one closes; the same window is new again once it has been hidden.
     QPointer<QWidget> lastHandled_;
 };
 

@@ -57,6 +57,7 @@ public:
     explicit MatrixReader(bool keepItems) : keepItems_(keepItems) {}
 
     MatrixInfo Info() const { return {used_.Count(), items_, used_.Consecutive()}; }
+    bool OverLimit() const { return overLimit_; }
     LineList& Lines() { return lines_; }
     std::int32_t LastLength() const { return lastLength_; }
 
@@ -74,6 +75,10 @@ public:
         if (!keepItems_) return true;
         std::string cleaned = CleanCombinationLine(item_);
         if (cleaned.empty()) return true;
+        if (static_cast<std::int32_t>(lines_.size()) == kMatrixMaxCombinations) {
+            overLimit_ = true;
+            return false;
+        }
         // The tokenizer's numbers are those of the cleaned item split at single blanks.
         lastLength_ = static_cast<std::int32_t>(tokenizer_.TokenCount());
         lines_.push_back(std::move(cleaned));
@@ -94,6 +99,7 @@ private:
     std::string item_;
     LineList lines_;
     std::int32_t lastLength_ = 0;
+    bool overLimit_ = false;
 };
 
 MatrixLoadResult Failure(MatrixLoadOutcome outcome, int error) { return {outcome, error, {}}; }
@@ -119,6 +125,7 @@ MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path) {
         // loaded matrix always describe the same content.
         MatrixReader reader(true);
         ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+        if (reader.OverLimit()) return Failure(MatrixLoadOutcome::TooManyCombinations, 0);
         const MatrixInfo info = reader.Info();
         if (info.numbers > kMostNumbers) return Failure(MatrixLoadOutcome::TooManyNumbers, 0);
         if (!info.consecutive) return Failure(MatrixLoadOutcome::NotConsecutive, 0);

@@ -13,6 +13,10 @@ namespace ordavex {
 constexpr std::int16_t kMatrixMinLength = 5;
 constexpr std::int16_t kMatrixMaxLength = 10;
 
+// No real matrix comes near this; the limit keeps a huge file from filling the memory and
+// from making development and saving take minutes.
+constexpr std::int32_t kMatrixMaxCombinations = 1000000;
+
 // What one read of a matrix file tells: N (how many different numbers it uses), its number of
 // items, and whether the numbers used are exactly 1..N.
 struct MatrixInfo {
@@ -42,6 +46,7 @@ enum class MatrixLoadOutcome {
     Rejected,        // validation refused the file; `error` tells why
     TooManyNumbers,  // more than 90 different numbers
     NotConsecutive,  // the numbers used are not 1..N
+    TooManyCombinations,  // more than kMatrixMaxCombinations items
     Failed,          // the file could not be read after validation; `error` tells why
 };
 

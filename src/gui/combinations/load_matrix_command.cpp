@@ -1,8 +1,10 @@
+#include <string>
 #include <utility>
 
 #include "app/main_window.h"
 #include "app/report_error.h"
 #include "combinations/file_commands.h"
+#include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
 
@@ -13,6 +15,7 @@ namespace {
 constexpr const char* kIncompatible = "Incompatibile ..!";
 constexpr const char* kTooManyNumbers = "Matrici di max. 90 numeri ..!";
 constexpr const char* kNotConsecutive = "Matrice non consecutiva ..!";
+const std::string kTooManyCombinations = "Ammesse max. " + std::to_string(kMatrixMaxCombinations) + " combinazioni ..!";
 
 MatrixPanel PanelOf(const LoadedMatrix& matrix) {
     const MatrixPanelTexts texts = PanelTextsOf(matrix);
@@ -40,6 +43,9 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
         case MatrixLoadOutcome::NotConsecutive:
             ShowMessage(state, &window, kNotConsecutive);
             return;
+        case MatrixLoadOutcome::TooManyCombinations:
+            ShowMessage(state, &window, kTooManyCombinations);
+            return;
         case MatrixLoadOutcome::Failed:
             ReportError(state, &window, result.error);
             return;
@@ -48,9 +54,11 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     }
     LoadedMatrix& matrix = result.matrix;
     const MatrixPanel panel = PanelOf(matrix);
+    const NameFields fields = matrix.fields;
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
+    window.SetDescriptionToolTip(GuaranteeToolTip(state.MatrixCombinations, state.MatrixNumbers, fields));
 }
 
 }  // namespace ordavex
