@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/ui_style.h"
+#include "app/window_parts.h"
 #include "checking/draw_check_window.h"
 #include "checking/system_viewer.h"
 #include "combinations/file_commands.h"
@@ -119,11 +120,7 @@ QLabel* MainWindow::AddCaptionLabel(QWidget* parent, int index, const char* text
 }
 
 void MainWindow::BuildTopBand() {
-    auto* frame = new QFrame(this);
-    frame->setObjectName("Frame4");
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(TwipsRect(kBandLeft, 180, kBandWidth, 1665));
+    auto* frame = NewFrame(this, "Frame4", TwipsRect(kBandLeft, 180, kBandWidth, 1665));
 
     const CommandSpec commands[] = {
         {"cmdOpenFile", "Apri File", "Carica File/Sistema", ":/icons/open_file.svg", 330},
@@ -149,11 +146,7 @@ void MainWindow::BuildTopBand() {
 }
 
 void MainWindow::BuildMiddleBand() {
-    auto* frame = new QFrame(this);
-    frame->setObjectName("Frame2");
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(TwipsRect(kBandLeft, 1860, kBandWidth, 2565));
+    auto* frame = NewFrame(this, "Frame2", TwipsRect(kBandLeft, 1860, kBandWidth, 2565));
 
     auto* picture = new QLabel(frame);
     picture->setObjectName("Image2");
@@ -183,27 +176,15 @@ void MainWindow::BuildMiddleBand() {
 }
 
 void MainWindow::BuildBottomBand() {
-    auto* band = new QFrame(this);
-    band->setObjectName("Frame1(1)");
-    band->setFrameShape(QFrame::Box);
-    band->setFrameShadow(QFrame::Sunken);
-    band->setGeometry(TwipsRect(kBandLeft, 4440, kBandWidth, 1335));
+    auto* band = NewFrame(this, "Frame1(1)", TwipsRect(kBandLeft, 4440, kBandWidth, 1335));
 
-    auto* counterFrame = new QFrame(band);
-    counterFrame->setObjectName("Frame5");
-    counterFrame->setFrameShape(QFrame::Box);
-    counterFrame->setFrameShadow(QFrame::Sunken);
-    counterFrame->setGeometry(TwipsRect(300, 270, 4185, 855));
+    auto* counterFrame = NewFrame(band, "Frame5", TwipsRect(300, 270, 4185, 855));
     AddCaptionLabel(counterFrame, 1, "Combinazioni attuali in memoria", 120, 420, 2775, 195, kCommandPoints)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCatturate_ = AddValueLabel(counterFrame, "lblCatturate", 3120, 360, 780, 315);
     lblCatturate_->setAccessibleName("Combinazioni attuali in memoria");
 
-    auto* descriptionFrame = new QFrame(band);
-    descriptionFrame->setObjectName("Frame6");
-    descriptionFrame->setFrameShape(QFrame::Box);
-    descriptionFrame->setFrameShadow(QFrame::Sunken);
-    descriptionFrame->setGeometry(TwipsRect(4590, 270, 4545, 855));
+    auto* descriptionFrame = NewFrame(band, "Frame6", TwipsRect(4590, 270, 4545, 855));
     lblDesc_ = new QLabel(descriptionFrame);
     lblDesc_->setObjectName("lblDesc");
     lblDesc_->setGeometry(TwipsRect(270, 390, 4035, 345));

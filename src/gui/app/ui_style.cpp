@@ -55,7 +55,9 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QString ProductTitle() { return QString::fromUtf8(kProductName) + kByMaker; }
+QString ProductName() { return QString::fromUtf8(kProductName); }
+
+QString ProductTitle() { return ProductName() + kByMaker; }
 
 QString ProductTitleWithHelp() { return ProductTitle() + kHelpHint; }
 

@@ -35,6 +35,7 @@ void SetBackground(QWidget* widget, const QColor& colour);
 void SetTextColour(QWidget* widget, const QColor& colour);
 
 // The title shared by the program's windows: "Ordavex® - by Quarnelo", and its variants.
+QString ProductName();
 QString ProductTitle();
 QString ProductTitleWithHelp();
 

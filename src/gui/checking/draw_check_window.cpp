@@ -16,6 +16,8 @@
 #include "app/report_error.h"
 #include "app/twips.h"
 #include "app/ui_style.h"
+#include "app/application_key_filter.h"
+#include "app/window_parts.h"
 #include "checking/score_ruler.h"
 #include "checking/used_numbers.h"
 #include "dialogs/info_window.h"
@@ -74,32 +76,10 @@ constexpr const char* kHelpText =
     "4) - Cliccare VERIFICA VINCITE per i risultati.|"
     "5) - Il tasto CANC o DEL, resetta la selezione.|";
 
-QFrame* NewFrame(QWidget* parent, const char* name, QRect place) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(place);
-    return frame;
-}
-
-// Installs a filter on the application for as long as the window is shown.
-class ApplicationFilter {
-public:
-    explicit ApplicationFilter(QObject* filter) : filter_(filter) { qApp->installEventFilter(filter_); }
-    ~ApplicationFilter() { qApp->removeEventFilter(filter_); }
-    ApplicationFilter(const ApplicationFilter&) = delete;
-    ApplicationFilter& operator=(const ApplicationFilter&) = delete;
-
-private:
-    QObject* filter_;
-};
-
 }  // namespace
 
 DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kFixedDialogFlags),
       context_(context) {
     setObjectName("frmSpoglio");
     setModal(true);
@@ -206,7 +186,7 @@ void DrawCheckWindow::BuildReportFrame() {
 
 void DrawCheckWindow::Open() {
     Load();
-    ApplicationFilter keyPreview(this);
+    ApplicationKeyFilter keyPreview(this);
     exec();
     reportLines_->setStringList({});
 }

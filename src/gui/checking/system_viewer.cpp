@@ -5,6 +5,7 @@
 #include <QStringListModel>
 
 #include "app/ui_style.h"
+#include "app/window_parts.h"
 #include "checking/numbered_line.h"
 
 namespace ordavex {
@@ -16,8 +17,7 @@ constexpr double kListPoints = 11.25;
 }  // namespace
 
 SystemViewer::SystemViewer(AppContext& context, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kFixedDialogFlags),
       context_(context) {
     setObjectName("frmVisualizza");
     setModal(true);

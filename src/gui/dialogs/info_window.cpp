@@ -7,6 +7,7 @@
 
 #include "app/twips.h"
 #include "app/ui_style.h"
+#include "app/window_parts.h"
 #include "dialogs/info_layout.h"
 
 namespace ordavex {
@@ -21,8 +22,7 @@ constexpr double kInfoButtonPoints = 9;
 }  // namespace
 
 InfoWindow::InfoWindow(AppState& state, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kFixedDialogFlags),
       state_(state) {
     setObjectName("frmInfo");
     setModal(true);
@@ -59,7 +59,7 @@ InfoWindow::InfoWindow(AppState& state, QWidget* owner)
 
 void InfoWindow::Load() {
     const auto layout = LayOutInfo(state_.InfoText);
-    setWindowTitle(QString::fromUtf8("Ordavex®") + kInfoTitleSuffix);
+    setWindowTitle(ProductName() + kInfoTitleSuffix);
     setFixedSize(Px(kInfoClientWidth), Px(layout.outerHeight - kWindowNonClientTwips));
     frame_->setGeometry(TwipsRect(kInfoFrameLeft, kInfoFrameTop, kInfoFrameWidth, layout.frameHeight));
     label_->setGeometry(TwipsRect(kInfoLabelLeft, kInfoLabelTop, kInfoLabelWidth, layout.labelHeight));

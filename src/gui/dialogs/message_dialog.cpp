@@ -9,6 +9,7 @@
 
 #include "app/twips.h"
 #include "app/ui_style.h"
+#include "app/window_parts.h"
 #include "dialogs/message_layout.h"
 
 namespace ordavex {
@@ -21,8 +22,7 @@ constexpr double kButtonPoints = 9;
 }  // namespace
 
 MessageDialog::MessageDialog(AppState& state, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kFixedDialogFlags),
       state_(state) {
     setObjectName("frmMessage");
     setModal(true);
@@ -65,7 +65,7 @@ void MessageDialog::Load() {
     buttons_.clear();
     const auto layout = LayOutMessage(state_.MessageText, state_.MessageButtons);
 
-    setWindowTitle(QString::fromUtf8("Ordavex®") + kMessageTitleSuffix);
+    setWindowTitle(ProductName() + kMessageTitleSuffix);
     state_.MessageChoice = 0;
     const int clientHeight = layout.outerHeight - kWindowNonClientTwips;
     setFixedSize(Px(kMessageClientWidth), Px(clientHeight));

@@ -10,6 +10,8 @@
 #include "app/error_number.h"
 #include "app/report_error.h"
 #include "app/ui_style.h"
+#include "app/application_key_filter.h"
+#include "app/window_parts.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
 #include "forecast/development.h"
@@ -46,15 +48,6 @@ constexpr const char* kStillToSelectCaption = "da selezionare";
 constexpr const char* kDevelopCaption = "SVILUPPA SISTEMA";
 constexpr const char* kDevelopToolTip = "Adatta Pronostico";
 
-QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(place);
-    return frame;
-}
-
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                  Qt::Alignment alignment, const QFont& font) {
     auto* label = new QLabel(text, parent);
@@ -85,24 +78,10 @@ void ShowNumber(QLabel* label, int value) {
     label->repaint();
 }
 
-// Installs the window as a filter of the whole application for as long as it is shown, so that
-// it sees the keys of every control it holds, buttons made at run time included.
-class ApplicationKeyFilter {
-public:
-    explicit ApplicationKeyFilter(QObject* filter) : filter_(filter) { qApp->installEventFilter(filter_); }
-    ~ApplicationKeyFilter() { qApp->removeEventFilter(filter_); }
-    ApplicationKeyFilter(const ApplicationKeyFilter&) = delete;
-    ApplicationKeyFilter& operator=(const ApplicationKeyFilter&) = delete;
-
-private:
-    QObject* filter_;
-};
-
 }  // namespace
 
 ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kFixedDialogFlags),
       context_(context) {
     setObjectName("frmTastierino");
     setModal(true);
