@@ -6,7 +6,7 @@
 namespace ordavex {
 namespace {
 
-TEST(ForecastSelection, ClicksCycleOffSelectedFixedOff) {
+TEST(ForecastSelection, ClicksCycleOffSelectedFixedOffAndIgnoreNumbersOutsideTheKeypad) {
     AppState state;
     state.ForecastStates[7] = kForecastSelected;
     state.RecountForecast();
@@ -18,13 +18,9 @@ TEST(ForecastSelection, ClicksCycleOffSelectedFixedOff) {
         EXPECT_EQ(state.ForecastCount, counts[click]) << "click " << click + 1;
     }
     EXPECT_EQ(state.ForecastStates[7], kForecastSelected);
-}
-
-TEST(ForecastSelection, NumbersOutsideTheKeypadChangeNothing) {
-    AppState state;
     CycleForecastNumber(state, 0);
     CycleForecastNumber(state, 91);
-    EXPECT_EQ(state.ForecastCount, 0);
+    EXPECT_EQ(state.ForecastCount, 1);
     EXPECT_EQ(state.ForecastStates[0], 0);
 }
 

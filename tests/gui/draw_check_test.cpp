@@ -16,29 +16,25 @@
 namespace ordavex {
 namespace {
 
-using test::MainWindowFixture;
-using test::ModalScript;
-
 QPushButton* Key(QWidget* window, int n) {
     return window->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
 }
 
-bool IsMarked(QWidget* window, int n) { return Key(window, n)->palette().color(QPalette::Button) == kSelectedColour; }
+QList<int> NumbersWhose(QWidget* window, const std::function<bool(QPushButton*)>& property) {
+    QList<int> numbers;
+    for (int n = 1; n <= 90; ++n) {
+        if (property(Key(window, n))) numbers << n;
+    }
+    return numbers;
+}
 
 QList<int> MarkedNumbers(QWidget* window) {
-    QList<int> marked;
-    for (int n = 1; n <= 90; ++n) {
-        if (IsMarked(window, n)) marked << n;
-    }
-    return marked;
+    return NumbersWhose(window,
+                        [](QPushButton* key) { return key->palette().color(QPalette::Button) == kSelectedColour; });
 }
 
 QList<int> BoldNumbers(QWidget* window) {
-    QList<int> bold;
-    for (int n = 1; n <= 90; ++n) {
-        if (Key(window, n)->font().bold()) bold << n;
-    }
-    return bold;
+    return NumbersWhose(window, [](QPushButton* key) { return key->font().bold(); });
 }
 
 QString Counter(QWidget* window) { return window->findChild<QLabel*>("lblSelezionati")->text(); }
@@ -51,9 +47,7 @@ QStringList ListLines(QWidget* window) {
 }
 
 QCheckBox* Tick(QWidget* window, int p) { return window->findChild<QCheckBox*>(QString("chkPunto(%1)").arg(p)); }
-QRadioButton* Option(QWidget* window, int i) {
-    return window->findChild<QRadioButton*>(QString("opTipo(%1)").arg(i));
-}
+QRadioButton* Option(QWidget* window, int i) { return window->findChild<QRadioButton*>(QString("opTipo(%1)").arg(i)); }
 
 QList<int> TickedScores(QWidget* window) {
     QList<int> ticked;
@@ -76,20 +70,11 @@ void ClickKeys(QWidget* window, std::initializer_list<int> numbers) {
     for (int n : numbers) QTest::mouseClick(Key(window, n), Qt::LeftButton);
 }
 
-void PressVerify(QWidget* window) {
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdVerifica"), Qt::LeftButton);
-}
+void PressVerify(QWidget* window) { QTest::mouseClick(window->findChild<QPushButton*>("cmdVerifica"), Qt::LeftButton); }
 
 void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
 
 const QList<int> kOpeningTicks = {0, 5, 6, 7, 8, 9, 10};
-
-// The script recognises a window as newly shown only after one of its polls has seen it hidden;
-// the same window object is shown again at each opening. Each wait processes events at its
-// start, so the later waits run the poll even when a sleep overshoots on a busy machine.
-void AllowScriptToSeeTheWindowAgain() {
-    for (int round = 0; round < 3; ++round) QTest::qWait(10);
-}
 
 // A main window holding a system, from which the draw check is opened.
 struct DrawCheckFixture {
@@ -98,7 +83,9 @@ struct DrawCheckFixture {
 
     // Runs `inWindow` on the draw check once it shows, then closes it.
     void Open(const std::function<void(QWidget*)>& inWindow) {
-        AllowScriptToSeeTheWindowAgain();
+        // The script sees the same window object as newly shown only after a poll has seen it hidden;
+        // several short waits let that poll run even when a sleep overshoots on a busy machine.
+        for (int round = 0; round < 3; ++round) QTest::qWait(10);
         script.Then([inWindow](QWidget* window) {
             inWindow(window);
             Close(window);
@@ -106,8 +93,8 @@ struct DrawCheckFixture {
         f.Click("cmdSpoglio");
     }
 
-    MainWindowFixture f;
-    ModalScript script;
+    test::MainWindowFixture f;
+    test::ModalScript script;
 };
 
 LineList SystemOverOneToTwenty() {
@@ -120,14 +107,10 @@ TEST(DrawCheckWindow, OpensWithItsDesign) {
         EXPECT_EQ(w->objectName(), "frmSpoglio");
         EXPECT_EQ(w->windowTitle(), ProductTitleWithHelp());
         EXPECT_EQ(w->size(), QSize(Px(11745), Px(5955)));
-        EXPECT_EQ(w->findChildren<QPushButton*>(QRegularExpression("^cmdSpoglio\\(")).size(), 90);
-        for (int n : {1, 10, 11, 90}) {
-            const int column = (n - 1) % 10;
-            const int row = (n - 1) / 10;
-            EXPECT_EQ(Key(w, n)->geometry(), TwipsRect(180 + 555 * column, 270 + 495 * row, 525, 465)) << n;
-            EXPECT_EQ(Key(w, n)->text(), QString::number(n));
-            EXPECT_EQ(Key(w, n)->parentWidget()->objectName(), "Frame1");
-        }
+        EXPECT_EQ(Key(w, 1)->geometry(), TwipsRect(180, 270, 525, 465));
+        EXPECT_EQ(Key(w, 90)->geometry(), TwipsRect(180 + 9 * 555, 270 + 8 * 495, 525, 465));
+        EXPECT_EQ(Key(w, 90)->text(), "90");
+        EXPECT_EQ(Key(w, 90)->parentWidget()->objectName(), "Frame1");
         auto* verify = w->findChild<QPushButton*>("cmdVerifica");
         EXPECT_EQ(verify->text(), "VERIFICA VINCITE");
         EXPECT_EQ(verify->toolTip(), "Esegue Spoglio Vincite");
@@ -147,25 +130,32 @@ TEST(DrawCheckWindow, OpensWithItsDesign) {
     });
 }
 
-TEST(DrawCheckWindow, KeypadFollowsInAscendingTabOrderAtEveryOpening) {
-    DrawCheckFixture d({"01 02 03"});
-    for (int opening = 0; opening < 2; ++opening) {
-        d.Open([](QWidget* w) {
-            for (int n = 1; n < 90; ++n) ASSERT_EQ(NextTabStop(Key(w, n)), Key(w, n + 1)) << n;
-            EXPECT_EQ(NextTabStop(Key(w, 90))->objectName(), "cmdVerifica");
-            EXPECT_EQ(w->findChildren<QPushButton*>(QRegularExpression("^cmdSpoglio\\(")).size(), 90);
-        });
-    }
-}
-
-TEST(DrawCheckWindow, NumbersOfTheSystemAreBold) {
+TEST(DrawCheckWindow, SystemNumbersAreBoldAndMarksToggleInAzureUntilDeleteClearsThem) {
     DrawCheckFixture d(SystemOverOneToTwenty());
     QList<int> oneToTwenty;
     for (int n = 1; n <= 20; ++n) oneToTwenty << n;
-    d.Open([&](QWidget* w) { EXPECT_EQ(BoldNumbers(w), oneToTwenty); });
+    d.Open([&](QWidget* w) {
+        EXPECT_EQ(BoldNumbers(w), oneToTwenty);
+        ClickKeys(w, {7, 33, 89});
+        EXPECT_EQ(MarkedNumbers(w), (QList<int>{7, 33, 89}));
+        EXPECT_EQ(Counter(w), "3");
+        ClickKeys(w, {7});
+        EXPECT_EQ(MarkedNumbers(w), (QList<int>{33, 89}));
+        EXPECT_EQ(Counter(w), "2");
+        EXPECT_EQ(BoldNumbers(w), oneToTwenty);
+        auto* list = w->findChild<QListView*>("lstCombinazioni");
+        list->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_TRUE(MarkedNumbers(w).isEmpty());
+        EXPECT_EQ(Counter(w), "0");
+        EXPECT_EQ(w->focusWidget(), Key(w, 1));
+    });
     // A system loaded in between is taken into account at the next opening.
     d.f.state.ReplaceSystem({"45 90 07"});
-    d.Open([](QWidget* w) { EXPECT_EQ(BoldNumbers(w), (QList<int>{7, 45, 90})); });
+    d.Open([](QWidget* w) {
+        EXPECT_EQ(BoldNumbers(w), (QList<int>{7, 45, 90}));
+        EXPECT_EQ(Counter(w), "0");
+    });
 }
 
 TEST(DrawCheckWindow, SystemThatIsNoCombinationListIsReportedAndOpensWithNothingBold) {
@@ -178,24 +168,16 @@ TEST(DrawCheckWindow, SystemThatIsNoCombinationListIsReportedAndOpensWithNothing
     EXPECT_EQ(d.script.texts, QStringList{QString::fromStdString(ErrorMessage(kErrSubscript))});
 }
 
-TEST(DrawCheckWindow, ClickTogglesTheMarkInAzureAndCountsByOne) {
-    DrawCheckFixture d(SystemOverOneToTwenty());
-    d.Open([](QWidget* w) {
-        ClickKeys(w, {7, 33});
-        EXPECT_EQ(MarkedNumbers(w), (QList<int>{7, 33}));
-        EXPECT_EQ(Counter(w), "2");
-        ClickKeys(w, {7});
-        EXPECT_EQ(MarkedNumbers(w), QList<int>{33});
-        EXPECT_EQ(Counter(w), "1");
-        // Marking leaves the weight alone: 7 stays bold, 33 regular.
-        EXPECT_TRUE(Key(w, 7)->font().bold());
-        EXPECT_FALSE(Key(w, 33)->font().bold());
-    });
+void ExpectKeypadInAscendingTabOrder(QWidget* w) {
+    EXPECT_EQ(w->findChildren<QPushButton*>(QRegularExpression("^cmdSpoglio\\(")).size(), 90);
+    for (int n = 1; n < 90; ++n) ASSERT_EQ(NextTabStop(Key(w, n)), Key(w, n + 1)) << n;
+    EXPECT_EQ(NextTabStop(Key(w, 90))->objectName(), "cmdVerifica");
 }
 
-TEST(DrawCheckWindow, MarksSurviveReopeningWhileTheRestStartsAfresh) {
+TEST(DrawCheckWindow, MarksAndTheTabOrderSurviveReopeningWhileTheRestStartsAfresh) {
     DrawCheckFixture d(SystemOverOneToTwenty());
     d.Open([](QWidget* w) {
+        ExpectKeypadInAscendingTabOrder(w);
         ClickKeys(w, {5, 17, 90});
         PressVerify(w);
         EXPECT_EQ(ListLines(w).size(), 7);
@@ -204,26 +186,13 @@ TEST(DrawCheckWindow, MarksSurviveReopeningWhileTheRestStartsAfresh) {
         Tick(w, 2)->setChecked(true);
     });
     d.Open([](QWidget* w) {
+        ExpectKeypadInAscendingTabOrder(w);
         EXPECT_EQ(MarkedNumbers(w), (QList<int>{5, 17, 90}));
         EXPECT_EQ(Counter(w), "3");
         EXPECT_TRUE(ListLines(w).isEmpty());
         EXPECT_TRUE(Option(w, 0)->isChecked());
         EXPECT_EQ(TickedScores(w), kOpeningTicks);
     });
-}
-
-TEST(DrawCheckWindow, DeleteClearsEveryMarkAndFocusesButtonOneWhateverHadTheFocus) {
-    DrawCheckFixture d(SystemOverOneToTwenty());
-    d.Open([](QWidget* w) {
-        ClickKeys(w, {1, 44, 89});
-        auto* list = w->findChild<QListView*>("lstCombinazioni");
-        list->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(list, Qt::Key_Delete);
-        EXPECT_TRUE(MarkedNumbers(w).isEmpty());
-        EXPECT_EQ(Counter(w), "0");
-        EXPECT_EQ(w->focusWidget(), Key(w, 1));
-    });
-    d.Open([](QWidget* w) { EXPECT_EQ(Counter(w), "0"); });
 }
 
 TEST(DrawCheckWindow, F10ShowsTheHelpText) {
@@ -248,31 +217,12 @@ TEST(DrawCheckWindow, F10ShowsTheHelpText) {
     EXPECT_EQ(pieces[10], "");
 }
 
-TEST(DrawCheckWindow, FewerThanTwoMarksGiveTheMessageAndKeepTheList) {
+TEST(DrawCheckWindow, MessagesLeaveTheListAndNoTickClearsTheGeneralTableSilently) {
     DrawCheckFixture d(SystemOverOneToTwenty());
     d.script.Then([](QWidget* w) {
         ClickKeys(w, {1, 2});
         PressVerify(w);
         ASSERT_EQ(ListLines(w).size(), 7);
-        ClickKeys(w, {2});
-        PressVerify(w);
-    });
-    d.script.AcknowledgeMessage();
-    QStringList listAfterMessage;
-    d.script.Then([&listAfterMessage](QWidget* w) {
-        listAfterMessage = ListLines(w);
-        Close(w);
-    });
-    d.f.Click("cmdSpoglio");
-    EXPECT_EQ(d.script.texts, QStringList{"Selezionare almeno 2 numer1 ..!"});
-    EXPECT_EQ(listAfterMessage.size(), 7);
-}
-
-TEST(DrawCheckWindow, NoTickClearsTheGeneralTableSilentlyButWinnersAskForATick) {
-    DrawCheckFixture d(SystemOverOneToTwenty());
-    d.script.Then([](QWidget* w) {
-        ClickKeys(w, {1, 2});
-        PressVerify(w);
         for (int p = 0; p <= 10; ++p) Tick(w, p)->setChecked(false);
         PressVerify(w);
         EXPECT_TRUE(ListLines(w).isEmpty());
@@ -284,14 +234,24 @@ TEST(DrawCheckWindow, NoTickClearsTheGeneralTableSilentlyButWinnersAskForATick) 
         PressVerify(w);
     });
     d.script.AcknowledgeMessage();
-    QStringList listAfterMessage;
-    d.script.Then([&listAfterMessage](QWidget* w) {
-        listAfterMessage = ListLines(w);
+    QStringList listAfterTickMessage;
+    d.script.Then([&listAfterTickMessage](QWidget* w) {
+        listAfterTickMessage = ListLines(w);
+        Tick(w, 0)->setChecked(true);
+        ClickKeys(w, {2});
+        PressVerify(w);
+    });
+    d.script.AcknowledgeMessage();
+    QStringList listAfterMarkMessage;
+    d.script.Then([&listAfterMarkMessage](QWidget* w) {
+        listAfterMarkMessage = ListLines(w);
         Close(w);
     });
     d.f.Click("cmdSpoglio");
-    EXPECT_EQ(d.script.texts, QStringList{"Spuntare punteggi da visualizzare ..!"});
-    EXPECT_EQ(listAfterMessage, QStringList{"punti 00 ... 1"});
+    EXPECT_EQ(d.script.texts,
+              (QStringList{"Spuntare punteggi da visualizzare ..!", "Selezionare almeno 2 numer1 ..!"}));
+    EXPECT_EQ(listAfterTickMessage, QStringList{"punti 00 ... 1"});
+    EXPECT_EQ(listAfterMarkMessage, QStringList{"punti 00 ... 1"});
 }
 
 }  // namespace
