@@ -18,16 +18,9 @@ std::string Lines(int count, const std::string& line, const std::string& end = "
     return text;
 }
 
-struct CheckCase {
-    const char* name;
-    std::string bytes;
-    int error;
-};
-
 TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
-    const CheckCase cases[] = {
+    const struct { const char* name; std::string bytes; int error; } cases[] = {
         {"five numbers", "01 02 03 04 05", 0},
-        {"ten numbers", "1 2 3 4 5 6 7 8 9 10", 0},
         {"lengths 5, 7 and 10 mixed", "1 2 3 4 5\r\n1 2 3 4 5 6 7\r\n1 2 3 4 5 6 7 8 9 10", 0},
         {"four numbers", "1 2 3 4 5\r\n1 2 3 4", kErrBadLength},
         {"eleven numbers", "1 2 3 4 5 6 7 8 9 10 11", kErrBadLength},
@@ -36,23 +29,18 @@ TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
         {"a negative number", "1 2 -3 4 5", kErrNumberOutOfRange},
         {"70000", "1 2 3 4 70000", kErrOverflow},
         {"a letter", "1 2 3 4 A", kErrTypeMismatch},
-        {"a number with a letter", "1 2 3 4 5x", kErrTypeMismatch},
-        {"a hexadecimal number", "1 2 3 4 &H5", kErrTypeMismatch},
         {"an empty file", "", kErrEmptyFile},
         {"empty lines only", "\r\n\r\n\n\r", kErrEmptyFile},
         {"blank lines only", "   \r\n     \r\n", kErrEmptyFile},
         {"commas only", ",,,\r\n, ,", kErrEmptyFile},
         {"a tab alone", "\t", kErrBadLength},
         {"a full stop alone", "1 2 3 4 5\r\n.", kErrBadLength},
-        {"a colon alone", ":", kErrBadLength},
         {"tab separators", "1\t2\t3\t4\t5", 0},
         {"full stop separators", "1.2.3.4.5", 0},
         {"colon separators", "1:2:3:4:5", 0},
         {"two blanks", "1  2  3  4  5", 0},
         {"three blanks", "1 2 3   4 5", kErrTypeMismatch},
-        {"blank tab blank", "01 \t 02 03 04 05", kErrTypeMismatch},
         {"full stop after a number", "01. 02 03 04 05", 0},
-        {"full stop between blanks", "01 . 02 03 04 05", kErrTypeMismatch},
         {"commas split items", "1,2,3,4,5", kErrBadLength},
         {"two items on one line", "1 2 3 4 5,6 7 8 9 10", 0},
         {"leading blanks of an item", "     1 2 3 4 5,   6 7 8 9 10", 0},
@@ -61,8 +49,6 @@ TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
         {"lone CR ends a line", "1 2 3 4 5\r1 2 3 4 5 6", 0},
         {"lone LF ends a line", "1 2 3 4 5\n1 2 3 4 5 6\n", 0},
         {"leading zeros", "007 0000000000000000090 01 2 3", 0},
-        {"signed numbers", "+1 +2 3 4 5", 0},
-        {"a double quote", "\"1 2 3 4 5\"", kErrTypeMismatch},
         {"a NUL byte", std::string("1 2 3 4 5\r\n1 2\0 3 4 5", 20), kErrTypeMismatch},
         {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kErrTypeMismatch},
     };
@@ -82,7 +68,6 @@ TEST(CheckCombinationFile, HonoursTheCallersLimits) {
     EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 6}), 0);
     EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 5}), kErrNumberOutOfRange);
     EXPECT_EQ(CheckCombinationFile(files, path, {4, 10, 90}), kErrBadLength);
-    EXPECT_EQ(CheckCombinationFile(files, path, {1, 2, 90}), kErrBadLength);
 }
 
 TEST(CheckCombinationFile, ReportsFilesThatCannotBeRead) {
@@ -97,7 +82,7 @@ TEST(CheckCombinationFile, ReportsFilesThatCannotBeRead) {
 TEST(CheckCombinationFile, ItemsAndLinesLongerThanOneChunk) {
     test::TempFolder folder;
     FileTable files;
-    // Zeros before a number are allowed in any number: an item may be far longer than a buffer.
+    // Leading zeros are allowed in any number: an item may be far longer than a buffer.
     const std::string longNumber = std::string(200000, '0') + "7";
     EXPECT_EQ(CheckCombinationFile(files, folder.Write("long.txt", "1 2 3 4 " + longNumber), kSystemLimits), 0);
     // A CR LF split between two chunks is still one line end; blanks far into an item too.
@@ -110,14 +95,8 @@ TEST(CheckCombinationFile, ItemsAndLinesLongerThanOneChunk) {
         << "a bad number anywhere in the item comes before its length";
 }
 
-struct CountCase {
-    const char* name;
-    std::string bytes;
-    std::int32_t count;
-};
-
 TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
-    const CountCase cases[] = {
+    const struct { const char* name; std::string bytes; std::int32_t count; } cases[] = {
         {"empty", "", 0},
         {"one line without end", "1 2 3 4 5", 1},
         {"one line with end", "1 2 3 4 5\r\n", 1},
@@ -127,76 +106,50 @@ TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
         {"LF CR is two ends", "1\n\r2", 2},
     };
     test::TempFolder folder;
-    for (const auto& c : cases) {
-        FileTable files;
-        EXPECT_EQ(CountCombinationLines(files, folder.Write("count.txt", c.bytes)), c.count) << c.name;
-        EXPECT_EQ(files.OpenCount(), 0u);
-    }
-}
-
-TEST(CountCombinationLines, StopsOncePastTheLimit) {
-    test::TempFolder folder;
     FileTable files;
+    for (const auto& c : cases) {
+        EXPECT_EQ(CountCombinationLines(files, folder.Write("count.txt", c.bytes)), c.count) << c.name;
+    }
     const auto path = folder.Write("many.txt", Lines(5000, "1 2 3 4 5"));
     EXPECT_EQ(CountCombinationLines(files, path), 5000);
-    EXPECT_EQ(CountCombinationLines(files, path, 200), 201);
+    EXPECT_EQ(CountCombinationLines(files, path, 200), 201) << "stops once past the limit";
     EXPECT_EQ(CountCombinationLines(files, path, 5000), 5000);
     EXPECT_THROW(CountCombinationLines(files, folder.File("missing.txt")), OrdavexError);
     EXPECT_EQ(files.OpenCount(), 0u);
 }
 
-struct LoadCase {
-    const char* name;
-    std::string bytes;
-    SystemLoadOutcome outcome;
-    int error;
-    LineList lines;
-};
-
 TEST(LoadSystemFile, ValidatesCountsAndLoads) {
-    const LoadCase cases[] = {
+    const struct {
+        const char* name;
+        std::string bytes;
+        SystemLoadOutcome outcome;
+        int error;
+        LineList lines;  // when loaded, checked only if given
+    } cases[] = {
         {"200 lines with empty lines between", Lines(100, "1 2 3 4 5\r\n") + Lines(100, "6 7 8 9 10"),
          SystemLoadOutcome::Loaded, 0, {}},
         {"201 lines", Lines(201, "1 2 3 4 5"), SystemLoadOutcome::TooManyLines, 0, {}},
         {"numbers kept as written, unsorted", "7 1 3 2 5\r\n\r\n01 02 03 04 05", SystemLoadOutcome::Loaded, 0,
          {"7 1 3 2 5", "01 02 03 04 05"}},
-        {"separators cleaned", "1\t2.3:4  5\r\n", SystemLoadOutcome::Loaded, 0, {"1 2 3 4 5"}},
         {"two items make one line", "1 2 3 4 5,6 7 8 9 10", SystemLoadOutcome::Loaded, 0, {"1 2 3 4 5 6 7 8 9 10"}},
         {"mixed lengths", "1 2 3 4 5\r1 2 3 4 5 6 7\n1 2 3 4 5 6 7 8 9 10", SystemLoadOutcome::Loaded, 0,
          {"1 2 3 4 5", "1 2 3 4 5 6 7", "1 2 3 4 5 6 7 8 9 10"}},
-        {"bad length", "1 2 3 4", SystemLoadOutcome::Rejected, kErrBadLength, {}},
-        {"empty", "  \r\n", SystemLoadOutcome::Rejected, kErrEmptyFile, {}},
         {"overflow", "1 2 3 4 70000", SystemLoadOutcome::Rejected, kErrOverflow, {}},
         {"bad number before too many lines", Lines(300, "1 2 3 4 5") + "0 1 2 3 4", SystemLoadOutcome::Rejected,
          kErrNumberOutOfRange, {}},
     };
     test::TempFolder folder;
+    FileTable files;
     for (const auto& c : cases) {
-        FileTable files;
         const auto result = LoadSystemFile(files, folder.Write("system.txt", c.bytes));
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
         EXPECT_EQ(result.error, c.error) << c.name;
-        if (!c.lines.empty()) {
+        if (!c.lines.empty() || c.outcome != SystemLoadOutcome::Loaded) {
             EXPECT_EQ(result.lines, c.lines) << c.name;
-        }
-        if (c.outcome != SystemLoadOutcome::Loaded) {
-            EXPECT_TRUE(result.lines.empty()) << c.name;
         }
         EXPECT_EQ(files.OpenCount(), 0u) << c.name;
     }
-    FileTable files;
-    const auto loaded = LoadSystemFile(files, folder.Write("system.txt", cases[0].bytes));
-    ASSERT_EQ(loaded.lines.size(), 200u);
-    EXPECT_EQ(loaded.lines.front(), "1 2 3 4 5");
-    EXPECT_EQ(loaded.lines.back(), "6 7 8 9 10");
-}
-
-TEST(LoadSystemFile, MissingFileIsRejectedWithItsReason) {
-    test::TempFolder folder;
-    FileTable files;
-    const auto result = LoadSystemFile(files, folder.File("gone.txt"));
-    EXPECT_EQ(result.outcome, SystemLoadOutcome::Rejected);
-    EXPECT_EQ(result.error, kErrFileNotFound);
+    EXPECT_EQ(LoadSystemFile(files, folder.Write("system.txt", cases[0].bytes)).lines.size(), 200u);
 }
 
 }  // namespace

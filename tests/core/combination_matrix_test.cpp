@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "app/error_number.h"
 #include "combinations/matrix_file.h"
@@ -19,14 +20,8 @@ TEST(FileNameOfPath, TakesTheLastComponentInCapitals) {
     EXPECT_EQ(FileNameOfPath("/f/città_più.txt"), "CITTÀ_PIÙ.TXT");
 }
 
-struct NameCase {
-    const char* path;
-    NameFields fields;
-    const char* caption;
-};
-
 TEST(MatrixNameFields, ReadsTheGuaranteeFromTheFileNameAlone) {
-    const NameCase cases[] = {
+    const struct { const char* path; NameFields fields; const char* caption; } cases[] = {
         {"/m/MATRIX10_08_V6.TXT", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
         {"/m/matrix10_08_v6.txt", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
         {"/m/MATRIX06_10_V5_F2.TXT", {"2", "5", "06", "10"}, "Garanzia di  5/6  con  10 estratti"},
@@ -58,55 +53,37 @@ TEST(MatrixDisplayName, DropsEveryTxtEnding) {
     EXPECT_EQ(MatrixDisplayName("/folder.txt/B"), "B");
 }
 
-std::string Consecutive18() {
-    // Numbers 1..18 in any order, each at least once, 7 written twice as 07.
-    return "18 17 16 15 14 13\r\n1 2 3 4 5 6\r\n07 8 9 10 11 12\r\n7 1 2 3 4";
-}
+// Numbers 1..18 in any order, each at least once, 7 written twice as 07.
+const std::string kConsecutive18 = "18 17 16 15 14 13\r\n1 2 3 4 5 6\r\n07 8 9 10 11 12\r\n7 1 2 3 4";
+const std::string kGapAt18 = "1 2 3 4 5 6 7 8 9 10\r\n11 12 13 14 15 16 17 19";
 
 TEST(MatrixFileInfo, TellsNumbersItemsAndWhetherConsecutive) {
-    struct InfoCase {
-        const char* name;
-        std::string bytes;
-        const char* text;
-    };
-    const InfoCase cases[] = {
-        {"1..18", Consecutive18(), "18,4,True"},
-        {"1..17 and 19", "1 2 3 4 5 6 7 8 9 10\r\n11 12 13 14 15 16 17 19", "18,2,Falso"},
-        {"2..19", "2 3 4 5 6 7 8 9 10 11\r\n12 13 14 15 16 17 18 19", "18,2,Falso"},
-        {"items counted at commas, empty ones skipped", "1 2 3 4 5,,1 2 3 4 5\r\n\r\n", "5,2,True"},
+    const std::pair<std::string, const char*> cases[] = {
+        {kConsecutive18, "18,4,True"},
+        {kGapAt18, "18,2,Falso"},
+        {"2 3 4 5 6 7 8 9 10 11\r\n12 13 14 15 16 17 18 19", "18,2,Falso"},
+        {"1 2 3 4 5,,1 2 3 4 5\r\n\r\n", "5,2,True"},  // items end at commas; empty ones are skipped
     };
     test::TempFolder folder;
-    for (const auto& c : cases) {
-        FileTable files;
-        EXPECT_EQ(MatrixFileInfo(files, folder.Write("info.txt", c.bytes)).Text(), c.text) << c.name;
-        EXPECT_EQ(files.OpenCount(), 0u);
+    FileTable files;
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(MatrixFileInfo(files, folder.Write("info.txt", bytes)).Text(), text);
     }
+    EXPECT_EQ(files.OpenCount(), 0u);
 }
 
-struct MatrixCase {
-    const char* name;
-    const char* fileName;
-    std::string bytes;
-    MatrixLoadOutcome outcome;
-    int error;
-};
-
 TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
-    const MatrixCase cases[] = {
-        {"consecutive 1..18", "M18.TXT", Consecutive18(), MatrixLoadOutcome::Loaded, 0},
-        {"1..17 and 19", "M.TXT", "1 2 3 4 5 6 7 8 9 10\r\n11 12 13 14 15 16 17 19", MatrixLoadOutcome::NotConsecutive, 0},
-        {"2..19", "M.TXT", "2 3 4 5 6 7 8 9 10 11\r\n12 13 14 15 16 17 18 19", MatrixLoadOutcome::NotConsecutive, 0},
-        {"commas split a line", "M.TXT", "1,2,3,4,5", MatrixLoadOutcome::Rejected, kErrBadLength},
-        {"four numbers", "M.TXT", "1 2 3 4", MatrixLoadOutcome::Rejected, kErrBadLength},
-        {"eleven numbers", "M.TXT", "1 2 3 4 5 6 7 8 9 10 11", MatrixLoadOutcome::Rejected, kErrBadLength},
-        {"91", "M.TXT", "1 2 3 4 91", MatrixLoadOutcome::Rejected, kErrNumberOutOfRange},
-        {"empty", "M.TXT", "", MatrixLoadOutcome::Rejected, kErrEmptyFile},
-        {"letters", "M.TXT", "1 2 3 4 x", MatrixLoadOutcome::Rejected, kErrTypeMismatch},
+    const struct { const char* name; std::string bytes; MatrixLoadOutcome outcome; int error; } cases[] = {
+        {"consecutive 1..18", kConsecutive18, MatrixLoadOutcome::Loaded, 0},
+        {"1..17 and 19", kGapAt18, MatrixLoadOutcome::NotConsecutive, 0},
+        {"commas split a line", "1,2,3,4,5", MatrixLoadOutcome::Rejected, kErrBadLength},
+        {"eleven numbers", "1 2 3 4 5 6 7 8 9 10 11", MatrixLoadOutcome::Rejected, kErrBadLength},
+        {"empty", "", MatrixLoadOutcome::Rejected, kErrEmptyFile},
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
         FileTable files;
-        const auto result = LoadMatrixFile(files, folder.Write(c.fileName, c.bytes));
+        const auto result = LoadMatrixFile(files, folder.Write("M.TXT", c.bytes));
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
         EXPECT_EQ(result.error, c.error) << c.name;
         EXPECT_EQ(files.OpenCount(), 0u) << c.name;
@@ -116,7 +93,7 @@ TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
 TEST(LoadMatrixFile, KeepsItemsAsWrittenAndTheLastLength) {
     test::TempFolder folder;
     FileTable files;
-    const auto result = LoadMatrixFile(files, folder.Write("matrix10_08_v6.txt.txt", Consecutive18() + "\r\n"));
+    const auto result = LoadMatrixFile(files, folder.Write("matrix10_08_v6.txt.txt", kConsecutive18 + "\r\n"));
     ASSERT_EQ(result.outcome, MatrixLoadOutcome::Loaded);
     const LoadedMatrix& matrix = result.matrix;
     EXPECT_EQ(matrix.name, "MATRIX10_08_V6");
@@ -146,12 +123,6 @@ TEST(LoadMatrixFile, NinetyNumbersAndSeparators) {
     EXPECT_EQ(result.matrix.lines[0], "1 2 3 4 5 6 7 8 9 10");
     EXPECT_EQ(PanelTextsOf(result.matrix).description, "Nessuna garanzia indicata nel nome del file");
 }
-
-}  // namespace
-}  // namespace ordavex
-
-namespace ordavex {
-namespace {
 
 TEST(LoadMatrixFile, RefusesMoreCombinationsThanAnyMatrixHas) {
     std::string bytes;

@@ -12,25 +12,18 @@ namespace ordavex {
 namespace {
 
 TEST(GuaranteeClaimTest, ReadsTheClaimFromTheFileName) {
-    struct Case {
-        const char* path;
-        std::optional<GuaranteeClaim> claim;
-    };
-    const std::vector<Case> cases = {
+    const struct { const char* path; std::optional<GuaranteeClaim> claim; } cases[] = {
         {"MATRIX10_08_V6_N20.TXT", GuaranteeClaim{10, 8, 6}},
         {"matrix09_07_v5_n18.txt", GuaranteeClaim{9, 7, 5}},
-        // Folders never count, even when they hold a V.
-        {"VV/V9/MATRIX06_03_V3_N12.TXT", GuaranteeClaim{6, 3, 3}},
-        // Without a V the name claims one point.
-        {"MATRIX10_08_N20.TXT", GuaranteeClaim{10, 8, 1}},
-        // An earlier V decides, whatever follows it.
-        {"MVTRIX10_08_V6.TXT", std::nullopt},
+        {"VV/V9/MATRIX06_03_V3_N12.TXT", GuaranteeClaim{6, 3, 3}},  // folders never count
+        {"MATRIX10_08_N20.TXT", GuaranteeClaim{10, 8, 1}},           // without a V, one point
+        {"MVTRIX10_08_V6.TXT", std::nullopt},                        // the first V decides
         {"MATRIXAB_08_V6.TXT", std::nullopt},
         {"MATRIX10_+8_V6.TXT", std::nullopt},
         {"MATRIX10_0", GuaranteeClaim{10, 0, 1}},
         {"SHORT", std::nullopt},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ClaimOfNameFields(MatrixNameFields(c.path)), c.claim) << c.path;
     }
 }
@@ -47,13 +40,9 @@ TEST(GuaranteeClaimTest, GeneratedNamesStateTheirOwnClaim) {
 
 TEST(GuaranteeClaimTest, FileTextIsTheProgramsCombinationFormat) {
     NumberMask first;
-    for (int number : {3, 1, 12, 5, 7}) {
-        first.Set(number);
-    }
     NumberMask second;
-    for (int number : {90, 2, 64, 65, 10}) {
-        second.Set(number);
-    }
+    for (int number : {3, 1, 12, 5, 7}) first.Set(number);
+    for (int number : {90, 2, 64, 65, 10}) second.Set(number);
     EXPECT_EQ(MatrixFileText({first, second}), "01 03 05 07 12\r\n02 10 64 65 90");
     EXPECT_EQ(MatrixFileText({}), "");
 }
