@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/utf8_path.h"
+
 namespace ordavex {
 
 namespace {
@@ -39,7 +41,7 @@ constexpr const char* kUnknownErrorPrefix = "Si è verificato l' errore: ";
 
 bool FolderOfPathIsMissing(const std::string& path) {
     std::error_code ignored;
-    const auto folder = std::filesystem::u8path(path).parent_path();
+    const auto folder = PathFromUtf8(path).parent_path();
     return !folder.empty() && !std::filesystem::is_directory(folder, ignored);
 }
 

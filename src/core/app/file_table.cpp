@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/utf8_path.h"
+
 namespace ordavex {
 
 namespace {
@@ -12,7 +14,7 @@ std::FILE* OpenStream(const std::string& path, const char* mode) {
 #ifdef _WIN32
     // Paths are UTF-8 throughout the program; Windows needs them as wide text.
     std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(std::filesystem::u8path(path).c_str(), wideMode.c_str());
+    return _wfopen(PathFromUtf8(path).c_str(), wideMode.c_str());
 #else
     return std::fopen(path.c_str(), mode);
 #endif

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/error_number.h"
+#include "app/utf8_path.h"
 #include "combinations/capital_letters.h"
 
 namespace ordavex {
@@ -20,7 +21,7 @@ constexpr const char* kPendingEnding = ".tmp";
 constexpr std::size_t kCopyChunk = 1 << 16;
 constexpr int kMostPendingNames = 1000;
 
-std::filesystem::path FileSystemPath(const std::string& path) { return std::filesystem::u8path(path); }
+std::filesystem::path FileSystemPath(const std::string& path) { return PathFromUtf8(path); }
 
 [[noreturn]] void ThrowForErrno(const std::string& path) {
     throw OrdavexError(ErrorNumberForErrno(errno != 0 ? errno : EIO, path));

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/utf8_path.h"
+
 namespace ordavex {
 
 namespace {
@@ -17,7 +19,7 @@ bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 bool IsExistingFolder(const std::string& path) {
     std::error_code ignored;
-    return std::filesystem::is_directory(std::filesystem::u8path(path), ignored);
+    return std::filesystem::is_directory(PathFromUtf8(path), ignored);
 }
 
 }  // namespace
