@@ -1,6 +1,8 @@
 // Combination files and lists at the sizes of big matrices: 100,000 lines.
 #include <benchmark/benchmark.h>
 
+#include "random_lines.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -20,29 +22,9 @@ constexpr int kLines = 100000;
 constexpr int kMatrixNumbers = 30;
 constexpr int kLineLength = 10;
 
-std::string TwoDigits(int number) {
-    std::string digits = std::to_string(number);
-    if (digits.size() < 2) digits.insert(digits.begin(), '0');
-    return digits;
-}
-
 // Lines of ten different numbers out of 1..30, in random order within each line.
 LineList RandomLines(int count, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<int> numbers(kMatrixNumbers);
-    for (int i = 0; i < kMatrixNumbers; ++i) numbers[static_cast<std::size_t>(i)] = i + 1;
-    LineList lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        std::string line;
-        for (int k = 0; k < kLineLength; ++k) {
-            if (k > 0) line += ' ';
-            line += TwoDigits(numbers[static_cast<std::size_t>(k)]);
-        }
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    return bench::RandomLines(count, {kMatrixNumbers, kLineLength, false, 2}, seed);
 }
 
 class MatrixFile {

@@ -2,6 +2,8 @@
 // them, substituted with a forecast of 30 numbers (8 fixed), normalised and sorted.
 #include <benchmark/benchmark.h>
 
+#include "random_lines.h"
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -18,24 +20,7 @@ constexpr int kLineLength = 10;
 constexpr int kFixedNumbers = 8;
 
 // Lines of ten different abstract numbers out of 1..30, ascending, without leading zeros.
-LineList RandomMatrix(unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<int> numbers(kMatrixNumbers);
-    for (int i = 0; i < kMatrixNumbers; ++i) numbers[static_cast<std::size_t>(i)] = i + 1;
-    LineList lines;
-    lines.reserve(kLines);
-    for (int i = 0; i < kLines; ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        std::sort(numbers.begin(), numbers.begin() + kLineLength);
-        std::string line;
-        for (int k = 0; k < kLineLength; ++k) {
-            if (k > 0) line += ' ';
-            line += std::to_string(numbers[static_cast<std::size_t>(k)]);
-        }
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
+LineList RandomMatrix(unsigned seed) { return bench::RandomLines(kLines, {kMatrixNumbers, kLineLength, true, 1}, seed); }
 
 // A forecast of 30 numbers spread over 1..90, the first eight of them fixed.
 void PickForecast(AppState& state) {

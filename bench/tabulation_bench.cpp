@@ -1,12 +1,13 @@
 // Checking a 100,000-line system of ten numbers against a draw of twenty numbers.
 #include <benchmark/benchmark.h>
 
+#include "random_lines.h"
+
 #include <algorithm>
 #include <numeric>
 #include <random>
 #include <string>
 
-#include "checking/numbered_line.h"
 #include "checking/used_numbers.h"
 #include "checking/win_tabulation.h"
 
@@ -18,24 +19,7 @@ constexpr int kLineLength = 10;
 constexpr int kDrawSize = 20;
 
 // Lines of ten different numbers out of 1..90, ascending, in the "00" form of a developed system.
-LineList RandomSystem(unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<int> numbers(kHighestNumber);
-    std::iota(numbers.begin(), numbers.end(), kLowestNumber);
-    LineList lines;
-    lines.reserve(kLines);
-    for (int i = 0; i < kLines; ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        std::sort(numbers.begin(), numbers.begin() + kLineLength);
-        std::string line;
-        for (int k = 0; k < kLineLength; ++k) {
-            if (k > 0) line += ' ';
-            line += ZeroPadded(numbers[static_cast<std::size_t>(k)], 2);
-        }
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
+LineList RandomSystem(unsigned seed) { return bench::RandomLines(kLines, {kHighestNumber, kLineLength, true, 2}, seed); }
 
 DrawMarks RandomDraw(unsigned seed) {
     std::mt19937 random(seed);

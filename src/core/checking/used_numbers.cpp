@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/error_number.h"
-#include "checking/combination_pieces.h"
+#include "combinations/combination_pieces.h"
 #include "combinations/number_token.h"
 
 namespace ordavex {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "checking/numbered_line.h"
+#include "app/number_text.h"
 
 namespace ordavex {
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/error_number.h"
+#include "app/number_text.h"
+#include "combinations/combination_pieces.h"
 #include "combinations/number_token.h"
 
 namespace ordavex {
@@ -29,31 +31,11 @@ std::int16_t NumberOfPiece(std::string_view piece) {
 // Appends the numbers of a line of whole numbers separated by single blanks. Throws
 // OrdavexError for a piece that is not a 16-bit number (the empty piece included).
 void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
-    if (line.empty()) return;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && line[i] != ' ') continue;
-        numbers.push_back(NumberOfPiece(line.substr(start, i - start)));
-        start = i + 1;
-    }
+    ForEachPiece(line, [&numbers](std::string_view piece) { numbers.push_back(NumberOfPiece(piece)); });
 }
 
-// Writes the number with at least two digits ("00" form): 7 as 07, 45 as 45, 120 as 120.
-void AppendTwoDigits(std::string& text, std::int16_t number) {
-    std::int32_t magnitude = number;
-    if (magnitude < 0) {
-        text += '-';
-        magnitude = -magnitude;
-    }
-    char digits[8];
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0);
-    if (count < 2) digits[count++] = '0';
-    while (count > 0) text += digits[--count];
-}
+// The "00" form: at least two digits, so 7 is written 07, 45 stays 45 and 120 stays 120.
+constexpr int kNormalizedDigits = 2;
 
 // Numeric order equals the text order of the two-digit pieces that development produces,
 // and stays ascending for numbers written with one digit or more than two.
@@ -62,7 +44,7 @@ void WriteNormalized(std::int16_t* first, std::int16_t* last, std::string& line)
     line.clear();
     for (const std::int16_t* number = first; number != last; ++number) {
         if (!line.empty()) line += ' ';
-        AppendTwoDigits(line, *number);
+        AppendZeroPadded(line, *number, kNormalizedDigits);
     }
 }
 

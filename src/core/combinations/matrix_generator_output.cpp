@@ -1,12 +1,15 @@
 #include "combinations/matrix_generator_output.h"
 
+#include "app/number_text.h"
+
 namespace ordavex {
 
 namespace {
 
-std::string TwoDigits(int value) {
-    return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
-}
+// Fields of the name and numbers of the lines are written with two digits ("07").
+constexpr int kFieldDigits = 2;
+
+std::string TwoDigits(int value) { return ZeroPadded(value, kFieldDigits); }
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "app/error_number.h"
+#include "app/number_text.h"
+#include "combinations/combination_pieces.h"
 #include "combinations/line_sort.h"
 #include "combinations/number_token.h"
 
@@ -23,11 +25,7 @@ void AppendStates(SubstitutionTable& table, const std::array<std::int16_t, kHigh
 }
 
 // The "00 " pattern: at least two digits, then one blank.
-void AppendTwoDigitsAndBlank(std::string& line, int number) {
-    if (number >= 0 && number < 10) line += '0';
-    line += std::to_string(number);
-    line += ' ';
-}
+constexpr int kDevelopedDigits = 2;
 
 }  // namespace
 
@@ -42,19 +40,15 @@ SubstitutionTable BuildSubstitutionTable(const std::array<std::int16_t, kHighest
 std::string SubstituteLine(std::string_view matrixLine, const SubstitutionTable& table) {
     std::string line;
     line.reserve(matrixLine.size() + matrixLine.size() / 2 + 3);
-    std::size_t start = 0;
-    while (start <= matrixLine.size()) {
-        auto end = matrixLine.find(' ', start);
-        if (end == std::string_view::npos) end = matrixLine.size();
-        const auto piece = matrixLine.substr(start, end - start);
-        start = end + 1;
-        // Blanks at the ends or doubled would give empty pieces: they stand for no number.
-        if (piece.empty()) continue;
+    ForEachPiece(matrixLine, [&line, &table](std::string_view piece) {
+        // Blanks at the ends or doubled give empty pieces: they stand for no number.
+        if (piece.empty()) return;
         const NumberToken token = ConvertNumberToken(piece);
         if (token.error != 0) throw OrdavexError(token.error);
         if (token.value < 1 || static_cast<std::size_t>(token.value) > table.size()) throw OrdavexError(kErrSubscript);
-        AppendTwoDigitsAndBlank(line, table[static_cast<std::size_t>(token.value) - 1]);
-    }
+        AppendZeroPadded(line, table[static_cast<std::size_t>(token.value) - 1], kDevelopedDigits);
+        line += ' ';
+    });
     if (!line.empty()) line.pop_back();
     return line;
 }

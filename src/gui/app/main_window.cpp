@@ -45,7 +45,7 @@ constexpr double kValuePoints = 9.75;
 constexpr double kDescriptionPoints = 11.25;
 const QColor kFisseColour{255, 0, 0};
 
-struct CommandSpec {
+struct CommandButton {
     const char* name;
     const char* caption;
     const char* toolTip;
@@ -122,7 +122,7 @@ QLabel* MainWindow::AddCaptionLabel(QWidget* parent, int index, const char* text
 void MainWindow::BuildTopBand() {
     auto* frame = NewFrame(this, "Frame4", TwipsRect(kBandLeft, 180, kBandWidth, 1665));
 
-    const CommandSpec commands[] = {
+    const CommandButton commands[] = {
         {"cmdOpenFile", "Apri File", "Carica File/Sistema", ":/icons/open_file.svg", 330},
         {"cmdOpenMatrice", "Matrice", "Carica Matrice", ":/icons/matrix.svg", 1770},
         {"cmdAdattaMatrice", "Crea Sistema", "Adatta Matrice al Pronostico", ":/icons/create_system.svg", 3210},
@@ -137,8 +137,9 @@ void MainWindow::BuildTopBand() {
                                 &MainWindow::OnTools};
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < std::size(commands); ++i) {
-        const auto& spec = commands[i];
-        auto* button = AddCommandButton(frame, spec.name, spec.caption, spec.toolTip, spec.icon, spec.left);
+        const auto& command = commands[i];
+        auto* button =
+            AddCommandButton(frame, command.name, command.caption, command.toolTip, command.icon, command.left);
         connect(button, &QToolButton::clicked, this, handlers[i]);
         if (previous != nullptr) setTabOrder(previous, button);
         previous = button;
