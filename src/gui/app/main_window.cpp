@@ -297,7 +297,9 @@ void MainWindow::OnSpoglio() {
 }
 
 void MainWindow::OnSalva() {
-    Run([this] { SaveSystemCommand(context_, *this); });
+    Run([this] {
+        if (RequireSystem()) SaveSystemCommand(context_, *this);
+    });
 }
 
 void MainWindow::OnTools() {

@@ -11,7 +11,6 @@ namespace ordavex {
 
 namespace {
 
-constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
 constexpr const char* kExistingFile = "File esistente ..!";
 constexpr const char* kExistingFileChoices = "Appendi,Sovrascrivi,Rinuncia";
 constexpr int kAppend = 1;
@@ -25,12 +24,9 @@ std::string TargetPath(const std::string& chosen, const FileDialogRequest& reque
 
 }  // namespace
 
+// The main window has checked that a system is in memory.
 void SaveSystemCommand(AppContext& context, MainWindow& window) {
     AppState& state = context.state;
-    if (!state.HasSystem()) {
-        ShowMessage(state, &window, kNoSystem);
-        return;
-    }
     const FileDialogRequest request = SaveSystemRequest(state.SystemsFolder);
     const std::string chosen = context.files.FileDialog(&window, request);
     if (chosen.empty()) return;
