@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "combinations/guarantee_checker.h"
+#include "guarantee/guarantee_checker.h"
 
 namespace {
 

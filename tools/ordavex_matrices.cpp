@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "combinations/guarantee_checker.h"
-#include "combinations/guarantee_claim.h"
-#include "combinations/guarantee_matrix.h"
-#include "combinations/matrix_generator.h"
-#include "combinations/matrix_generator_output.h"
+#include "guarantee/guarantee_checker.h"
+#include "guarantee/guarantee_claim.h"
+#include "guarantee/guarantee_matrix.h"
+#include "guarantee/matrix_generator.h"
+#include "guarantee/matrix_generator_output.h"
 
 namespace {
 

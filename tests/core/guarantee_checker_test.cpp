@@ -1,4 +1,4 @@
-#include "combinations/guarantee_checker.h"
+#include "guarantee/guarantee_checker.h"
 
 #include <gtest/gtest.h>
 

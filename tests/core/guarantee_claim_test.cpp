@@ -1,11 +1,11 @@
-#include "combinations/guarantee_claim.h"
+#include "guarantee/guarantee_claim.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "combinations/guarantee_matrix.h"
-#include "combinations/matrix_generator_output.h"
+#include "guarantee/guarantee_matrix.h"
+#include "guarantee/matrix_generator_output.h"
 #include "combinations/matrix_name.h"
 
 namespace ordavex {

@@ -1,11 +1,11 @@
-#include "combinations/matrix_generator.h"
+#include "guarantee/matrix_generator.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "combinations/guarantee_checker.h"
-#include "combinations/matrix_generator_coverage.h"
+#include "guarantee/guarantee_checker.h"
+#include "guarantee/matrix_generator_coverage.h"
 
 namespace ordavex {
 namespace {

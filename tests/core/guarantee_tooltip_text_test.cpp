@@ -1,4 +1,4 @@
-#include "combinations/guarantee_tooltip_text.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 #include <gtest/gtest.h>
 

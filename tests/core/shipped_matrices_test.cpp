@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/file_table.h"
-#include "combinations/guarantee_checker.h"
-#include "combinations/guarantee_claim.h"
-#include "combinations/guarantee_matrix.h"
+#include "guarantee/guarantee_checker.h"
+#include "guarantee/guarantee_claim.h"
+#include "guarantee/guarantee_matrix.h"
 #include "combinations/matrix_file.h"
 
 namespace ordavex {

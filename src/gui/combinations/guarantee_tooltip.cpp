@@ -1,6 +1,6 @@
 #include "combinations/guarantee_tooltip.h"
 
-#include "combinations/guarantee_tooltip_text.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 namespace ordavex {
 

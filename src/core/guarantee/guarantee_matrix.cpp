@@ -1,4 +1,4 @@
-#include "combinations/guarantee_matrix.h"
+#include "guarantee/guarantee_matrix.h"
 
 #include <algorithm>
 #include <stdexcept>

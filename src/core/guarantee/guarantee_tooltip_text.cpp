@@ -1,10 +1,10 @@
-#include "combinations/guarantee_tooltip_text.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 #include <stdexcept>
 
-#include "combinations/guarantee_checker.h"
-#include "combinations/guarantee_claim.h"
-#include "combinations/guarantee_matrix.h"
+#include "guarantee/guarantee_checker.h"
+#include "guarantee/guarantee_claim.h"
+#include "guarantee/guarantee_matrix.h"
 
 namespace ordavex {
 

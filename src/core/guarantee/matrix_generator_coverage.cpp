@@ -1,4 +1,4 @@
-#include "combinations/matrix_generator_coverage.h"
+#include "guarantee/matrix_generator_coverage.h"
 
 #include <algorithm>
 #include <numeric>

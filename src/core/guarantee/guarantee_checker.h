@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "combinations/guarantee_mask.h"
+#include "guarantee/guarantee_mask.h"
 
 namespace ordavex {
 

@@ -1,4 +1,4 @@
-#include "combinations/matrix_generator.h"
+#include "guarantee/matrix_generator.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "combinations/matrix_generator_coverage.h"
+#include "guarantee/matrix_generator_coverage.h"
 
 namespace ordavex {
 

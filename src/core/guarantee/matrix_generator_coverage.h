@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "combinations/guarantee_mask.h"
+#include "guarantee/guarantee_mask.h"
 
 namespace ordavex {
 

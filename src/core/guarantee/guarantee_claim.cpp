@@ -1,4 +1,4 @@
-#include "combinations/guarantee_claim.h"
+#include "guarantee/guarantee_claim.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "combinations/matrix_generator_output.h"
+#include "guarantee/matrix_generator_output.h"
 
 #include "app/number_text.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "combinations/guarantee_mask.h"
+#include "guarantee/guarantee_mask.h"
 
 namespace ordavex {
 
