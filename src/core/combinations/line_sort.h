@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "app/app_state.h"
 
 namespace ordavex {
@@ -13,5 +16,19 @@ void NormalizeCombinations(LineList& lines);
 // Sorts lines as texts, by character code (bytes as unsigned values, no locale, a text sorts
 // before any longer text that begins with it), ascending or descending. Any number of lines.
 void ShellSortLines(LineList& lines, bool descending);
+
+// The numbers of a list of lines, all in one array: line i holds the numbers from ends[i - 1]
+// (0 for the first line) up to ends[i].
+struct NumberLines {
+    std::vector<std::int16_t> numbers;
+    std::vector<std::size_t> ends;
+};
+
+// The first half of NormalizeCombinations: reads every line, throwing as it does.
+NumberLines ReadNumberLines(const LineList& lines);
+
+// The second half: `lines` becomes the lines of `read` normalised and sorted, whatever it held
+// before. The order of the numbers within `read` is not kept.
+void WriteNormalizedLines(NumberLines& read, LineList& lines);
 
 }  // namespace ordavex
