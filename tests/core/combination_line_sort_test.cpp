@@ -76,7 +76,8 @@ LineList RandomNumberLines(std::mt19937& random, int count) {
         const int length = 1 + static_cast<int>(random() % 15);
         for (int k = 0; k < length; ++k) {
             char piece[16];
-            const int number = random() % 4 == 0 ? static_cast<int>(random() % 200) : 1 + static_cast<int>(random() % 9);
+            const int number =
+                random() % 4 == 0 ? static_cast<int>(random() % 200) : 1 + static_cast<int>(random() % 9);
             std::snprintf(piece, sizeof piece, forms[random() % std::size(forms)], number);
             line += (k > 0 ? " " : "") + std::string(piece);
         }

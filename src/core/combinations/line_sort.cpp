@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -186,7 +186,8 @@ std::vector<std::uint32_t> SortedPositions(const PackedTexts& texts, bool descen
     for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KeyOf(texts[i], i);
     const KeyOrder ascending(texts);
     if (descending) {
-        std::sort(keys.begin(), keys.end(), [&ascending](const SortKey& a, const SortKey& b) { return ascending(b, a); });
+        std::sort(keys.begin(), keys.end(),
+                  [&ascending](const SortKey& a, const SortKey& b) { return ascending(b, a); });
     } else {
         std::sort(keys.begin(), keys.end(), ascending);
     }
