@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "app/error_number.h"
@@ -21,7 +20,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int16_t NumberOfPiece(std::string_view piece) {
-    // Pieces of one or two plain digits, as development writes them, need no further checks.
+    // Pieces of one or two plain digits, as most lines hold, need no further checks.
     if (piece.size() == 2 && IsDigit(piece[0]) && IsDigit(piece[1])) {
         return static_cast<std::int16_t>((piece[0] - '0') * 10 + (piece[1] - '0'));
     }
@@ -55,19 +54,19 @@ void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
 // together, and writes them back into the list in their new order.
 class PackedTexts {
 public:
-    explicit PackedTexts(std::size_t count) { starts_.reserve(count + 1); }
+    explicit PackedTexts(std::size_t count) { ends_.reserve(count); }
 
     std::string& Text() { return text_; }
-    void EndText() { starts_.push_back(text_.size()); }
-    std::size_t Count() const { return starts_.size(); }
+    void EndText() { ends_.push_back(text_.size()); }
+    std::size_t Count() const { return ends_.size(); }
     std::string_view operator[](std::size_t i) const {
-        const std::size_t start = i == 0 ? 0 : starts_[i - 1];
-        return std::string_view(text_).substr(start, starts_[i] - start);
+        const std::size_t start = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(start, ends_[i] - start);
     }
 
 private:
     std::string text_;
-    std::vector<std::size_t> starts_;  // where each text ends
+    std::vector<std::size_t> ends_;
 };
 
 PackedTexts PackedCopy(const LineList& lines) {
@@ -182,8 +181,9 @@ private:
 
 // The positions of the texts in text order.
 std::vector<std::uint32_t> SortedPositions(const PackedTexts& texts, bool descending) {
-    std::vector<SortKey> keys(texts.Count());
-    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KeyOf(texts[i], i);
+    std::vector<SortKey> keys;
+    keys.reserve(texts.Count());
+    for (std::size_t i = 0; i < texts.Count(); ++i) keys.push_back(KeyOf(texts[i], i));
     const KeyOrder ascending(texts);
     if (descending) {
         std::sort(keys.begin(), keys.end(),
@@ -217,17 +217,18 @@ void WriteInOrder(const PackedTexts& texts, const std::vector<std::uint32_t>& po
     lines.swap(written);
 }
 
-}  // namespace
-
+// Reads every line before any is rewritten, so a refused list stays as it was.
 NumberLines ReadNumberLines(const LineList& lines) {
     NumberLines read;
-    read.ends.reserve(lines.size());
+    read.Reserve(lines);
     for (const std::string& line : lines) {
         ReadNumbers(line, read.numbers);
         read.ends.push_back(read.numbers.size());
     }
     return read;
 }
+
+}  // namespace
 
 void WriteNormalizedLines(NumberLines& read, LineList& lines) {
     PackedTexts normalized(read.ends.size());
@@ -242,7 +243,6 @@ void WriteNormalizedLines(NumberLines& read, LineList& lines) {
 }
 
 void NormalizeCombinations(LineList& lines) {
-    // Every line is read before any is rewritten, so a refused list stays as it was.
     NumberLines read = ReadNumberLines(lines);
     WriteNormalizedLines(read, lines);
 }

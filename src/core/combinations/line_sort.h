@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/app_state.h"
@@ -22,13 +24,19 @@ void ShellSortLines(LineList& lines, bool descending);
 struct NumberLines {
     std::vector<std::int16_t> numbers;
     std::vector<std::size_t> ends;
+
+    // Room for the numbers of `lines`: a number takes at least one character and a blank.
+    void Reserve(const LineList& lines) {
+        std::size_t most = 0;
+        for (const std::string& line : lines) most += (line.size() + 1) / 2;
+        numbers.reserve(most);
+        ends.reserve(lines.size());
+    }
 };
 
-// The first half of NormalizeCombinations: reads every line, throwing as it does.
-NumberLines ReadNumberLines(const LineList& lines);
-
-// The second half: `lines` becomes the lines of `read` normalised and sorted, whatever it held
-// before. The order of the numbers within `read` is not kept.
+// The second half of NormalizeCombinations, for numbers read or made elsewhere: `lines` becomes
+// the lines of `read` normalised and sorted, whatever it held before. The order of the numbers
+// within `read` is not kept.
 void WriteNormalizedLines(NumberLines& read, LineList& lines);
 
 }  // namespace ordavex

@@ -85,7 +85,7 @@ LineList DevelopMatrix(const LineList& matrix, const SubstitutionTable& table) {
     // back in between. What that writing and reading would refuse is refused all the same: a
     // table entry beyond 16 bits, and only once every line has been substituted.
     NumberLines substituted;
-    substituted.ends.reserve(matrix.size());
+    substituted.Reserve(matrix);
     bool beyondSixteenBits = false;
     for (const auto& matrixLine : matrix) {
         ForEachSubstitute(matrixLine, table, [&](int number) {
