@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <utility>
 
 #include "app/error_number.h"
+#include "app/number_text.h"
 #include "combinations/line_sort.h"
 #include "combinations/number_token.h"
 
@@ -44,26 +46,84 @@ TEST(NormalizeCombinations, RejectsLinesThatAreNotNumbersAndKeepsTheList) {
     }
 }
 
+// The routine as first written: each line's numbers read, sorted by value and written in the
+// "00" form, then the lines sorted as texts.
+LineList NormalizedByReference(LineList lines) {
+    for (std::string& line : lines) {
+        std::vector<int> numbers;
+        std::size_t start = 0;
+        while (!line.empty()) {
+            const std::size_t end = std::min(line.find(' ', start), line.size());
+            numbers.push_back(ConvertNumberToken(std::string_view(line).substr(start, end - start)).value);
+            if (end == line.size()) break;
+            start = end + 1;
+        }
+        std::sort(numbers.begin(), numbers.end());
+        line.clear();
+        for (int number : numbers) line += (line.empty() ? "" : " ") + ZeroPadded(number, 2);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// Lines of numbers in every form a loaded file allows: one to three digits, leading zeros,
+// signs, repeats, one number to fifteen (longer than the sort's fixed-width key).
+LineList RandomNumberLines(std::mt19937& random, int count) {
+    const char* const forms[] = {"%d", "%02d", "%03d", "+%d", "-%d"};
+    LineList lines;
+    for (int i = 0; i < count; ++i) {
+        std::string line;
+        const int length = 1 + static_cast<int>(random() % 15);
+        for (int k = 0; k < length; ++k) {
+            char piece[16];
+            const int number =
+                random() % 4 == 0 ? static_cast<int>(random() % 200) : 1 + static_cast<int>(random() % 9);
+            std::snprintf(piece, sizeof piece, forms[random() % std::size(forms)], number);
+            line += (k > 0 ? " " : "") + std::string(piece);
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(NormalizeCombinations, AgreesWithTheReferenceOnEveryFormOfLine) {
+    std::mt19937 random(11);
+    LineList mixed = RandomNumberLines(random, 3000);
+    LineList twoDigit = NormalizedByReference(mixed);  // lines in the "00" form, some repeated
+    twoDigit.insert(twoDigit.end(), twoDigit.begin(), twoDigit.begin() + 500);
+    std::shuffle(twoDigit.begin(), twoDigit.end(), random);
+    for (const LineList& input : {mixed, twoDigit, LineList{"", "01", ""}}) {
+        LineList lines = input;
+        NormalizeCombinations(lines);
+        EXPECT_EQ(lines, NormalizedByReference(input));
+    }
+}
+
 TEST(ShellSortLines, SortsByBytesListsBeyondSixteenBitsAndEmptyLists) {
-    // Long shared beginnings, zero and high bytes: equal prefixes and longer lines are compared too.
+    // Long shared beginnings, zero and high bytes: equal prefixes and lines longer than the
+    // fixed-width key are compared too.
     const std::string alphabet("0 1\0\xFF", 5);
     std::mt19937 random(7);
     LineList lines;
     for (int i = 0; i < 40000; ++i) {
-        std::string line = std::string(random() % 20, '0');
+        std::string line = std::string(random() % 40, '0');
         const std::size_t tail = random() % 6;
         for (std::size_t k = 0; k < tail; ++k) line += alphabet[random() % alphabet.size()];
         lines.push_back(line);
     }
-    LineList ascending = lines;
-    ShellSortLines(ascending, false);
-    LineList reference = lines;
-    std::sort(reference.begin(), reference.end());  // std::string compares bytes as unsigned char
-    EXPECT_EQ(ascending, reference);
+    LineList sameLength = RandomNumberLines(random, 2000);  // the lines are rewritten in place
+    for (std::string& line : sameLength) line.resize(20, '+');
+    for (const LineList& input : {lines, sameLength}) {
+        LineList ascending = input;
+        ShellSortLines(ascending, false);
+        LineList reference = input;
+        std::sort(reference.begin(), reference.end());  // std::string compares bytes as unsigned char
+        EXPECT_EQ(ascending, reference);
 
-    LineList descending = lines;
-    ShellSortLines(descending, true);
-    EXPECT_TRUE(std::equal(descending.begin(), descending.end(), ascending.rbegin()));
+        LineList descending = input;
+        ShellSortLines(descending, true);
+        EXPECT_TRUE(std::equal(descending.begin(), descending.end(), ascending.rbegin()));
+    }
 
     LineList empty;
     ShellSortLines(empty, true);

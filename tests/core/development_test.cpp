@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+#include <string>
+
 #include "app/error_number.h"
+#include "combinations/line_sort.h"
 #include "forecast/development.h"
 
 namespace ordavex {
@@ -126,6 +131,48 @@ TEST(Development, LineThatIsNoCombinationOfTheMatrixFailsWithoutTouchingTheSyste
         }
         EXPECT_EQ(state.SystemCombinations, LineList{"01 02 03 04 05"});
         EXPECT_EQ(state.SystemCount, 1);
+    }
+}
+
+// Development as first written: every line substituted and written out, then normalised.
+LineList DevelopedByReference(const LineList& matrix, const SubstitutionTable& table) {
+    LineList system;
+    for (const auto& line : matrix) system.push_back(SubstituteLine(line, table));
+    NormalizeCombinations(system);
+    return system;
+}
+
+int ErrorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const OrdavexError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+TEST(Development, DevelopMatrixAgreesWithSubstitutingAndNormalising) {
+    std::mt19937 random(3);
+    LineList matrix;
+    for (int i = 0; i < 3000; ++i) {
+        std::string line = random() % 50 == 0 ? " " : "";  // stray blanks stand for no number
+        for (int k = random() % 14; k >= 0; --k) line += std::to_string(1 + random() % 12) + " ";
+        matrix.push_back(line);
+    }
+    // Entries of one digit, of three, negative: all written as the reference writes them.
+    const SubstitutionTable tables[] = {{7, 45, 3, 12, 20, 33, 41, 56, 60, 71, 88, 90},
+                                        {5, 1, 100, 2, 32767, -3, 0, 9, 99, 10, -32768, 11}};
+    for (const auto& table : tables) EXPECT_EQ(DevelopMatrix(matrix, table), DevelopedByReference(matrix, table));
+
+    // An entry beyond 16 bits is refused as its written form would be, after any line's own fault.
+    const SubstitutionTable wide{1, 2, 40000};
+    const struct {
+        LineList matrix;
+        int error;
+    } failures[] = {{{"1 2 3"}, kErrOverflow}, {{"1 2 3", "1 x"}, kErrTypeMismatch}, {{"3", "4"}, kErrSubscript}};
+    for (const auto& failure : failures) {
+        EXPECT_EQ(ErrorOf([&] { DevelopMatrix(failure.matrix, wide); }), failure.error);
+        EXPECT_EQ(ErrorOf([&] { DevelopedByReference(failure.matrix, wide); }), failure.error);
     }
 }
 

@@ -1,7 +1,8 @@
 #include "update/update_address.h"
 
+// The build names the host (its default stands in cmake/update_host.cmake).
 #ifndef ORDAVEX_UPDATE_HOST
-#define ORDAVEX_UPDATE_HOST "aggiornamenti.ordavex.it"
+#error "ORDAVEX_UPDATE_HOST must name the host of the update archive"
 #endif
 
 namespace ordavex {
