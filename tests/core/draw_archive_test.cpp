@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <streambuf>
 
@@ -162,6 +163,18 @@ TEST(DrawArchive, FileReadingAndItsFailures) {
     EXPECT_EQ(files.OpenCount(), 0u);
     EXPECT_EQ(ReadDrawArchiveFile(files, folder.File("MANCA.TXT")).errorNumber, 53);
     EXPECT_EQ(files.OpenCount(), 0u);
+}
+
+TEST(DrawArchive, TheShippedExampleReadsAndSaysItIsRandom) {
+    const char* source = std::getenv("ORDAVEX_SOURCE_DIR");
+    if (source == nullptr) GTEST_SKIP() << "ORDAVEX_SOURCE_DIR not set";
+    const std::string path = std::string(source) + "/Shared/Estrazioni/ESTRAZIONI_CASUALI.TXT";
+    FileTable files;
+    const auto reading = ReadDrawArchiveFile(files, path);
+    ASSERT_TRUE(reading.Ok()) << reading.error;
+    EXPECT_EQ(reading.draws.size(), 600u);
+    EXPECT_EQ(DrawLabel(reading.draws.front(), 1), "05/12/2026 n. 1");
+    EXPECT_EQ(test::ReadBytes(path).rfind("# ESTRAZIONI CASUALI, NON REALI", 0), 0u);
 }
 
 }  // namespace
