@@ -200,10 +200,9 @@ void ArchiveWindow::BuildRecordControls() {
     }
     for (int row = 0; row <= kHighestReportedScore; ++row) {
         tblRecord_->setRowHeight(row, Px(300));
-        tblRecord_->setItem(row, 0, new QTableWidgetItem(QString::number(kHighestReportedScore - row)));
-        for (int column = 1; column < 3; ++column) {
-            auto* item = new QTableWidgetItem();
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(column == 0 ? QString::number(kHighestReportedScore - row) : QString());
+            item->setTextAlignment(Qt::AlignCenter);
             tblRecord_->setItem(row, column, item);
         }
     }
