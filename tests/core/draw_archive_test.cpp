@@ -73,6 +73,7 @@ TEST(DrawArchive, RefusedLinesNameTheLine) {
         {"29/02/2100 " + kTwenty, "Riga 4: data non valida \"29/02/2100\""},
         {"2026-13-01 " + kTwenty, "Riga 4: data non valida \"2026-13-01\""},
         {"07/12/26 " + kTwenty, "Riga 4: data non valida \"07/12/26\""},
+        {"07/12/0026 " + kTwenty, "Riga 4: data non valida \"07/12/0026\""},
         {"1 2 07/12/2026 " + kTwenty.substr(4), "Riga 4: data fuori posto \"07/12/2026\""},
         {"07/12/2026 01/12/2026 " + kTwenty, "Riga 4: data fuori posto \"01/12/2026\""},
         {"n.5 n.6 " + kTwenty, "Riga 4: numero di estrazione fuori posto \"n.6\""},
@@ -119,7 +120,9 @@ TEST(DrawArchive, LabelsGiveDateAndNumber) {
 // Endless text made of one repeated piece, `total` bytes in all, produced as it is read.
 class RepeatingBuffer : public std::streambuf {
 public:
-    RepeatingBuffer(std::string piece, std::size_t total) : piece_(std::move(piece)), left_(total) {}
+    RepeatingBuffer(const std::string& piece, std::size_t total) : left_(total) {
+        while (piece_.size() < kBlock) piece_ += piece;
+    }
 
 protected:
     int_type underflow() override {
@@ -131,6 +134,7 @@ protected:
     }
 
 private:
+    static constexpr std::size_t kBlock = 1 << 16;
     std::string piece_;
     std::size_t left_;
 };

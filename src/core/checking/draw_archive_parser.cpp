@@ -1,6 +1,7 @@
 #include "checking/draw_archive_parser.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -15,6 +16,8 @@ constexpr std::size_t kMaxDigits = 9;
 // How much of a faulty piece a message quotes.
 constexpr std::size_t kQuotedLength = 24;
 constexpr std::string_view kDrawNumberPrefixes[] = {"n.", "N."};
+// A year written with four digits and a leading zero is a slip of the pen, not a date.
+constexpr std::int64_t kFirstYear = 1000;
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -56,7 +59,8 @@ std::vector<std::string_view> SplitFields(std::string_view text, char separator)
 
 bool IsDateLike(std::string_view piece) { return piece.find_first_of("/-") != std::string_view::npos; }
 
-// dd/mm/yyyy or yyyy-mm-dd (day and month with one or two digits) as yyyymmdd, if a real date.
+// dd/mm/yyyy or yyyy-mm-dd (day and month with one or two digits) as yyyymmdd, if a real date
+// from the year 1000 on.
 std::optional<std::int32_t> ParseDate(std::string_view piece) {
     const bool dayFirst = piece.find('/') != std::string_view::npos;
     const auto fields = SplitFields(piece, dayFirst ? '/' : '-');
@@ -69,7 +73,7 @@ std::optional<std::int32_t> ParseDate(std::string_view piece) {
     const auto year = DigitsValue(yearField);
     const auto month = DigitsValue(monthField);
     const auto day = DigitsValue(dayField);
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) return std::nullopt;
+    if (year < kFirstYear || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) return std::nullopt;
     return static_cast<std::int32_t>(year * 10000 + month * 100 + day);
 }
 
@@ -83,7 +87,9 @@ std::optional<std::string_view> MarkedDrawNumber(std::string_view piece) {
 // The pieces of one line and what they say, checked as they are met.
 class LineReader {
 public:
-    explicit LineReader(std::string_view line) {
+    // `pieces` is storage handed over from line to line.
+    LineReader(std::string_view line, std::vector<std::string_view>& pieces) : pieces_(pieces) {
+        pieces_.clear();
         std::size_t start = 0;
         for (std::size_t i = 0; i <= line.size(); ++i) {
             if (i == line.size() || IsSeparator(line[i])) {
@@ -154,35 +160,46 @@ private:
         return {};
     }
 
-    std::vector<std::string_view> pieces_;
+    std::vector<std::string_view>& pieces_;
     int numbersLeft_ = 0;  // plain numbers not yet read, this one excluded
     int count_ = 0;
 };
 
-bool IsBlankLine(std::string_view line) { return std::all_of(line.begin(), line.end(), IsBlank); }
-
 }  // namespace
 
 void DrawArchiveParser::Feed(const char* bytes, std::size_t size) {
-    for (std::size_t i = 0; i < size && !Failed(); ++i) {
-        const char c = bytes[i];
-        if (c == '\n') {
-            EndLine();
-        } else if (inComment_) {
-            continue;
-        } else if (c == '#' && IsBlankLine(line_)) {
-            inComment_ = true;
-        } else if (line_.size() < limits_.maxLineLength + 1) {
-            line_ += c;
-        } else {
-            tooLong_ = true;
+    const char* position = bytes;
+    const char* const end = bytes + size;
+    while (position != end && !Failed()) {
+        const auto* newline = static_cast<const char*>(std::memchr(position, '\n', static_cast<std::size_t>(end - position)));
+        AddToLine(position, newline != nullptr ? newline : end);
+        if (newline == nullptr) break;
+        EndLine();
+        position = newline + 1;
+    }
+}
+
+// Keeps at most one character beyond the longest line allowed: enough to know the line is too long.
+void DrawArchiveParser::AddToLine(const char* from, const char* to) {
+    if (inComment_) return;
+    if (!seenContent_) {
+        const char* first = std::find_if_not(from, to, IsBlank);
+        if (first != to) {
+            seenContent_ = true;
+            inComment_ = *first == '#';
+            if (inComment_) return;
         }
     }
+    const std::size_t room = limits_.maxLineLength + 1 - line_.size();
+    const auto size = static_cast<std::size_t>(to - from);
+    tooLong_ = tooLong_ || size > room;
+    line_.append(from, std::min(size, room));
 }
 
 void DrawArchiveParser::EndLine() {
     if (!inComment_) ReadLine();
     line_.clear();
+    seenContent_ = false;
     inComment_ = false;
     tooLong_ = false;
     ++lineNumber_;
@@ -195,13 +212,13 @@ void DrawArchiveParser::ReadLine() {
         Fail("riga troppo lunga (oltre " + std::to_string(limits_.maxLineLength) + " caratteri)");
         return;
     }
-    if (IsBlankLine(line)) return;
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return;  // a blank line
     if (draws_.size() >= limits_.maxDraws) {
         Fail("l'archivio supera " + std::to_string(limits_.maxDraws) + " estrazioni");
         return;
     }
     ArchiveDraw draw;
-    const auto reason = LineReader(line).Read(draw);
+    const auto reason = LineReader(line, pieces_).Read(draw);
     if (!reason.empty()) {
         Fail(reason);
         return;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "checking/draw_archive.h"
@@ -20,6 +21,7 @@ public:
     ArchiveReading Finish();
 
 private:
+    void AddToLine(const char* from, const char* to);
     void EndLine();
     void ReadLine();
     void Fail(const std::string& reason);
@@ -27,7 +29,9 @@ private:
     ArchiveLimits limits_;
     std::vector<ArchiveDraw> draws_;
     std::string line_;
+    std::vector<std::string_view> pieces_;
     std::size_t lineNumber_ = 1;
+    bool seenContent_ = false;  // the line holds more than blanks
     bool inComment_ = false;
     bool tooLong_ = false;
     std::string error_;
