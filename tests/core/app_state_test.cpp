@@ -27,6 +27,7 @@ TEST(AppState, StartFoldersUnderTheApplicationFolder) {
     state.SetStartFolders("/opt/ordavex");
     EXPECT_EQ(state.SystemsFolder, "/opt/ordavex/Shared/Costruzioni/");
     EXPECT_EQ(state.MatricesFolder, "/opt/ordavex/Shared/SuperMatrici/");
+    EXPECT_EQ(state.ArchivesFolder, "/opt/ordavex/Shared/Estrazioni/");
     state.SetStartFolders("C:\\Ordavex\\");
     EXPECT_EQ(state.SystemsFolder, "C:\\Ordavex\\Shared/Costruzioni/");
 }

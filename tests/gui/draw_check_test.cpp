@@ -106,7 +106,9 @@ TEST(DrawCheckWindow, OpensWithItsDesign) {
     d.Open([](QWidget* w) {
         EXPECT_EQ(w->objectName(), "frmSpoglio");
         EXPECT_EQ(w->windowTitle(), ProductTitleWithHelp());
-        EXPECT_EQ(w->size(), QSize(Px(11745), Px(5955)));
+        // The design's client area, grown by one row for the button of the archive of draws.
+        EXPECT_EQ(w->size(), QSize(Px(11745), Px(6555)));
+        EXPECT_EQ(w->findChild<QPushButton*>("cmdArchivio")->geometry(), TwipsRect(150, 5910, 2955, 435));
         EXPECT_EQ(Key(w, 1)->geometry(), TwipsRect(180, 270, 525, 465));
         EXPECT_EQ(Key(w, 90)->geometry(), TwipsRect(180 + 9 * 555, 270 + 8 * 495, 525, 465));
         EXPECT_EQ(Key(w, 90)->text(), "90");

@@ -23,7 +23,11 @@ QString ToolTipAfterLoading(const std::string& name, const std::string& bytes) {
 TEST(GuaranteeToolTip, AHoldingClaimIsConfirmed) {
     // Every five of the six numbers form a line: five drawn always give five points.
     const std::string all = "1 2 3 4 5\r\n1 2 3 4 6\r\n1 2 3 5 6\r\n1 2 4 5 6\r\n1 3 4 5 6\r\n2 3 4 5 6";
-    EXPECT_EQ(ToolTipAfterLoading("MATRIX05_05_V5_N06.TXT", all), "Garanzia verificata");
+    // Then the chance of 5 of the 6 numbers among the 20 drawn:
+    // (C(6,5) C(84,15) + C(84,14)) / C(90,20), about 1 in 553.9.
+    EXPECT_EQ(ToolTipAfterLoading("MATRIX05_05_V5_N06.TXT", all),
+              "Garanzia verificata\nProbabilità che almeno 5 dei 6 numeri siano estratti: 0,181% "
+              "(in media 1 estrazione ogni 554)");
 }
 
 TEST(GuaranteeToolTip, AnOverclaimingNameIsCorrectedWithTheRealValue) {

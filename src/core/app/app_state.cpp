@@ -7,6 +7,7 @@ namespace ordavex {
 
 const char* const kSystemsFolderName = "Costruzioni";
 const char* const kMatricesFolderName = "SuperMatrici";
+const char* const kArchivesFolderName = "Estrazioni";
 
 std::string SharedFolder(const std::string& applicationFolder, const std::string& name) {
     // "/" is understood as a separator on every platform; the trailing one marks a folder.
@@ -18,6 +19,7 @@ std::string SharedFolder(const std::string& applicationFolder, const std::string
 void AppState::SetStartFolders(const std::string& applicationFolder) {
     SystemsFolder = SharedFolder(applicationFolder, kSystemsFolderName);
     MatricesFolder = SharedFolder(applicationFolder, kMatricesFolderName);
+    ArchivesFolder = SharedFolder(applicationFolder, kArchivesFolderName);
 }
 
 void AppState::ReplaceSystem(LineList lines) {

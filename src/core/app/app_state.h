@@ -35,6 +35,7 @@ struct AppState {
 
     std::string SystemsFolder;
     std::string MatricesFolder;
+    std::string ArchivesFolder;
 
     std::string MessageText;
     std::string MessageButtons;
@@ -48,7 +49,7 @@ struct AppState {
     // Every file the program opens is registered here, so that error reporting can close them all.
     FileTable Files;
 
-    // Sets both folders to their start values under the application folder.
+    // Sets the folders to their start values under the application folder.
     void SetStartFolders(const std::string& applicationFolder);
 
     // Replace the system in memory; keeps SystemCount equal to the list's size.
@@ -70,5 +71,6 @@ std::string SharedFolder(const std::string& applicationFolder, const std::string
 
 extern const char* const kSystemsFolderName;   // "Costruzioni"
 extern const char* const kMatricesFolderName;  // "SuperMatrici"
+extern const char* const kArchivesFolderName;  // "Estrazioni"
 
 }  // namespace ordavex

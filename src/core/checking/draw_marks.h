@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/app_state.h"
+#include "checking/number_set.h"
 
 namespace ordavex {
 
@@ -20,6 +21,8 @@ struct DrawMarks {
     bool Toggle(int n);
     // Sets the mark of every number to `modo`.
     void AllNumbers(bool modo);
+    // Marks exactly the numbers of the set, clearing every other mark.
+    void MarkOnly(const NumberSet& numbers);
     bool IsMarked(int n) const { return DrawnNumbers[static_cast<std::size_t>(n)]; }
 };
 

@@ -1,9 +1,9 @@
 #include "checking/win_tabulation.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "app/number_text.h"
+#include "checking/number_set.h"
 
 namespace ordavex {
 
@@ -20,23 +20,6 @@ constexpr std::string_view kFieldSeparator = " ... ";
 
 bool IsReported(int score) { return score <= kHighestReportedScore; }
 
-// A set of numbers 1..90 as bits of two words. Scoring a line as the size of the common part of
-// its set and the draw's set counts a number written twice once, and needs no branch per number.
-class NumberSet {
-public:
-    void Add(int n) {
-        const auto bit = std::uint64_t{1} << (n % 64);
-        (n < 64 ? low_ : high_) |= bit;
-    }
-    int CountCommon(const NumberSet& other) const {
-        return std::popcount(low_ & other.low_) + std::popcount(high_ & other.high_);
-    }
-
-private:
-    std::uint64_t low_ = 0;
-    std::uint64_t high_ = 0;
-};
-
 NumberSet NumbersOfDraw(const DrawnFlags& drawn) {
     NumberSet draw;
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
@@ -45,56 +28,19 @@ NumberSet NumbersOfDraw(const DrawnFlags& drawn) {
     return draw;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The numbers 1..90 among the pieces of the line (split at single blanks). A direct scan instead
-// of converting each piece: every press reads every piece of the system, and this keeps a system
-// of 100,000 lines within a few milliseconds. A piece counts only when it is an optionally
-// "+"-signed run of digits worth 1..90; anything else can match no drawn number.
-NumberSet NumbersOfLine(std::string_view line) {
-    NumberSet numbers;
-    const char* position = line.data();
-    const char* const end = position + line.size();
-    while (position != end) {
-        // Developed systems write every number with two digits: read those at once.
-        if (end - position >= 2 && IsDigit(position[0]) && IsDigit(position[1]) &&
-            (end - position == 2 || position[2] == ' ')) {
-            const int value = (position[0] - '0') * 10 + (position[1] - '0');
-            if (value >= kLowestNumber && value <= kHighestNumber) numbers.Add(value);
-            position += end - position == 2 ? 2 : 3;
-            continue;
-        }
-        bool number = *position != '-';
-        if (*position == '+' || *position == '-') ++position;
-        bool digits = false;
-        int value = 0;
-        for (; position != end && *position != ' '; ++position) {
-            if (!IsDigit(*position)) {
-                number = false;
-            } else {
-                digits = true;
-                if (value <= kHighestNumber) value = value * 10 + (*position - '0');
-            }
-        }
-        if (number && digits && value >= kLowestNumber && value <= kHighestNumber) numbers.Add(value);
-        if (position != end) ++position;  // the blank that ended the piece
-    }
-    return numbers;
-}
-
 bool AnyWanted(const WantedScores& wanted) { return std::find(wanted.begin(), wanted.end(), true) != wanted.end(); }
 
 }  // namespace
 
 int Score(std::string_view line, const DrawnFlags& drawn) {
-    return NumbersOfLine(line).CountCommon(NumbersOfDraw(drawn));
+    return NumberSetOfLine(line).CountCommon(NumbersOfDraw(drawn));
 }
 
 ScoreTally TallyScores(const LineList& system, const DrawnFlags& drawn) {
     const auto draw = NumbersOfDraw(drawn);
     ScoreTally tally{};
     for (const auto& line : system) {
-        const int score = NumbersOfLine(line).CountCommon(draw);
+        const int score = NumberSetOfLine(line).CountCommon(draw);
         if (IsReported(score)) ++tally[static_cast<std::size_t>(score)];
     }
     return tally;
@@ -119,7 +65,7 @@ std::vector<std::string> WinnersList(const LineList& system, const DrawnFlags& d
     const auto draw = NumbersOfDraw(drawn);
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < system.size(); ++i) {
-        const int score = NumbersOfLine(system[i]).CountCommon(draw);
+        const int score = NumberSetOfLine(system[i]).CountCommon(draw);
         if (!IsReported(score) || !wanted[static_cast<std::size_t>(score)]) continue;
         std::string line = ZeroPadded(static_cast<std::int64_t>(i) + 1, kPositionDigits);
         line += kFieldSeparator;

@@ -12,6 +12,7 @@ constexpr const char* kOpenTitle = "Open";
 constexpr const char* kSaveTitle = "Save";
 constexpr const char* kSystemsFilter = "Sistemi";
 constexpr const char* kMatricesFilter = "Matrici";
+constexpr const char* kArchivesFilter = "Archivi estrazioni";
 constexpr const char* kTextPattern = "*.txt";
 constexpr const char* kTextExtension = "txt";
 
@@ -34,6 +35,10 @@ FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder) {
 
 FileDialogRequest SaveSystemRequest(const std::string& systemsFolder) {
     return {FileDialogMode::Save, kSaveTitle, kSystemsFilter, kTextPattern, systemsFolder, kTextExtension};
+}
+
+FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder) {
+    return {FileDialogMode::Open, kOpenTitle, kArchivesFilter, kTextPattern, archivesFolder, kTextExtension};
 }
 
 StartLocation SplitStartLocation(const std::string& location) {

@@ -19,6 +19,7 @@ struct FileDialogRequest {
 FileDialogRequest OpenSystemRequest(const std::string& systemsFolder);
 FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder);
 FileDialogRequest SaveSystemRequest(const std::string& systemsFolder);
+FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder);
 
 // The folder and the file name to start a dialog with. A location that ends in a separator
 // or names an existing folder is a folder; otherwise it is a file's full path, split at its

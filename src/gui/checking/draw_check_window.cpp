@@ -18,6 +18,7 @@
 #include "app/ui_style.h"
 #include "app/application_key_filter.h"
 #include "app/window_parts.h"
+#include "checking/archive_window.h"
 #include "checking/score_ruler.h"
 #include "checking/used_numbers.h"
 #include "dialogs/info_window.h"
@@ -28,7 +29,8 @@ namespace ordavex {
 namespace {
 
 constexpr int kClientWidth = 11745;
-constexpr int kClientHeight = 5955;
+// One row below the design's frames holds the button of the archive of draws.
+constexpr int kClientHeight = 6555;
 constexpr double kDefaultPoints = 8.25;
 constexpr double kKeypadPoints = 11.25;
 constexpr double kCaptionPoints = 9;
@@ -65,6 +67,8 @@ constexpr const char* kGeneralToolTip = "Vncite Globali";
 constexpr const char* kWinnersCaption = "Vincenti";
 constexpr const char* kWinnersToolTip = "Schede Vincenti con x punti";
 constexpr const char* kRuleResource = ":/icons/rule.svg";
+constexpr const char* kArchiveCaption = "Archivio estrazioni...";
+constexpr const char* kArchiveToolTip = "Usa un'estrazione di un archivio o verifica il Sistema su molte estrazioni";
 
 constexpr const char* kHelpText =
     "FUNZIONI:||"
@@ -89,6 +93,15 @@ DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     buttonFace_ = palette().color(QPalette::Button);
     BuildKeypadFrame();
     BuildReportFrame();
+    cmdArchivio_ = new QPushButton(kArchiveCaption, this);
+    cmdArchivio_->setObjectName("cmdArchivio");
+    cmdArchivio_->setGeometry(TwipsRect(150, 5910, 2955, 435));
+    cmdArchivio_->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
+    cmdArchivio_->setToolTip(kArchiveToolTip);
+    cmdArchivio_->setAccessibleName(kArchiveCaption);
+    cmdArchivio_->setAccessibleDescription(kArchiveToolTip);
+    cmdArchivio_->setAutoDefault(false);
+    connect(cmdArchivio_, &QPushButton::clicked, this, &DrawCheckWindow::OpenArchive);
 }
 
 void DrawCheckWindow::BuildKeypadFrame() {
@@ -228,6 +241,7 @@ void DrawCheckWindow::RebuildKeypad() {
     ConnectKeypad(cmdSpoglio_, this, [this](int n) { ToggleNumber(n); });
     setTabOrder(cmdSpoglio_[kHighestNumber], cmdVerifica_);
     setTabOrder(cmdVerifica_, lstCombinazioni_);
+    setTabOrder(chkPunto_.back(), cmdArchivio_);
 }
 
 void DrawCheckWindow::ShowSystemNumbersInBold() {
@@ -263,6 +277,19 @@ void DrawCheckWindow::AllNumbers(bool modo) {
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
     cmdSpoglio_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
     ShowDrawnCount();
+}
+
+void DrawCheckWindow::MarkDraw(const NumberSet& numbers) {
+    marks_.MarkOnly(numbers);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    ShowDrawnCount();
+}
+
+void DrawCheckWindow::OpenArchive() {
+    if (archiveWindow_ == nullptr) {
+        archiveWindow_ = new ArchiveWindow(context_, this, [this](const NumberSet& numbers) { MarkDraw(numbers); });
+    }
+    archiveWindow_->Open();
 }
 
 ReportKind DrawCheckWindow::ChosenReport() const {

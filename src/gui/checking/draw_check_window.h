@@ -19,6 +19,8 @@ class QStringListModel;
 
 namespace ordavex {
 
+class ArchiveWindow;
+
 // frmSpoglio: the user marks the drawn numbers on a keypad, on which the numbers of the system
 // are bold, and "VERIFICA VINCITE" tabulates the points of the system into the list.
 // The marks belong to this window object: they survive closing and reopening until the
@@ -32,6 +34,8 @@ public:
 
     // Sets the mark of every number to `modo`, then gives the focus to button 1.
     void AllNumbers(bool modo);
+    // Marks exactly the numbers of a draw, replacing the marks.
+    void MarkDraw(const NumberSet& numbers);
 
 protected:
     // While the window is open it sees every key before its controls do.
@@ -49,6 +53,7 @@ private:
     void ShowDrawnCount();
     void VerifyWinsClicked();
     void ShowHelp();
+    void OpenArchive();
     ReportKind ChosenReport() const;
     WantedScores TickedScores() const;
 
@@ -64,6 +69,9 @@ private:
     QStringListModel* reportLines_ = nullptr;
     std::array<QRadioButton*, 2> opTipo_{};
     std::array<QCheckBox*, kHighestReportedScore + 1> chkPunto_{};
+    QPushButton* cmdArchivio_ = nullptr;
+    // Made at the first use; it keeps its archive for later openings.
+    ArchiveWindow* archiveWindow_ = nullptr;
 };
 
 }  // namespace ordavex

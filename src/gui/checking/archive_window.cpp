@@ -1,0 +1,427 @@
+#include "checking/archive_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStringListModel>
+#include <QTableWidget>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/number_text.h"
+#include "app/report_error.h"
+#include "app/ui_style.h"
+#include "app/window_parts.h"
+#include "checking/draw_probability.h"
+#include "combinations/matrix_name.h"
+#include "dialogs/message_dialog.h"
+#include "guarantee/guarantee_claim.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr int kClientWidth = 9000;
+constexpr int kClientHeight = 8400;
+constexpr double kDefaultPoints = 8.25;
+constexpr double kCaptionPoints = 9;
+
+constexpr const char* kWindowName = " - Archivio estrazioni";
+constexpr const char* kChooseCaption = "Scegli archivio...";
+constexpr const char* kChooseToolTip = "Apre un file di estrazioni passate";
+constexpr const char* kNoArchiveText = "Nessun archivio caricato";
+constexpr const char* kRangeCaptions[] = {"Tutte", "Ultime", "Da"};
+constexpr const char* kToCaption = "a";
+constexpr const char* kDrawCaption = "Estrazione";
+constexpr const char* kUseCaption = "Usa estrazione";
+constexpr const char* kUseToolTip = "Segna i numeri dell'estrazione sul tastierino dello spoglio";
+constexpr const char* kCheckCaption = "Verifica su archivio";
+constexpr const char* kCheckToolTip = "Verifica il Sistema in memoria sulle estrazioni scelte";
+constexpr const char* kCancelCaption = "Annulla";
+constexpr const char* kListCaption = "Estrazioni, dal punteggio migliore:";
+constexpr const char* kRecordHeaders[] = {"Punti", "Estrazioni", "Vincite"};
+constexpr const char* kNoConditionText = "Probabilità della garanzia: caricare una Matrice che la indichi nel nome";
+
+constexpr const char* kInvalidArchive = "Archivio non valido ..!|";
+constexpr const char* kNoArchive = "Caricare un archivio di estrazioni ..!";
+constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
+constexpr const char* kBadRange = "Intervallo di estrazioni non valido ..!";
+
+constexpr int kLastDrawsAtLoad = 100;
+// Pairs of a line and a draw checked between two turns of the event loop: some tens of
+// milliseconds on a usual machine.
+constexpr std::int64_t kPairsPerPiece = 20000000;
+constexpr qint64 kProgressAfterMs = 500;
+constexpr int kScoreDigits = 2;
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* toolTip, const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
+    button->setToolTip(toolTip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(name);
+    spin->setGeometry(place);
+    spin->setRange(1, 1);
+    spin->setAccessibleName(accessibleName);
+    return spin;
+}
+
+std::string NumbersText(const NumberSet& numbers) {
+    std::string text;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        if (!numbers.Contains(n)) continue;
+        if (!text.empty()) text += ' ';
+        AppendZeroPadded(text, n, kScoreDigits);
+    }
+    return text;
+}
+
+std::string ListLine(const DrawBest& best, const ArchiveDraw& draw) {
+    return "punti " + ZeroPadded(best.score, kScoreDigits) + " ... " + DrawLabel(draw, best.position + 1);
+}
+
+}  // namespace
+
+struct ArchiveWindow::Run {
+    Run(const LineList& system, int wanted) : checker(system, wanted) {}
+    ArchiveChecker checker;
+    ArchiveRecord record;
+    std::size_t first = 0;
+    std::size_t next = 0;
+    std::size_t last = 0;
+    QElapsedTimer clock;
+};
+
+ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberSet&)> useDraw)
+    : QDialog(owner, kFixedDialogFlags),
+      context_(context),
+      useDraw_(std::move(useDraw)) {
+    setObjectName("frmArchivio");
+    setModal(true);
+    setAccessibleName("Archivio estrazioni");
+    setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    BuildArchiveFrame();
+    BuildRangeFrame();
+    BuildDrawFrame();
+    BuildRecordControls();
+    ShowArchive();
+}
+
+ArchiveWindow::~ArchiveWindow() = default;
+
+void ArchiveWindow::BuildArchiveFrame() {
+    auto* frame = NewFrame(this, "fraArchivio", TwipsRect(150, 150, 8700, 1050));
+    cmdScegliArchivio_ = NewButton(frame, "cmdScegliArchivio", kChooseCaption, kChooseToolTip,
+                                   TwipsRect(120, 300, 2400, 435));
+    connect(cmdScegliArchivio_, &QPushButton::clicked, this, &ArchiveWindow::ChooseArchive);
+    lblArchivio_ = NewLabel(frame, "lblArchivio", kNoArchiveText, TwipsRect(2700, 90, 5880, 870));
+    lblArchivio_->setWordWrap(true);
+    lblArchivio_->setAccessibleName("Archivio caricato");
+}
+
+void ArchiveWindow::BuildRangeFrame() {
+    auto* frame = NewFrame(this, "fraIntervallo", TwipsRect(150, 1300, 4200, 1500));
+    for (std::size_t i = 0; i < opIntervallo_.size(); ++i) {
+        auto* option = new QRadioButton(kRangeCaptions[i], frame);
+        option->setObjectName(QString("opIntervallo(%1)").arg(i));
+        option->setGeometry(TwipsRect(120, 150 + 420 * static_cast<int>(i), 1300, 330));
+        option->setFont(DesignFont(kSegoeUi, kDefaultPoints, true));
+        option->setAccessibleName(QString("Estrazioni: ") + kRangeCaptions[i]);
+        opIntervallo_[i] = option;
+    }
+    opIntervallo_[0]->setChecked(true);
+    spnUltime_ = NewSpin(frame, "spnUltime", "Numero delle ultime estrazioni", TwipsRect(1450, 570, 1200, 330));
+    spnDa_ = NewSpin(frame, "spnDa", "Prima estrazione dell'intervallo", TwipsRect(1450, 990, 1200, 330));
+    NewLabel(frame, "lblA", kToCaption, TwipsRect(2730, 990, 200, 330));
+    spnA_ = NewSpin(frame, "spnA", "Ultima estrazione dell'intervallo", TwipsRect(2910, 990, 1200, 330));
+    connect(spnUltime_, &QSpinBox::valueChanged, this, [this] { opIntervallo_[1]->setChecked(true); });
+    for (auto* spin : {spnDa_, spnA_}) {
+        connect(spin, &QSpinBox::valueChanged, this, [this] { opIntervallo_[2]->setChecked(true); });
+    }
+}
+
+void ArchiveWindow::BuildDrawFrame() {
+    auto* frame = NewFrame(this, "fraEstrazione", TwipsRect(150, 2900, 4200, 1600));
+    NewLabel(frame, "lblEstrazioneCaption", kDrawCaption, TwipsRect(120, 150, 1300, 330));
+    spnEstrazione_ = NewSpin(frame, "spnEstrazione", "Estrazione da usare", TwipsRect(1450, 150, 1200, 330));
+    connect(spnEstrazione_, &QSpinBox::valueChanged, this, &ArchiveWindow::ShowChosenDraw);
+    lblEstrazione_ = NewLabel(frame, "lblEstrazione", "", TwipsRect(120, 540, 3960, 480));
+    lblEstrazione_->setWordWrap(true);
+    lblEstrazione_->setAccessibleName("Numeri dell'estrazione scelta");
+    cmdUsaEstrazione_ = NewButton(frame, "cmdUsaEstrazione", kUseCaption, kUseToolTip, TwipsRect(120, 1080, 3960, 435));
+    connect(cmdUsaEstrazione_, &QPushButton::clicked, this, &ArchiveWindow::UseDrawClicked);
+}
+
+void ArchiveWindow::BuildRecordControls() {
+    cmdVerificaArchivio_ =
+        NewButton(this, "cmdVerificaArchivio", kCheckCaption, kCheckToolTip, TwipsRect(270, 4650, 3960, 435));
+    connect(cmdVerificaArchivio_, &QPushButton::clicked, this, &ArchiveWindow::CheckClicked);
+    prgVerifica_ = new QProgressBar(this);
+    prgVerifica_->setObjectName("prgVerifica");
+    prgVerifica_->setGeometry(TwipsRect(270, 5250, 2700, 360));
+    prgVerifica_->setAccessibleName("Avanzamento della verifica");
+    prgVerifica_->hide();
+    cmdAnnulla_ = NewButton(this, "cmdAnnulla", kCancelCaption, kCancelCaption, TwipsRect(3030, 5220, 1200, 420));
+    connect(cmdAnnulla_, &QPushButton::clicked, this, &ArchiveWindow::CancelCheck);
+    cmdAnnulla_->hide();
+
+    tblRecord_ = new QTableWidget(kHighestReportedScore + 1, 3, this);
+    tblRecord_->setObjectName("tblRecord");
+    tblRecord_->setGeometry(TwipsRect(4500, 1300, 4350, 3600));
+    tblRecord_->setAccessibleName("Risultati del Sistema sulle estrazioni scelte");
+    tblRecord_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblRecord_->verticalHeader()->hide();
+    tblRecord_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int column = 0; column < 3; ++column) {
+        tblRecord_->setHorizontalHeaderItem(column, new QTableWidgetItem(kRecordHeaders[column]));
+    }
+    for (int row = 0; row <= kHighestReportedScore; ++row) {
+        tblRecord_->setRowHeight(row, Px(300));
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(column == 0 ? QString::number(kHighestReportedScore - row) : QString());
+            item->setTextAlignment(Qt::AlignCenter);
+            tblRecord_->setItem(row, column, item);
+        }
+    }
+
+    NewLabel(this, "lblListaCaption", kListCaption, TwipsRect(4500, 5000, 4350, 300));
+    drawLines_ = new QStringListModel(this);
+    lstEstrazioni_ = new QListView(this);
+    lstEstrazioni_->setObjectName("lstEstrazioni");
+    lstEstrazioni_->setGeometry(TwipsRect(4500, 5300, 4350, 1800));
+    lstEstrazioni_->setAccessibleName("Estrazioni con il punteggio migliore del Sistema");
+    lstEstrazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstEstrazioni_->setUniformItemSizes(true);
+    lstEstrazioni_->setModel(drawLines_);
+    connect(lstEstrazioni_->selectionModel(), &QItemSelectionModel::currentChanged, this, &ArchiveWindow::ListDraw);
+    connect(lstEstrazioni_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        ListDraw(index);
+        UseDrawClicked();
+    });
+
+    lblProbabilita_ = NewLabel(this, "lblProbabilita", "", TwipsRect(270, 7250, 8580, 1000));
+    lblProbabilita_->setWordWrap(true);
+    lblProbabilita_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblProbabilita_->setAccessibleName("Probabilità della condizione della garanzia");
+}
+
+void ArchiveWindow::Open() {
+    setWindowTitle(ProductTitle() + kWindowName);
+    ShowCondition();
+    exec();
+}
+
+void ArchiveWindow::ChooseArchive() {
+    AppState& state = context_.state;
+    const std::string path = context_.files.FileDialog(this, OpenArchiveRequest(state.ArchivesFolder));
+    if (path.empty()) return;
+    ArchiveReading reading = ReadDrawArchiveFile(state.Files, path);
+    if (reading.errorNumber != 0) {
+        ReportError(state, this, reading.errorNumber);
+        return;
+    }
+    if (!reading.Ok()) {
+        ShowMessage(state, this, kInvalidArchive + reading.error);
+        return;
+    }
+    state.ArchivesFolder = path;
+    draws_ = std::move(reading.draws);
+    archiveName_ = FileNameOfPath(path);
+    drawLines_->setStringList({});
+    listed_.clear();
+    for (int row = 0; row <= kHighestReportedScore; ++row) {
+        for (int column = 1; column < 3; ++column) tblRecord_->item(row, column)->setText({});
+    }
+    ShowArchive();
+    ShowCondition();
+}
+
+void ArchiveWindow::ShowArchive() {
+    const int count = static_cast<int>(draws_.size());
+    for (auto* spin : {spnUltime_, spnDa_, spnA_, spnEstrazione_}) {
+        const QSignalBlocker quiet(spin);
+        spin->setRange(1, std::max(count, 1));
+    }
+    const QSignalBlocker quietLast(spnUltime_), quietFrom(spnDa_), quietTo(spnA_);
+    spnUltime_->setValue(std::min(count, kLastDrawsAtLoad));
+    spnDa_->setValue(1);
+    spnA_->setValue(count);
+    spnEstrazione_->setValue(count);
+    opIntervallo_[0]->setChecked(true);
+    if (!HasArchive()) {
+        lblArchivio_->setText(kNoArchiveText);
+    } else {
+        lblArchivio_->setText(QString::fromStdString(
+            archiveName_ + ": " + std::to_string(count) + (count == 1 ? " estrazione" : " estrazioni") +
+            "\nprima: " + DrawLabel(draws_.front(), 1) + "\nultima: " + DrawLabel(draws_.back(), draws_.size())));
+    }
+    ShowChosenDraw();
+}
+
+void ArchiveWindow::ShowChosenDraw() {
+    if (!HasArchive()) {
+        lblEstrazione_->clear();
+        return;
+    }
+    const auto position = static_cast<std::size_t>(spnEstrazione_->value());
+    const auto& draw = draws_[position - 1];
+    lblEstrazione_->setText(QString::fromStdString(DrawLabel(draw, position) + ": " + NumbersText(draw.numbers)));
+}
+
+int ArchiveWindow::ConditionNumbers() const {
+    if (!context_.state.HasMatrix()) return 0;
+    const auto claim = ClaimOfNameFields(MatrixNameFields(context_.state.MatrixName));
+    return claim ? std::max(claim->drawn, 0) : 0;
+}
+
+void ArchiveWindow::ShowCondition() {
+    const int wanted = ConditionNumbers();
+    if (wanted == 0) {
+        lblProbabilita_->setText(kNoConditionText);
+        return;
+    }
+    NumberSet used;
+    for (const auto& line : context_.state.SystemCombinations) used.AddAll(NumberSetOfLine(line));
+    lblProbabilita_->setText(QString::fromStdString("Garanzia della Matrice " + context_.state.MatrixName + ", sui " +
+                                                    std::to_string(used.Size()) + " numeri del Sistema.\n" +
+                                                    ConditionProbabilityText(used.Size(), wanted)));
+}
+
+void ArchiveWindow::UseDrawClicked() {
+    if (!HasArchive()) {
+        ShowMessage(context_.state, this, kNoArchive);
+        return;
+    }
+    useDraw_(draws_[static_cast<std::size_t>(spnEstrazione_->value()) - 1].numbers);
+    close();
+}
+
+void ArchiveWindow::ListDraw(const QModelIndex& index) {
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= listed_.size()) return;
+    spnEstrazione_->setValue(static_cast<int>(listed_[static_cast<std::size_t>(index.row())].position) + 1);
+}
+
+bool ArchiveWindow::ChosenRange(std::size_t& first, std::size_t& last) const {
+    const std::size_t count = draws_.size();
+    first = 0;
+    last = count;
+    if (opIntervallo_[1]->isChecked()) {
+        first = count - std::min(count, static_cast<std::size_t>(spnUltime_->value()));
+    } else if (opIntervallo_[2]->isChecked()) {
+        first = static_cast<std::size_t>(spnDa_->value()) - 1;
+        last = static_cast<std::size_t>(spnA_->value());
+    }
+    return first < last;
+}
+
+void ArchiveWindow::CheckClicked() {
+    if (run_) return;
+    if (!HasArchive()) {
+        ShowMessage(context_.state, this, kNoArchive);
+        return;
+    }
+    if (!context_.state.HasSystem()) {
+        ShowMessage(context_.state, this, kNoSystem);
+        return;
+    }
+    std::size_t first = 0;
+    std::size_t last = 0;
+    if (!ChosenRange(first, last)) {
+        ShowMessage(context_.state, this, kBadRange);
+        return;
+    }
+    run_ = std::make_unique<Run>(context_.state.SystemCombinations, ConditionNumbers());
+    run_->first = run_->next = first;
+    run_->last = last;
+    run_->record.best.reserve(last - first);
+    run_->clock.start();
+    for (auto* button : {cmdVerificaArchivio_, cmdScegliArchivio_, cmdUsaEstrazione_}) button->setEnabled(false);
+    CheckNextPiece();
+}
+
+void ArchiveWindow::CheckNextPiece() {
+    if (!run_) return;
+    const auto lines = static_cast<std::int64_t>(std::max<std::size_t>(run_->checker.LineCount(), 1));
+    const auto piece = static_cast<std::size_t>(std::max<std::int64_t>(kPairsPerPiece / lines, 1));
+    const std::size_t end = std::min(run_->last, run_->next + piece);
+    run_->checker.Check(draws_, run_->next, end, run_->record);
+    run_->next = end;
+    if (run_->next == run_->last) {
+        FinishCheck();
+        return;
+    }
+    if (run_->clock.elapsed() > kProgressAfterMs && !prgVerifica_->isVisible()) {
+        prgVerifica_->setRange(0, static_cast<int>(run_->last - run_->first));
+        prgVerifica_->show();
+        cmdAnnulla_->show();
+    }
+    prgVerifica_->setValue(static_cast<int>(run_->next - run_->first));
+    QTimer::singleShot(0, this, &ArchiveWindow::CheckNextPiece);
+}
+
+void ArchiveWindow::FinishCheck() {
+    const auto run = std::move(run_);
+    EndRun();
+    ShowRecord(run->record);
+    ShowCondition();
+    if (ConditionNumbers() > 0) {
+        const auto draws = static_cast<long long>(run->last - run->first);
+        lblProbabilita_->setText(lblProbabilita_->text() + "\n" +
+                                 QString::fromStdString(ConditionHistoryText(run->record.conditionMet, draws)));
+    }
+}
+
+void ArchiveWindow::CancelCheck() {
+    run_.reset();
+    EndRun();
+}
+
+void ArchiveWindow::EndRun() {
+    prgVerifica_->hide();
+    cmdAnnulla_->hide();
+    for (auto* button : {cmdVerificaArchivio_, cmdScegliArchivio_, cmdUsaEstrazione_}) button->setEnabled(true);
+}
+
+void ArchiveWindow::ShowRecord(const ArchiveRecord& record) {
+    for (int row = 0; row <= kHighestReportedScore; ++row) {
+        const auto score = static_cast<std::size_t>(kHighestReportedScore - row);
+        tblRecord_->item(row, 1)->setText(QString::number(record.drawsWith[score]));
+        tblRecord_->item(row, 2)->setText(QString::number(record.wins[score]));
+    }
+    listed_ = BestFirst(record.best);
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(listed_.size()));
+    for (const auto& best : listed_) lines.append(QString::fromStdString(ListLine(best, draws_[best.position])));
+    drawLines_->setStringList(lines);
+    lstEstrazioni_->scrollToTop();
+}
+
+void ArchiveWindow::closeEvent(QCloseEvent* event) {
+    CancelCheck();
+    QDialog::closeEvent(event);
+}
+
+}  // namespace ordavex
