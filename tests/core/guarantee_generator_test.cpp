@@ -6,6 +6,7 @@
 
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/matrix_lower_bound.h"
 
 namespace ordavex {
 namespace {
@@ -49,6 +50,33 @@ TEST(GuaranteeGeneratorTest, ReachesTheLeastSizeOfSmallCases) {
     const GeneratorResult result = MatrixGenerator(Settings(10, 5, 8, 3)).Run();
     EXPECT_EQ(result.lines.size(), 2U);
     EXPECT_EQ(result.lines[0] | result.lines[1], NumberMask::FirstNumbers(10));
+}
+
+TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
+    const struct { int numbers, length, drawn, points, threads; } cases[] = {
+        {11, 5, 6, 4, 3},  // stops by patience
+        {22, 6, 3, 3, 2},  // starts from S(3,6,22), which meets the bound at once
+        {7, 3, 2, 2, 4},   // the searches meet the bound and stop each other
+    };
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.threads = c.threads;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        const std::string name = "N=" + std::to_string(c.numbers) + " k=" + std::to_string(c.length);
+        EXPECT_EQ(result.lowerBound, MatrixLowerBound(c.numbers, c.length, c.drawn, c.points)) << name;
+        EXPECT_GE(result.lines.size(), result.lowerBound) << name;
+        EXPECT_FALSE(result.stoppedByTime) << name;
+        EXPECT_EQ(GuaranteeChecker(result.lines, c.numbers).CheckClaim(c.points, c.drawn).status, ClaimStatus::kHolds)
+            << name;
+    }
+    GeneratorSettings steiner = Settings(22, 6, 3, 3);
+    EXPECT_EQ(MatrixGenerator(steiner).Run().lines.size(), 77U);
+    // From the design, the search for 6 drawn only ever removes lines.
+    steiner.drawn = 6;
+    steiner.patience = 10;
+    const GeneratorResult fewer = MatrixGenerator(steiner).Run();
+    EXPECT_LE(fewer.lines.size(), 77U);
+    EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 6).status, ClaimStatus::kHolds);
 }
 
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {

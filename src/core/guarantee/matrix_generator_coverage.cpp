@@ -206,6 +206,8 @@ void MatrixGeneratorCoverage::RaiseUncoveredWeights() {
     }
 }
 
+void MatrixGeneratorCoverage::ResetWeights() { std::fill(weights_.begin(), weights_.end(), 1U); }
+
 std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
     std::uint64_t count = 0;
     for (int common = points_; common <= std::min(length, drawn_); ++common) {

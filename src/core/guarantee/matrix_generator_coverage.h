@@ -37,6 +37,7 @@ public:
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
     // for long pull the search towards them.
     void RaiseUncoveredWeights();
+    void ResetWeights();
     void SwapNumber(NumberMask line, int out, int in);
     // Sets that one line of `length` numbers covers.
     std::uint64_t CoveredCount(int length) const;
