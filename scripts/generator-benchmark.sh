@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs the matrix generator on a fixed table of cases, one search per case (--threads 1), seed 1,
 # for SECONDS each (default 60), proves every result with `ordavex_matrices verify` and prints one
-# line per case: N k p t lines lower-bound seconds.
-#   scripts/generator-benchmark.sh [BUILD_FOLDER] [SECONDS]
+# line per case: N k p t lines lower-bound seconds. With KEEP_FOLDER, the proved matrices are
+# kept there.
+#   scripts/generator-benchmark.sh [BUILD_FOLDER] [SECONDS] [KEEP_FOLDER]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tool="${1:-$root/build}/ordavex_matrices"
 seconds="${2:-60}"
+keep="${3:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -30,6 +32,9 @@ for case in "${cases[@]}"; do
   if ! "$tool" verify "$work"/MATRIX*.TXT --seconds 600 >/dev/null; then
     echo "$n $k $p $t: the generated matrix does not keep its guarantee" >&2
     exit 1
+  fi
+  if [[ -n "$keep" ]]; then
+    cp "$work"/MATRIX*.TXT "$keep"/
   fi
   printf '%s %s %s %s %s %s %d.%d\n' "$n" "$k" "$p" "$t" "$lines" "$bound" $((tenths / 10)) $((tenths % 10))
   total=$((total + lines))

@@ -103,6 +103,57 @@ TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
     EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6), "");
 }
 
+// Sets of p numbers out of 1..N (N small) that no line meets in t numbers, counted one by one.
+std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numbers, int drawn, int points) {
+    std::size_t uncovered = 0;
+    for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << numbers); ++bits) {
+        const NumberMask set{bits, 0};
+        if (set.Count() == drawn && std::none_of(lines.begin(), lines.end(), [&](NumberMask line) {
+                return CommonCount(line, set) >= points;
+            })) {
+            ++uncovered;
+        }
+    }
+    return uncovered;
+}
+
+TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
+    const struct { int numbers, length, drawn, points; } cases[] = {{9, 4, 3, 2}, {10, 5, 4, 3}, {12, 6, 5, 3}, {12, 5, 6, 4}};
+    for (const auto& c : cases) {
+        MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
+        std::vector<NumberMask> lines;
+        for (int first = 1; first <= 4; ++first) {
+            NumberMask line;
+            for (int i = 0; i < c.length; ++i) {
+                line.Set((first * 5 + i * 3) % c.numbers + 1);
+            }
+            for (int fill = 1; line.Count() < c.length; ++fill) {
+                line.Set(fill);
+            }
+            lines.push_back(line);
+            coverage.AddLine(line);
+        }
+        int swaps = 0;
+        for (int step = 0; step < 12; ++step) {
+            NumberMask& line = lines[static_cast<std::size_t>(step) % lines.size()];
+            const int out = line.Lowest();
+            const int in = Without(NumberMask::FirstNumbers(c.numbers), line).Lowest() + step % 2;
+            if (line.Has(in) || in > c.numbers) {
+                continue;
+            }
+            const std::int64_t predicted = coverage.SwapChange(line, out, in);
+            const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
+            coverage.SwapNumber(line, out, in);
+            ++swaps;
+            line.Clear(out);
+            line.Set(in);
+            EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
+            EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce(lines, c.numbers, c.drawn, c.points)) << step;
+        }
+        EXPECT_GE(swaps, 6) << c.numbers;
+    }
+}
+
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
     EXPECT_EQ(MatrixGeneratorCoverage::SetCount(30, 10), 30'045'015U);
     EXPECT_THROW(MatrixGenerator(Settings(30, 10, 10, 6)).Run(), std::length_error);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "guarantee/guarantee_mask.h"
@@ -51,6 +52,7 @@ private:
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
 
     std::uint32_t Rank(NumberMask set) const;
+    std::pair<std::uint32_t, std::uint32_t> RankWithEither(NumberMask base, int first, int second) const;
     NumberMask Unrank(std::uint32_t rank) const;
     void Increment(std::uint32_t rank);
     void Decrement(std::uint32_t rank);
