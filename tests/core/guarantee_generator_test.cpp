@@ -71,12 +71,12 @@ TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
     }
     GeneratorSettings steiner = Settings(22, 6, 3, 3);
     EXPECT_EQ(MatrixGenerator(steiner).Run().lines.size(), 77U);
-    // From the design, the search for 6 drawn only ever removes lines.
-    steiner.drawn = 6;
-    steiner.patience = 10;
+    // From the design, the search for 4 drawn only ever removes lines.
+    steiner.drawn = 4;
+    steiner.patience = 100;
     const GeneratorResult fewer = MatrixGenerator(steiner).Run();
-    EXPECT_LE(fewer.lines.size(), 77U);
-    EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 6).status, ClaimStatus::kHolds);
+    EXPECT_LT(fewer.lines.size(), 77U);
+    EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 4).status, ClaimStatus::kHolds);
 }
 
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {

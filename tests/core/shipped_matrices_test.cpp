@@ -22,7 +22,7 @@
 namespace ordavex {
 namespace {
 
-constexpr std::size_t kLeastShippedMatrices = 15;
+constexpr std::size_t kLeastShippedMatrices = 67;
 
 // The sizes of the matrices shipped before the generator improved: a remade matrix never has
 // more lines than the one it replaces.
