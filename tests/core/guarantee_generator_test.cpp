@@ -73,7 +73,7 @@ TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
     EXPECT_EQ(MatrixGenerator(steiner).Run().lines.size(), 77U);
     // From the design, the search for 4 drawn only ever removes lines.
     steiner.drawn = 4;
-    steiner.patience = 100;
+    steiner.patience = 20;
     const GeneratorResult fewer = MatrixGenerator(steiner).Run();
     EXPECT_LT(fewer.lines.size(), 77U);
     EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 4).status, ClaimStatus::kHolds);
