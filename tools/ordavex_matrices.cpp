@@ -11,6 +11,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "guarantee/guarantee_checker.h"
@@ -31,6 +32,8 @@ constexpr int kShortestProgramLine = 5;
 constexpr int kLongestProgramLine = 10;
 // The file name carries the points as a single digit.
 constexpr int kMostNamedPoints = 9;
+// Each search holds its own table of the sets of drawn numbers.
+constexpr int kMostThreads = 256;
 
 const char* const kUsage =
     "usage:\n"
@@ -38,10 +41,11 @@ const char* const kUsage =
     "      prints whether the guarantee in the matrix's name holds (exit status 1, with a\n"
     "      counterexample, when it does not) and its profile; each check stops after S seconds\n"
     "  ordavex_matrices generate -n N -k K -p P -t T [--seed S] [--seconds S] [--patience M]\n"
-    "                            [--out FOLDER] [--replace]\n"
+    "                            [--threads C] [--out FOLDER] [--replace]\n"
     "      builds a small matrix of K-number lines over 1..N that gives T points whenever P of\n"
     "      its numbers are drawn, and writes it to FOLDER (default: the current folder) as\n"
-    "      MATRIXkk_pp_Vt_Nnn.TXT\n";
+    "      MATRIXkk_pp_Vt_Nnn.TXT; C searches (default: one per core) run side by side with\n"
+    "      seeds S, S+1, ...\n";
 
 class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -236,7 +240,7 @@ std::string ProgramLimitsError(int length, int points) {
 }
 
 int Generate(const Options& options) {
-    options.Check({"-n", "-k", "-p", "-t", "--seed", "--seconds", "--patience", "--out", "--replace"});
+    options.Check({"-n", "-k", "-p", "-t", "--seed", "--seconds", "--patience", "--threads", "--out", "--replace"});
     if (!options.Positional().empty()) {
         throw UsageError("generate takes options only");
     }
@@ -248,6 +252,11 @@ int Generate(const Options& options) {
     settings.seed = static_cast<std::uint64_t>(options.Integer("--seed", 1));
     settings.seconds = options.Real("--seconds", 60);
     settings.patience = static_cast<std::uint64_t>(options.Integer("--patience", 2'000'000));
+    settings.threads = static_cast<int>(
+        options.Integer("--threads", std::max(1U, std::thread::hardware_concurrency())));
+    if (settings.threads < 1 || settings.threads > kMostThreads) {
+        throw UsageError("option --threads needs 1 to " + std::to_string(kMostThreads) + " searches");
+    }
     std::string error =
         MatrixGenerator::ParameterError(settings.numbers, settings.length, settings.drawn, settings.points);
     if (error.empty()) {
@@ -268,9 +277,9 @@ int Generate(const Options& options) {
                          progress.lines, progress.uncovered);
             return;
         }
-        std::fprintf(stderr, "%7.1f s: %zu lines, %zu sets uncovered, smallest complete %zu, %llu moves\n",
+        std::fprintf(stderr, "%7.1f s: %zu lines, %zu sets uncovered, smallest complete %zu, %.0f moves/s\n",
                      progress.seconds, progress.lines, progress.uncovered, progress.bestLines,
-                     static_cast<unsigned long long>(progress.moves));
+                     static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3));
     };
     const GeneratorResult result = MatrixGenerator(settings).Run();
     // The result is proved by the independent check before it is written.
@@ -287,8 +296,9 @@ int Generate(const Options& options) {
     if (!out) {
         throw UsageError("cannot write " + file.string());
     }
-    std::printf("%s: %zu lines (found after %.1f s; %.1f s, %llu moves in all%s)\n", file.string().c_str(),
-                result.lines.size(), result.bestSeconds, result.seconds, static_cast<unsigned long long>(result.moves),
+    std::printf("%s: %zu lines, lower bound %llu (found after %.1f s; %.1f s, %llu moves in all%s)\n",
+                file.string().c_str(), result.lines.size(), static_cast<unsigned long long>(result.lowerBound),
+                result.bestSeconds, result.seconds, static_cast<unsigned long long>(result.moves),
                 result.stoppedByTime ? ", stopped by the time limit" : "");
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/matrix_lower_bound.h"
 
 namespace ordavex {
 namespace {
@@ -51,6 +52,33 @@ TEST(GuaranteeGeneratorTest, ReachesTheLeastSizeOfSmallCases) {
     EXPECT_EQ(result.lines[0] | result.lines[1], NumberMask::FirstNumbers(10));
 }
 
+TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
+    const struct { int numbers, length, drawn, points, threads; } cases[] = {
+        {11, 5, 6, 4, 3},  // stops by patience
+        {22, 6, 3, 3, 2},  // starts from S(3,6,22), which meets the bound at once
+        {7, 3, 2, 2, 4},   // the searches meet the bound and stop each other
+    };
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.threads = c.threads;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        const std::string name = "N=" + std::to_string(c.numbers) + " k=" + std::to_string(c.length);
+        EXPECT_EQ(result.lowerBound, MatrixLowerBound(c.numbers, c.length, c.drawn, c.points)) << name;
+        EXPECT_GE(result.lines.size(), result.lowerBound) << name;
+        EXPECT_FALSE(result.stoppedByTime) << name;
+        EXPECT_EQ(GuaranteeChecker(result.lines, c.numbers).CheckClaim(c.points, c.drawn).status, ClaimStatus::kHolds)
+            << name;
+    }
+    GeneratorSettings steiner = Settings(22, 6, 3, 3);
+    EXPECT_EQ(MatrixGenerator(steiner).Run().lines.size(), 77U);
+    // From the design, the search for 4 drawn only ever removes lines.
+    steiner.drawn = 4;
+    steiner.patience = 20;
+    const GeneratorResult fewer = MatrixGenerator(steiner).Run();
+    EXPECT_LT(fewer.lines.size(), 77U);
+    EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 4).status, ClaimStatus::kHolds);
+}
+
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
     const GeneratorSettings settings = Settings(11, 5, 3, 3);
     const GeneratorResult first = MatrixGenerator(settings).Run();
@@ -73,6 +101,57 @@ TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
             << c.mentions;
     }
     EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6), "");
+}
+
+// Sets of p numbers out of 1..N (N small) that no line meets in t numbers, counted one by one.
+std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numbers, int drawn, int points) {
+    std::size_t uncovered = 0;
+    for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << numbers); ++bits) {
+        const NumberMask set{bits, 0};
+        if (set.Count() == drawn && std::none_of(lines.begin(), lines.end(), [&](NumberMask line) {
+                return CommonCount(line, set) >= points;
+            })) {
+            ++uncovered;
+        }
+    }
+    return uncovered;
+}
+
+TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
+    const struct { int numbers, length, drawn, points; } cases[] = {{9, 4, 3, 2}, {10, 5, 4, 3}, {12, 6, 5, 3}, {12, 5, 6, 4}};
+    for (const auto& c : cases) {
+        MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
+        std::vector<NumberMask> lines;
+        for (int first = 1; first <= 4; ++first) {
+            NumberMask line;
+            for (int i = 0; i < c.length; ++i) {
+                line.Set((first * 5 + i * 3) % c.numbers + 1);
+            }
+            for (int fill = 1; line.Count() < c.length; ++fill) {
+                line.Set(fill);
+            }
+            lines.push_back(line);
+            coverage.AddLine(line);
+        }
+        int swaps = 0;
+        for (int step = 0; step < 12; ++step) {
+            NumberMask& line = lines[static_cast<std::size_t>(step) % lines.size()];
+            const int out = line.Lowest();
+            const int in = Without(NumberMask::FirstNumbers(c.numbers), line).Lowest() + step % 2;
+            if (line.Has(in) || in > c.numbers) {
+                continue;
+            }
+            const std::int64_t predicted = coverage.SwapChange(line, out, in);
+            const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
+            coverage.SwapNumber(line, out, in);
+            ++swaps;
+            line.Clear(out);
+            line.Set(in);
+            EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
+            EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce(lines, c.numbers, c.drawn, c.points)) << step;
+        }
+        EXPECT_GE(swaps, 6) << c.numbers;
+    }
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -21,7 +22,21 @@
 namespace ordavex {
 namespace {
 
-constexpr std::size_t kLeastShippedMatrices = 15;
+constexpr std::size_t kLeastShippedMatrices = 67;
+
+// The sizes of the matrices shipped before the generator improved: a remade matrix never has
+// more lines than the one it replaces.
+const std::map<std::string, std::size_t> kEarlierSizes = {
+    {"MATRIX06_05_V3_N24.TXT", 48}, {"MATRIX06_06_V4_N15.TXT", 26}, {"MATRIX07_06_V4_N16.TXT", 19},
+    {"MATRIX08_06_V4_N20.TXT", 28}, {"MATRIX09_07_V5_N18.TXT", 23}, {"MATRIX09_08_V6_N20.TXT", 109},
+    {"MATRIX10_07_V5_N15.TXT", 3},  {"MATRIX10_07_V5_N25.TXT", 84}, {"MATRIX10_07_V5_N30.TXT", 264},
+    {"MATRIX10_07_V6_N12.TXT", 4},  {"MATRIX10_08_V5_N20.TXT", 13}, {"MATRIX10_08_V6_N14.TXT", 3},
+    {"MATRIX10_08_V6_N16.TXT", 7},  {"MATRIX10_08_V6_N24.TXT", 181}, {"MATRIX10_08_V7_N15.TXT", 32},
+    {"MATRIX10_09_V6_N18.TXT", 10}, {"MATRIX10_09_V6_N20.TXT", 26}, {"MATRIX10_10_V6_N20.TXT", 14},
+    {"MATRIX10_10_V7_N18.TXT", 22},
+};
+// A player plays every line; larger matrices are left out of the library.
+constexpr std::size_t kMostLines = 300;
 
 std::vector<std::filesystem::path> ShippedMatrices() {
     const char* source = std::getenv("ORDAVEX_SOURCE_DIR");
@@ -64,6 +79,10 @@ bool InTheProgramsOwnFormat(const std::string& text) {
 TEST(ShippedMatricesTest, TheLibraryIsThere) {
     ASSERT_NE(std::getenv("ORDAVEX_SOURCE_DIR"), nullptr) << "run through ctest, which names the sources";
     EXPECT_GE(ShippedMatrices().size(), kLeastShippedMatrices);
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("ORDAVEX_SOURCE_DIR")) / "Shared" / "SuperMatrici";
+    for (const auto& [name, size] : kEarlierSizes) {
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name << " is still shipped";
+    }
 }
 
 TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
@@ -74,6 +93,11 @@ TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
         ASSERT_EQ(loaded.outcome, MatrixLoadOutcome::Loaded) << name << " does not load (error " << loaded.error << ")";
         const GuaranteeMatrix matrix = ReadGuaranteeMatrix(loaded.matrix.lines);
         EXPECT_TRUE(matrix.consecutive) << name;
+        EXPECT_GT(matrix.lines.size(), 1U) << name;
+        EXPECT_LE(matrix.lines.size(), kMostLines) << name;
+        if (const auto earlier = kEarlierSizes.find(name); earlier != kEarlierSizes.end()) {
+            EXPECT_LE(matrix.lines.size(), earlier->second) << name << " grew";
+        }
         EXPECT_EQ(matrix.numbers, loaded.matrix.numbers) << name;
         EXPECT_TRUE(InTheProgramsOwnFormat(ReadFile(path))) << name;
 

@@ -1,12 +1,18 @@
 #include "guarantee/matrix_generator.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <exception>
 #include <limits>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
+#include "guarantee/known_designs.h"
 #include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/matrix_lower_bound.h"
 
 namespace ordavex {
 
@@ -20,8 +26,13 @@ constexpr int kGreedyCandidates = 16;
 // looked at for one line).
 constexpr int kGreedyBuiltCandidates = 2;
 constexpr std::uint64_t kGreedyLineWork = 4'000'000;
-// Sets a move may look at when it weighs several number swaps for one uncovered set.
-constexpr std::uint64_t kMoveWork = 1000;
+// Sets a move may look at when it weighs the number swaps for one uncovered set: enough to weigh
+// every swap of every nearest line in all but the largest cases.
+constexpr std::uint64_t kMoveWork = 1'000'000;
+// Moves without a smaller matrix after which the search starts again from the smallest one,
+// less a line; every kFreshStartEvery-th time it starts from a new greedy matrix instead.
+constexpr std::uint64_t kRestartMoves = 200'000;
+constexpr std::uint64_t kFreshStartEvery = 4;
 // Moves between two readings of the clock.
 constexpr std::uint64_t kMovesBetweenClockReads = 64;
 
@@ -63,18 +74,40 @@ bool LinesInOrder(NumberMask a, NumberMask b) {
     return a.Empty() && !b.Empty();
 }
 
+// What the searches running side by side share: the size of the smallest complete matrix any of
+// them has met, and their moves.
+struct SharedSearch {
+    std::uint64_t lowerBound = 0;
+    std::atomic<std::size_t> bestLines{0};
+    std::atomic<std::uint64_t> moves{0};
+    // Set when one reached the lower bound (or failed): the others stop too.
+    std::atomic<bool> stop{false};
+};
+
 class Search {
 public:
-    explicit Search(const GeneratorSettings& settings)
+    Search(const GeneratorSettings& settings, std::uint64_t seed, SharedSearch& shared, bool reports)
         : settings_(settings),
+          shared_(shared),
+          reports_(reports),
           coverage_(settings.numbers, settings.drawn, settings.points),
-          random_(settings.seed),
+          random_(seed),
           all_(NumberMask::FirstNumbers(settings.numbers)),
           start_(std::chrono::steady_clock::now()) {}
 
     GeneratorResult Run() {
-        BuildGreedily();
+        if (const auto design = KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn,
+                                                 settings_.points)) {
+            for (const NumberMask& line : *design) {
+                coverage_.AddLine(line);
+            }
+            lines_ = *design;
+        } else {
+            BuildGreedily();
+        }
+        KeepAsBest();
         Improve();
+        shared_.moves += moves_ - sharedMoves_;
         UseEveryNumber();
         GeneratorResult result;
         result.lines = best_;
@@ -83,6 +116,7 @@ public:
         result.seconds = Elapsed();
         result.bestSeconds = bestSeconds_;
         result.stoppedByTime = stoppedByTime_;
+        result.lowerBound = shared_.lowerBound;
         return result;
     }
 
@@ -154,46 +188,91 @@ private:
             // The start must cover every set, so it goes on beyond the time limit.
             ReportProgress();
         }
+    }
+
+    void KeepAsBest() {
+        if (!best_.empty() && lines_.size() >= best_.size()) {
+            return;
+        }
         best_ = lines_;
         bestSeconds_ = Elapsed();
+        std::size_t shared = shared_.bestLines.load();
+        while ((shared == 0 || best_.size() < shared) &&
+               !shared_.bestLines.compare_exchange_weak(shared, best_.size())) {
+        }
+        if (best_.size() <= shared_.lowerBound) {
+            shared_.stop = true;
+        }
     }
 
     void Improve() {
         std::uint64_t sinceBest = 0;
+        std::uint64_t sinceRestart = 0;
+        std::uint64_t restarts = 0;
         while (!lines_.empty()) {
             if (coverage_.UncoveredCount() == 0) {
                 if (lines_.size() < best_.size()) {
-                    best_ = lines_;
-                    bestSeconds_ = Elapsed();
+                    KeepAsBest();
                     sinceBest = 0;
+                    sinceRestart = 0;
                 }
-                if (lines_.size() == 1) {
+                if (lines_.size() == 1 || best_.size() <= shared_.lowerBound) {
                     return;
                 }
                 RemoveLeastUsefulLine();
                 continue;
             }
-            if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && OutOfTime())) {
+            if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && ShouldStop())) {
                 return;
+            }
+            if (sinceRestart >= kRestartMoves) {
+                sinceRestart = 0;
+                StartAgain(++restarts % kFreshStartEvery == 0);
+                continue;
             }
             ++moves_;
             ++sinceBest;
+            ++sinceRestart;
             MoveTowards(coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount())));
         }
     }
 
-    bool OutOfTime() {
+    // From a new greedy matrix, or from the smallest complete one less a random line; either way
+    // with the weights of the sets forgotten.
+    void StartAgain(bool fresh) {
+        for (const NumberMask& line : lines_) {
+            coverage_.RemoveLine(line);
+        }
+        coverage_.ResetWeights();
+        lastLine_ = std::numeric_limits<std::size_t>::max();
+        if (fresh) {
+            lines_.clear();
+            BuildGreedily();
+            return;
+        }
+        lines_ = best_;
+        lines_[random_.Below(lines_.size())] = lines_.back();
+        lines_.pop_back();
+        for (const NumberMask& line : lines_) {
+            coverage_.AddLine(line);
+        }
+    }
+
+    bool ShouldStop() {
+        shared_.moves += moves_ - sharedMoves_;
+        sharedMoves_ = moves_;
         const double elapsed = ReportProgress();
         stoppedByTime_ = elapsed >= settings_.seconds;
-        return stoppedByTime_;
+        return stoppedByTime_ || shared_.stop;
     }
 
     // Returns the time elapsed.
     double ReportProgress() {
         const double elapsed = Elapsed();
-        if (settings_.progress && elapsed >= nextProgress_) {
+        if (reports_ && settings_.progress && elapsed >= nextProgress_) {
             nextProgress_ = elapsed + settings_.progressEvery;
-            settings_.progress({elapsed, lines_.size(), best_.size(), coverage_.UncoveredCount(), moves_});
+            settings_.progress(
+                {elapsed, lines_.size(), shared_.bestLines.load(), coverage_.UncoveredCount(), shared_.moves.load()});
         }
         return elapsed;
     }
@@ -327,6 +406,8 @@ private:
     }
 
     const GeneratorSettings& settings_;
+    SharedSearch& shared_;
+    const bool reports_;
     MatrixGeneratorCoverage coverage_;
     Random random_;
     const NumberMask all_;
@@ -335,6 +416,7 @@ private:
     std::vector<NumberMask> best_;
     std::vector<std::size_t> nearest_;
     std::uint64_t moves_ = 0;
+    std::uint64_t sharedMoves_ = 0;
     std::size_t lastLine_ = std::numeric_limits<std::size_t>::max();
     int lastOut_ = 0;
     double nextProgress_ = 0;
@@ -352,7 +434,49 @@ MatrixGenerator::MatrixGenerator(GeneratorSettings settings) : settings_(std::mo
     }
 }
 
-GeneratorResult MatrixGenerator::Run() { return Search(settings_).Run(); }
+GeneratorResult MatrixGenerator::Run() {
+    SharedSearch shared;
+    shared.lowerBound = MatrixLowerBound(settings_.numbers, settings_.length, settings_.drawn, settings_.points);
+    const std::size_t count = static_cast<std::size_t>(std::max(1, settings_.threads));
+    // Built here, so that a table too large to hold is reported before any search starts.
+    std::vector<std::unique_ptr<Search>> searches;
+    for (std::size_t i = 0; i < count; ++i) {
+        searches.push_back(std::make_unique<Search>(settings_, settings_.seed + i, shared, i == 0));
+    }
+    std::vector<GeneratorResult> results(count);
+    std::vector<std::exception_ptr> failures(count);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 1; i < count; ++i) {
+        threads.emplace_back([&, i] {
+            try {
+                results[i] = searches[i]->Run();
+            } catch (...) {
+                failures[i] = std::current_exception();
+                shared.stop = true;
+            }
+        });
+    }
+    try {
+        results[0] = searches[0]->Run();
+    } catch (...) {
+        failures[0] = std::current_exception();
+        shared.stop = true;
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    const auto smallest = std::min_element(results.begin(), results.end(), [](const auto& a, const auto& b) {
+        return a.lines.size() < b.lines.size();
+    });
+    GeneratorResult result = std::move(*smallest);
+    result.moves = shared.moves.load();
+    return result;
+}
 
 std::string MatrixGenerator::ParameterError(int numbers, int length, int drawn, int points) {
     const auto text = [](int value) { return std::to_string(value); };

@@ -14,7 +14,7 @@ struct GeneratorProgress {
     std::size_t lines = 0;       // lines of the matrix being improved
     std::size_t bestLines = 0;   // lines of the smallest complete matrix so far (0: none yet)
     std::size_t uncovered = 0;   // sets of drawn numbers it does not cover yet
-    std::uint64_t moves = 0;
+    std::uint64_t moves = 0;     // moves of every search so far
 };
 
 struct GeneratorSettings {
@@ -29,6 +29,9 @@ struct GeneratorSettings {
     // for the same settings; a run cut by the time limit depends on the machine's speed.
     double seconds = 60;
     double progressEvery = 5;
+    // Searches run side by side, each with its own seed (seed, seed + 1, ...); the smallest
+    // complete matrix wins, the first search's on a tie. Only the first search reports progress.
+    int threads = 1;
     std::function<void(const GeneratorProgress&)> progress;
 };
 
@@ -40,12 +43,17 @@ struct GeneratorResult {
     // When the search met the matrix it returns.
     double bestSeconds = 0;
     bool stoppedByTime = false;
+    // No matrix of these parameters has fewer lines (see MatrixLowerBound); the search stops
+    // when it gets there.
+    std::uint64_t lowerBound = 0;
 };
 
 // Builds a small matrix of lines of k numbers over 1..N that guarantees t points whenever p of
-// its numbers are drawn: a greedy start covers every set of p numbers, then a local search
-// removes the least useful line and moves single numbers between lines and sets until the
-// guarantee holds again, keeping the smallest complete matrix it meets.
+// its numbers are drawn. The start is a known design when one fits, otherwise a greedy matrix
+// that covers every set of p numbers; then a local search removes the least useful line and
+// swaps single numbers of lines until the guarantee holds again, keeping the smallest complete
+// matrix it meets. When it stalls it starts again from that matrix less one line, and now and
+// then from a new greedy start.
 class MatrixGenerator {
 public:
     // Throws std::invalid_argument with a message for the user when the parameters are

@@ -95,6 +95,30 @@ std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const {
     return static_cast<std::uint32_t>(rank);
 }
 
+// The ranks of base + {first} and base + {second} in one pass over base: a number of base moves
+// one place up in the order for each added number below it.
+std::pair<std::uint32_t, std::uint32_t> MatrixGeneratorCoverage::RankWithEither(NumberMask base, int first,
+                                                                                 int second) const {
+    std::uint64_t withFirst = 0;
+    std::uint64_t withSecond = 0;
+    std::size_t place = 1;
+    std::size_t belowFirst = 0;
+    std::size_t belowSecond = 0;
+    for (; !base.Empty(); base.RemoveLowest(), ++place) {
+        const int number = base.Lowest();
+        const auto& row = binomial_[static_cast<std::size_t>(number - 1)];
+        const bool aboveFirst = number > first;
+        const bool aboveSecond = number > second;
+        withFirst += row[place + (aboveFirst ? 1 : 0)];
+        withSecond += row[place + (aboveSecond ? 1 : 0)];
+        belowFirst += aboveFirst ? 0 : 1;
+        belowSecond += aboveSecond ? 0 : 1;
+    }
+    withFirst += binomial_[static_cast<std::size_t>(first - 1)][belowFirst + 1];
+    withSecond += binomial_[static_cast<std::size_t>(second - 1)][belowSecond + 1];
+    return {static_cast<std::uint32_t>(withFirst), static_cast<std::uint32_t>(withSecond)};
+}
+
 NumberMask MatrixGeneratorCoverage::Unrank(std::uint32_t rank) const {
     NumberMask set;
     std::uint64_t rest = rank;
@@ -153,12 +177,10 @@ void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, V
     others.Clear(in);
     const int insideSize = ToPool(rest, inside);
     const int outsideSize = ToPool(others, outside);
-    const NumberMask outMask = NumberMask::Of(out);
-    const NumberMask inMask = NumberMask::Of(in);
     ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
         ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
-            const NumberMask base = shared | free;
-            visit(Rank(base | outMask), Rank(base | inMask));
+            const auto [lost, gained] = RankWithEither(shared | free, out, in);
+            visit(lost, gained);
         });
     });
 }
@@ -205,6 +227,8 @@ void MatrixGeneratorCoverage::RaiseUncoveredWeights() {
         ++weights_[rank];
     }
 }
+
+void MatrixGeneratorCoverage::ResetWeights() { std::fill(weights_.begin(), weights_.end(), 1U); }
 
 std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
     std::uint64_t count = 0;

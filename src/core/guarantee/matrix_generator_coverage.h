@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "guarantee/guarantee_mask.h"
@@ -37,6 +38,7 @@ public:
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
     // for long pull the search towards them.
     void RaiseUncoveredWeights();
+    void ResetWeights();
     void SwapNumber(NumberMask line, int out, int in);
     // Sets that one line of `length` numbers covers.
     std::uint64_t CoveredCount(int length) const;
@@ -50,6 +52,7 @@ private:
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
 
     std::uint32_t Rank(NumberMask set) const;
+    std::pair<std::uint32_t, std::uint32_t> RankWithEither(NumberMask base, int first, int second) const;
     NumberMask Unrank(std::uint32_t rank) const;
     void Increment(std::uint32_t rank);
     void Decrement(std::uint32_t rank);
