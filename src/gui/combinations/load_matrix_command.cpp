@@ -4,9 +4,9 @@
 #include "app/main_window.h"
 #include "app/report_error.h"
 #include "combinations/file_commands.h"
-#include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 namespace ordavex {
 
@@ -58,7 +58,7 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
-    window.SetDescriptionToolTip(GuaranteeToolTip(state.MatrixCombinations, state.MatrixNumbers, fields));
+    window.ShowGuaranteeCheck(CheckNamedGuarantee(state.MatrixCombinations, state.MatrixNumbers, fields));
 }
 
 }  // namespace ordavex
