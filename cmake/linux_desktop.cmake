@@ -42,15 +42,16 @@ set(CPACK_PACKAGE_VENDOR Quarnelo)
 set(CPACK_PACKAGE_CONTACT "Quarnelo <info@ordavex.it>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reduced systems for the Italian lottery")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Ordavex develops the matrices of reduced systems onto the player's forecast numbers, checks the
-guarantee written in a matrix's name against its lines, saves and cleans the systems, and checks
-them against a draw of 20 numbers out of 90. The program speaks Italian. The package also holds
+    "Ordavex develops the matrices of reduced systems onto the player's forecast
+numbers, checks the guarantee written in a matrix's name against its lines,
+saves and cleans the systems, and checks them against a draw of 20 numbers
+out of 90. The program speaks Italian. The package also holds
 ordavex_matrices, a tool that verifies and generates matrices.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.ordavex.it/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

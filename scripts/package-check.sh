@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build, lists it, checks it with lintian, unpacks it into
-# a scratch root, verifies every shipped matrix with the unpacked ordavex_matrices, and starts the
+# a scratch root, validates its menu entry and AppStream metadata, verifies every shipped matrix with the unpacked ordavex_matrices, and starts the
 # unpacked program (offscreen, under a scratch HOME) to see it take the installed layout of folders
-# and make the user's folder of systems. The Release build folder is the one scripts/run.sh uses.
+# and make the user's folder of systems.
+#   package-check.sh           builds in build-release/, the folder scripts/run.sh uses;
+#   package-check.sh FOLDER    packages the Release build already made in FOLDER (the test command
+#                              hands over the build of its tests, so the package costs no compiling).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build-release"
+build="${1:-$root/build-release}"
 seconds_running="${ORDAVEX_PACKAGE_RUN_SECONDS:-4}"
 
-for tool in dpkg-deb cpack lintian; do
+for tool in dpkg-deb cpack lintian desktop-file-validate appstreamcli; do
   if ! command -v "$tool" >/dev/null; then
     echo "package-check.sh: $tool is missing (scripts/install-dependencies.sh test installs it)" >&2
     exit 1
   fi
 done
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DORDAVEX_BUILD_TESTS=OFF -DORDAVEX_BUILD_BENCH=OFF >/dev/null
+if (($# == 0)); then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DORDAVEX_BUILD_TESTS=OFF -DORDAVEX_BUILD_BENCH=OFF >/dev/null
+fi
+if ! grep -qx "CMAKE_BUILD_TYPE:STRING=Release" "$build/CMakeCache.txt" 2>/dev/null; then
+  echo "package-check.sh: $build is not a Release build" >&2
+  exit 1
+fi
 cmake --build "$build"
 rm -f "$build"/ordavex_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -34,6 +43,10 @@ trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$package" "$scratch/root"
 bin="$scratch/root/usr/bin"
 matrices="$scratch/root/usr/share/ordavex/SuperMatrici"
+
+echo "== menu entry and AppStream metadata =="
+desktop-file-validate "$scratch/root/usr/share/applications/it.ordavex.Ordavex.desktop"
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/it.ordavex.Ordavex.metainfo.xml"
 
 unexpected="$(find "$bin" -mindepth 1 ! -name ordavex ! -name ordavex_matrices)"
 if [[ -n "$unexpected" ]]; then

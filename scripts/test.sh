@@ -16,10 +16,11 @@ run_suite() {
 }
 
 echo "== Tests =="
-run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A Release build, so that the package is made from the very programs the tests ran against.
+run_suite build-tests -DCMAKE_BUILD_TYPE=Release
 if command -v dpkg-deb >/dev/null; then
   echo "== Debian package =="
-  "$root/scripts/package-check.sh"
+  "$root/scripts/package-check.sh" "$root/build-tests"
 fi
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
