@@ -4,8 +4,10 @@
 # unpacked program (offscreen, under a scratch HOME) to see it take the installed layout of folders
 # and make the user's folder of systems.
 #   package-check.sh           builds in build-release/, the folder scripts/run.sh uses;
-#   package-check.sh FOLDER    packages the Release build already made in FOLDER (the test command
-#                              hands over the build of its tests, so the package costs no compiling).
+#   package-check.sh FOLDER    packages the optimised build (Release or RelWithDebInfo, whose debug
+#                              information the package strips) already made in FOLDER: the test
+#                              command hands over the build of its tests, so the package costs no
+#                              compiling.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build-release}"
@@ -22,8 +24,8 @@ if (($# == 0)); then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DORDAVEX_BUILD_TESTS=OFF -DORDAVEX_BUILD_BENCH=OFF >/dev/null
 fi
-if ! grep -qx "CMAKE_BUILD_TYPE:STRING=Release" "$build/CMakeCache.txt" 2>/dev/null; then
-  echo "package-check.sh: $build is not a Release build" >&2
+if ! grep -qxE "CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo)" "$build/CMakeCache.txt" 2>/dev/null; then
+  echo "package-check.sh: $build is not an optimised build" >&2
   exit 1
 fi
 cmake --build "$build"

@@ -16,10 +16,11 @@ run_suite() {
 }
 
 echo "== Tests =="
-# A Release build, so that the package is made from the very programs the tests ran against.
-run_suite build-tests -DCMAKE_BUILD_TYPE=Release
+run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if command -v dpkg-deb >/dev/null; then
   echo "== Debian package =="
+  # Made from the very programs the tests ran against: optimised as a Release build, their debug
+  # information stripped in the package.
   "$root/scripts/package-check.sh" "$root/build-tests"
 fi
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
