@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build, the program and the tests need and is missing.
+# Installs, with apt-get, what is missing. "run" (the default): what building and running the
+# program need. "test": that, and what the tests, the benchmarks, the fuzzer and the package
+# checks need as well.
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  qt6-qpa-plugins qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   imagemagick xdotool
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream strace
+)
+
+case "${1:-run}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: install-dependencies.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Ordavex and runs the whole test suite headless: a normal build, then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer; on Debian, the checks of the package in between.
+# Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/install-dependencies.sh"
+"$root/scripts/install-dependencies.sh" test
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc 2>/dev/null || echo 2)"
 
@@ -16,6 +17,12 @@ run_suite() {
 
 echo "== Tests =="
 run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if command -v dpkg-deb >/dev/null; then
+  echo "== Debian package =="
+  # Made from the very programs the tests ran against: optimised as a Release build, their debug
+  # information stripped in the package.
+  "$root/scripts/package-check.sh" "$root/build-tests"
+fi
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDAVEX_SANITIZE=ON -DORDAVEX_BUILD_BENCH=OFF

@@ -3,6 +3,7 @@
 
 #include "app/app_context.h"
 #include "app/main_window.h"
+#include "app/program_folder_places.h"
 #include "app/ui_style.h"
 #include "dialogs/qt_file_chooser.h"
 #include "update/qt_url_opener.h"
@@ -10,12 +11,14 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setStyle(QStyleFactory::create("Fusion"));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName("it.ordavex.Ordavex");
     ordavex::PrepareApplication();
 
     ordavex::AppState state;
     ordavex::QtFileChooser fileChooser;
     ordavex::QtUrlOpener urlOpener;
-    ordavex::AppContext context{state, fileChooser, urlOpener};
+    ordavex::AppContext context{state, fileChooser, urlOpener, ordavex::ProgramFolderPlaces()};
 
     ordavex::MainWindow window(context);
     window.show();

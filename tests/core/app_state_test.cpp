@@ -22,16 +22,6 @@ TEST(AppState, StartValues) {
     EXPECT_FALSE(state.HasMatrix());
 }
 
-TEST(AppState, StartFoldersUnderTheApplicationFolder) {
-    AppState state;
-    state.SetStartFolders("/opt/ordavex");
-    EXPECT_EQ(state.SystemsFolder, "/opt/ordavex/Shared/Costruzioni/");
-    EXPECT_EQ(state.MatricesFolder, "/opt/ordavex/Shared/SuperMatrici/");
-    EXPECT_EQ(state.ArchivesFolder, "/opt/ordavex/Shared/Estrazioni/");
-    state.SetStartFolders("C:\\Ordavex\\");
-    EXPECT_EQ(state.SystemsFolder, "C:\\Ordavex\\Shared/Costruzioni/");
-}
-
 TEST(AppState, ReplacingKeepsCountsEqualToTheLists) {
     AppState state;
     state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10"});

@@ -28,12 +28,12 @@ TEST(MatrixNameFields, ReadsTheGuaranteeFromTheFileNameAlone) {
         {"/m/MATRIX10_09.TXT", {"NO", "1", "10", "09"}, "Garanzia di  1/10  con  9 estratti"},
         {"/Vault/Folder/MATRIX10_07_V5.TXT", {"NO", "5", "10", "07"}, "Garanzia di  5/10  con  7 estratti"},
         {"C:\\F\\V\\MATRIX10_07_V5.TXT", {"NO", "5", "10", "07"}, "Garanzia di  5/10  con  7 estratti"},
-        {"/m/SHORT.TXT", {"NO", "1", "TX", ""}, "Nessuna garanzia indicata nel nome del file"},
-        {"/m/MAT", {"NO", "1", "", ""}, "Nessuna garanzia indicata nel nome del file"},
-        {"/m/MATRIXAB_08_V6.TXT", {"NO", "6", "AB", "08"}, "Nessuna garanzia indicata nel nome del file"},
-        {"/m/MATRIX10_08_VX.TXT", {"NO", "X", "10", "08"}, "Nessuna garanzia indicata nel nome del file"},
-        {"/m/MATRIX1+_08_V6.TXT", {"NO", "6", "1+", "08"}, "Nessuna garanzia indicata nel nome del file"},
-        {"/m/MATRIX10_08_V", {"NO", "", "10", "08"}, "Nessuna garanzia indicata nel nome del file"},
+        {"/m/SHORT.TXT", {"NO", "1", "TX", ""}, "Garanzia non indicata nel nome"},
+        {"/m/MAT", {"NO", "1", "", ""}, "Garanzia non indicata nel nome"},
+        {"/m/MATRIXAB_08_V6.TXT", {"NO", "6", "AB", "08"}, "Garanzia non indicata nel nome"},
+        {"/m/MATRIX10_08_VX.TXT", {"NO", "X", "10", "08"}, "Garanzia non indicata nel nome"},
+        {"/m/MATRIX1+_08_V6.TXT", {"NO", "6", "1+", "08"}, "Garanzia non indicata nel nome"},
+        {"/m/MATRIX10_08_V", {"NO", "", "10", "08"}, "Garanzia non indicata nel nome"},
         {"/m/MATRIX00_00_V0.TXT", {"NO", "0", "00", "00"}, "Garanzia di  0/0  con  0 estratti"},
     };
     for (const auto& c : cases) {
@@ -121,7 +121,7 @@ TEST(LoadMatrixFile, NinetyNumbersAndSeparators) {
     EXPECT_EQ(result.matrix.numbers, 90);
     EXPECT_EQ(result.matrix.lines.size(), 9u);
     EXPECT_EQ(result.matrix.lines[0], "1 2 3 4 5 6 7 8 9 10");
-    EXPECT_EQ(PanelTextsOf(result.matrix).description, "Nessuna garanzia indicata nel nome del file");
+    EXPECT_EQ(PanelTextsOf(result.matrix).description, "Garanzia non indicata nel nome");
 }
 
 TEST(LoadMatrixFile, RefusesMoreCombinationsThanAnyMatrixHas) {

@@ -15,20 +15,25 @@ TEST(GuaranteeToolTipTextTest, TellsWhetherTheNamedGuaranteeHolds) {
     struct Case {
         const char* name;
         std::string text;
+        GuaranteeSign sign;
     };
+    using enum GuaranteeSign;
     const std::vector<Case> cases = {
-        {"MATRIX05_06_V3_N10.TXT", kGuaranteeVerifiedText},
+        {"MATRIX05_06_V3_N10.TXT", kGuaranteeVerifiedText, kVerified},
         // A claim below the truth holds as well.
-        {"MATRIX05_05_V2_N10.TXT", kGuaranteeVerifiedText},
-        {"MATRIX05_06_V4_N10.TXT", "Attenzione: la garanzia reale è di  3/5  con  6 estratti"},
-        {"MATRIX05_03_V3_N10.TXT", "Attenzione: la garanzia reale è di  2/5  con  3 estratti"},
-        {"MATRIX05_10_V9_N10.TXT", "Attenzione: la garanzia reale è di  5/5  con  10 estratti"},
-        {"MATRIX05_12_V5_N10.TXT", "Attenzione: la matrice ha solo 10 numeri, meno degli estratti indicati nel nome"},
-        {"MATRIXAB_03_V3.TXT", kGuaranteeNotStatedText},
-        {"MATRIX05_00_V1.TXT", kGuaranteeNotStatedText},
+        {"MATRIX05_05_V2_N10.TXT", kGuaranteeVerifiedText, kVerified},
+        {"MATRIX05_06_V4_N10.TXT", "Attenzione: la garanzia reale è di  3/5  con  6 estratti", kFalse},
+        {"MATRIX05_03_V3_N10.TXT", "Attenzione: la garanzia reale è di  2/5  con  3 estratti", kFalse},
+        {"MATRIX05_10_V9_N10.TXT", "Attenzione: la garanzia reale è di  5/5  con  10 estratti", kFalse},
+        {"MATRIX05_12_V5_N10.TXT", "Attenzione: la matrice ha solo 10 numeri, meno degli estratti indicati nel nome",
+         kFalse},
+        {"MATRIXAB_03_V3.TXT", kGuaranteeNotStatedText, kNone},
+        {"MATRIX05_00_V1.TXT", kGuaranteeNotStatedText, kNone},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(GuaranteeToolTipText(kHalves, 10, MatrixNameFields(c.name)), c.text) << c.name;
+        const GuaranteeVerdict verdict = CheckNamedGuarantee(kHalves, 10, MatrixNameFields(c.name));
+        EXPECT_EQ(verdict.text, c.text) << c.name;
+        EXPECT_EQ(verdict.sign, c.sign) << c.name;
     }
 }
 
@@ -47,7 +52,9 @@ TEST(GuaranteeToolTipTextTest, SaysSoWhenTheTimeRunsOut) {
         lines.push_back(line);
     }
     const NameFields fields = MatrixNameFields("MATRIX10_10_V4_N30.TXT");
-    EXPECT_EQ(GuaranteeToolTipText(lines, 30, fields, std::chrono::milliseconds(0)), kGuaranteeNotCompletedText);
+    const GuaranteeVerdict cut = CheckNamedGuarantee(lines, 30, fields, std::chrono::milliseconds(0));
+    EXPECT_EQ(cut.text, kGuaranteeNotCompletedText);
+    EXPECT_EQ(cut.sign, GuaranteeSign::kNone);
     EXPECT_EQ(GuaranteeToolTipText(lines, 30, fields, std::chrono::seconds(60)), kGuaranteeVerifiedText);
 }
 

@@ -23,7 +23,7 @@ QStringList ListLines(QWidget* window) {
 void Press(QWidget* window, const QString& name) {
     auto* button = window->findChild<QAbstractButton*>(name);
     ASSERT_NE(button, nullptr) << name.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
+    test::ClickAndRun(button);
 }
 
 TEST(DrawCheckEndToEnd, LoadASystemFileMarkTheDrawAndReadTheReports) {

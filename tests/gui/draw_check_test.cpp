@@ -70,7 +70,7 @@ void ClickKeys(QWidget* window, std::initializer_list<int> numbers) {
     for (int n : numbers) QTest::mouseClick(Key(window, n), Qt::LeftButton);
 }
 
-void PressVerify(QWidget* window) { QTest::mouseClick(window->findChild<QPushButton*>("cmdVerifica"), Qt::LeftButton); }
+void PressVerify(QWidget* window) { test::ClickAndRun(window->findChild<QPushButton*>("cmdVerifica")); }
 
 void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
 

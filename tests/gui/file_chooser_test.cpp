@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <memory>
 
 #include "dialogs/qt_file_chooser.h"
@@ -49,6 +50,32 @@ TEST(QtFileChooser, SaveDialogAsksNothingAboutOverwriting) {
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog->defaultSuffix(), "txt");
     EXPECT_EQ(dialog->nameFilters(), QStringList{"Sistemi (*.txt)"});
+}
+
+TEST(QtFileChooser, SpeaksItalian) {
+    test::TempFolder folder;
+    struct Row {
+        FileDialogRequest request;
+        QDialogButtonBox::StandardButton accept;
+        const char* acceptText;
+    };
+    const Row rows[] = {
+        {OpenSystemRequest(folder.Path().string()), QDialogButtonBox::Open, "Apri"},
+        {SaveSystemRequest(folder.Path().string()), QDialogButtonBox::Save, "Salva"},
+    };
+    for (const auto& row : rows) {
+        std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, row.request));
+        dialog->show();
+        auto* box = dialog->findChild<QDialogButtonBox*>("buttonBox");
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->button(row.accept), nullptr);
+        // Shortcut marks aside.
+        EXPECT_EQ(box->button(row.accept)->text().remove('&'), row.acceptText);
+        EXPECT_EQ(box->button(QDialogButtonBox::Cancel)->text().remove('&'), "Annulla");
+        auto* list = dialog->findChild<QTreeView*>("treeView");
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Nome");
+    }
 }
 
 TEST(QtFileChooser, AFilePathAsStartOpensItsFolderWithTheFileChosen) {

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 
+#include "app/error_number.h"
 #include "app/ui_style.h"
 #include "gui_harness.h"
 
@@ -26,7 +28,7 @@ TEST(MainWindow, StartState) {
     for (const char* name : {"lblNumeri", "lblCombinazioni", "lblLunghezza", "lblFisse", "lblCatturate"}) {
         EXPECT_EQ(f.LabelText(name), "0") << name;
     }
-    const auto application = QCoreApplication::applicationDirPath().toStdString();
+    const auto application = f.context.folders.applicationFolder;
     EXPECT_EQ(f.state.SystemsFolder, application + "/Shared/Costruzioni/");
     EXPECT_EQ(f.state.MatricesFolder, application + "/Shared/SuperMatrici/");
 }
@@ -74,18 +76,70 @@ TEST(MainWindow, CommandButtonsStandInOrderWithTheirTexts) {
     EXPECT_FALSE(picture->pixmap().isNull());
 }
 
-TEST(MainWindow, ButtonsAnswerTheirPreconditions) {
+TEST(MainWindow, ButtonsAnswerTheirPreconditionsOnceTheClickHasReturned) {
     MainWindowFixture f;
     ModalScript script;
-    for (int i = 0; i < 4; ++i) script.AcknowledgeMessage();
-    f.Click("cmdAdattaMatrice");
-    f.Click("cmdVisualizza");
-    f.Click("cmdSpoglio");
-    f.Click("cmdTools");
-    EXPECT_EQ(script.texts, (QStringList{"Caricare una Matrice ..!", "Nessun Sistema in memoria ..!",
-                                         "Nessun Sistema in memoria ..!", "Nessun Sistema in memoria ..!"}));
+    struct Row {
+        const char* button;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"cmdAdattaMatrice", "Caricare una Matrice ..!"}, {"cmdVisualizza", "Nessun Sistema in memoria ..!"},
+        {"cmdSpoglio", "Nessun Sistema in memoria ..!"},  {"cmdTools", "Nessun Sistema in memoria ..!"},
+        {"cmdSalva", "Nessun Sistema in memoria ..!"},
+    };
+    for (const Row& row : rows) {
+        script.AcknowledgeMessage();
+        const auto seen = script.texts.size();
+        QTest::mouseClick(f.window->findChild<QAbstractButton*>(row.button), Qt::LeftButton);
+        EXPECT_EQ(script.texts.size(), seen) << row.button << " opened its window inside the click";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        ASSERT_EQ(script.texts.size(), seen + 1) << row.button;
+        EXPECT_EQ(script.texts.last(), row.message) << row.button;
+    }
+    for (const char* button : {"cmdOpenFile", "cmdOpenMatrice"}) {
+        const auto asked = f.files.requests.size();
+        QTest::mouseClick(f.window->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        EXPECT_EQ(f.files.requests.size(), asked) << button << " opened its dialog inside the click";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        EXPECT_EQ(f.files.requests.size(), asked + 1) << button;
+    }
     EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
     EXPECT_EQ(f.state.SystemCount, 0);
+}
+
+TEST(MainWindow, InstalledProgramKeepsSystemsInTheUsersFolderAndOpensShippedMatrices) {
+    MainWindowFixture f(false);
+    const FolderPlaces& places = f.context.folders;
+    EXPECT_TRUE(std::filesystem::is_directory(places.userFolder + "/Costruzioni"));
+    f.Click("cmdOpenMatrice");
+    f.Click("cmdOpenFile");
+    ASSERT_EQ(f.files.requests.size(), 2u);
+    EXPECT_EQ(f.files.requests[0].initialLocation, places.shippedFolder + "/SuperMatrici/");
+    EXPECT_EQ(f.files.requests[1].initialLocation, places.userFolder + "/Costruzioni/");
+}
+
+TEST(MainWindow, AUsersFolderThatCannotBeMadeIsToldAtStart) {
+    test::TempFolder root;
+    AppState state;
+    test::FakeFileChooser files;
+    test::FakeUrlOpener urls;
+    FolderPlaces places = test::ScratchFolderPlaces(root, false);
+    places.userFolder = root.Write("Documenti", "a file where the folder should be") + "/Ordavex";
+    AppContext context{state, files, urls, places};
+    ModalScript script;
+    script.AcknowledgeMessage();
+    MainWindow window(context);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !script.texts.isEmpty(); }, 3000));
+    EXPECT_EQ(script.texts.value(0).toStdString(), ErrorMessage(kErrPathNotFound));
+    window.hide();
+}
+
+TEST(MainWindow, EveryWindowShowsTheProgramIcon) {
+    MainWindowFixture f;
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(f.window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }
 
 TEST(MainWindow, CounterFollowsTheSystemAfterACommand) {

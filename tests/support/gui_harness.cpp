@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/ui_style.h"
 
 namespace ordavex::test {
@@ -84,7 +86,18 @@ void PressButtonOf(QWidget* dialog, int index) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-MainWindowFixture::MainWindowFixture() : window(std::make_unique<MainWindow>(context)) { window->show(); }
+FolderPlaces ScratchFolderPlaces(const TempFolder& root, bool portable) {
+    const std::string base = root.Path().string();
+    FolderPlaces places{base + "/bin", base + "/share/ordavex", base + "/Documenti/Ordavex"};
+    std::filesystem::create_directories(places.applicationFolder + (portable ? "/Shared" : ""));
+    return places;
+}
+
+MainWindowFixture::MainWindowFixture(bool portable)
+    : context{state, files, urls, ScratchFolderPlaces(root, portable)},
+      window(std::make_unique<MainWindow>(context)) {
+    window->show();
+}
 
 MainWindowFixture::~MainWindowFixture() {
     // Leaving without the exit question: the test owns the window.
@@ -95,7 +108,13 @@ MainWindowFixture::~MainWindowFixture() {
 void MainWindowFixture::Click(const char* objectName) {
     auto* button = window->findChild<QAbstractButton*>(objectName);
     ASSERT_NE(button, nullptr) << objectName;
+    ClickAndRun(button);
+}
+
+void ClickAndRun(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+    // Commands run queued after their click: let them run now, as the event loop would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 QString MainWindowFixture::LabelText(const char* objectName) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,9 @@
 
 #include "app/app_context.h"
 #include "app/main_window.h"
+#include "app/program_folders.h"
 #include "dialogs/file_chooser.h"
+#include "test_files.h"
 #include "update/url_opener.h"
 
 namespace ordavex::test {
@@ -66,19 +69,27 @@ private:
     QPointer<QWidget> lastHandled_;
 };
 
+// Clicks a command button and runs the command it queued, as the event loop would.
+void ClickAndRun(QAbstractButton* button);
+
 // The text shown by an open message dialog.
 QString MessageTextOf(QWidget* dialog);
 // Presses button `index` of an open message dialog.
 void PressButtonOf(QWidget* dialog, int index);
 
-// A main window with its own state and fake platform seams.
+// The folders of a program under `root`: "bin/" with "Shared/" beside the program when `portable`,
+// "share/ordavex/" and "Documenti/Ordavex/" for an installed one.
+FolderPlaces ScratchFolderPlaces(const TempFolder& root, bool portable);
+
+// A main window with its own state, fake platform seams and folders of its own.
 struct MainWindowFixture {
-    MainWindowFixture();
+    explicit MainWindowFixture(bool portable = true);
     ~MainWindowFixture();
+    TempFolder root;
     AppState state;
     FakeFileChooser files;
     FakeUrlOpener urls;
-    AppContext context{state, files, urls};
+    AppContext context;
     std::unique_ptr<MainWindow> window;
 
     // Clicks a button of the main window by its object name.

@@ -5,21 +5,10 @@
 
 namespace ordavex {
 
-const char* const kSystemsFolderName = "Costruzioni";
-const char* const kMatricesFolderName = "SuperMatrici";
-const char* const kArchivesFolderName = "Estrazioni";
-
-std::string SharedFolder(const std::string& applicationFolder, const std::string& name) {
-    // "/" is understood as a separator on every platform; the trailing one marks a folder.
-    std::string folder = applicationFolder;
-    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
-    return folder + "Shared/" + name + "/";
-}
-
-void AppState::SetStartFolders(const std::string& applicationFolder) {
-    SystemsFolder = SharedFolder(applicationFolder, kSystemsFolderName);
-    MatricesFolder = SharedFolder(applicationFolder, kMatricesFolderName);
-    ArchivesFolder = SharedFolder(applicationFolder, kArchivesFolderName);
+void AppState::SetStartFolders(const FolderPlaces& places) {
+    SystemsFolder = StartFolder(places, kSystemsFolder);
+    MatricesFolder = StartFolder(places, kMatricesFolder);
+    ArchivesFolder = StartFolder(places, kArchivesFolder);
 }
 
 void AppState::ReplaceSystem(LineList lines) {

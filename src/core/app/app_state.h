@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "file_table.h"
+#include "program_folders.h"
 
 namespace ordavex {
 
@@ -49,8 +50,8 @@ struct AppState {
     // Every file the program opens is registered here, so that error reporting can close them all.
     FileTable Files;
 
-    // Sets the folders to their start values under the application folder.
-    void SetStartFolders(const std::string& applicationFolder);
+    // Sets both folders to their start values for the program's layout of folders.
+    void SetStartFolders(const FolderPlaces& places);
 
     // Replace the system in memory; keeps SystemCount equal to the list's size.
     void ReplaceSystem(LineList lines);
@@ -65,12 +66,5 @@ struct AppState {
     bool HasSystem() const { return SystemCount >= 1; }
     bool HasMatrix() const { return MatrixCount >= 1; }
 };
-
-// The folder "Shared/<name>/" under the given folder, with "/" as separator.
-std::string SharedFolder(const std::string& applicationFolder, const std::string& name);
-
-extern const char* const kSystemsFolderName;   // "Costruzioni"
-extern const char* const kMatricesFolderName;  // "SuperMatrici"
-extern const char* const kArchivesFolderName;  // "Estrazioni"
 
 }  // namespace ordavex

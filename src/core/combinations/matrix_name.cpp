@@ -17,7 +17,7 @@ constexpr std::size_t kFieldWidth = 2;
 constexpr const char* kGuaranteeOpening = "Garanzia di  ";
 constexpr const char* kGuaranteeWith = "  con  ";
 constexpr const char* kGuaranteeClosing = " estratti";
-constexpr const char* kNoGuaranteeInName = "Nessuna garanzia indicata nel nome del file";
+constexpr const char* kNoGuaranteeInName = "Garanzia non indicata nel nome";
 
 constexpr const char* kTextEnding = ".TXT";
 

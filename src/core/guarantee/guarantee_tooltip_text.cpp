@@ -11,6 +11,7 @@ namespace ordavex {
 const char* const kGuaranteeVerifiedText = "Garanzia verificata";
 const char* const kGuaranteeNotCompletedText = "Garanzia non verificata: controllo non completato nel tempo previsto";
 const char* const kGuaranteeNotStatedText = "Garanzia non verificabile: il nome della matrice non la indica";
+const char* const kGuaranteeFalseText = "Attenzione: la garanzia indicata nel nome non vale per queste righe";
 const char* const kGuaranteeUnreadableText = "Garanzia non verificabile: righe della matrice non valide";
 
 namespace {
@@ -28,14 +29,14 @@ std::string TooManyDrawnWarning(int matrixNumbers) {
 
 }  // namespace
 
-std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
-                                 const NameFields& nameFields, std::chrono::milliseconds budget) {
+GuaranteeVerdict CheckNamedGuarantee(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                     const NameFields& nameFields, std::chrono::milliseconds budget) {
     const auto claim = ClaimOfNameFields(nameFields);
     if (!claim || claim->drawn < 1) {
-        return kGuaranteeNotStatedText;
+        return {GuaranteeSign::kNone, kGuaranteeNotStatedText};
     }
     if (claim->drawn > matrixNumbers) {
-        return TooManyDrawnWarning(matrixNumbers);
+        return {GuaranteeSign::kFalse, TooManyDrawnWarning(matrixNumbers)};
     }
     const CheckDeadline deadline = std::chrono::steady_clock::now() + budget;
     try {
@@ -43,19 +44,25 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
         const GuaranteeChecker checker(matrix.lines, matrixNumbers);
         const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, deadline);
         if (result.status == ClaimStatus::kHolds) {
-            return kGuaranteeVerifiedText;
+            return {GuaranteeSign::kVerified, kGuaranteeVerifiedText};
         }
         if (result.status == ClaimStatus::kNotCompleted) {
-            return kGuaranteeNotCompletedText;
+            return {GuaranteeSign::kNone, kGuaranteeNotCompletedText};
         }
+        // The claim is disproved; only the real value may still be unknown when the time runs out.
         const int real = checker.GuaranteedPoints(claim->drawn, claim->points - 1, deadline);
         if (real == kPointsUnknown) {
-            return kGuaranteeNotCompletedText;
+            return {GuaranteeSign::kFalse, kGuaranteeFalseText};
         }
-        return RealGuaranteeWarning(real, *claim);
+        return {GuaranteeSign::kFalse, RealGuaranteeWarning(real, *claim)};
     } catch (const std::invalid_argument&) {
-        return kGuaranteeUnreadableText;
+        return {GuaranteeSign::kNone, kGuaranteeUnreadableText};
     }
+}
+
+std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                 const NameFields& nameFields, std::chrono::milliseconds budget) {
+    return CheckNamedGuarantee(matrixLines, matrixNumbers, nameFields, budget).text;
 }
 
 }  // namespace ordavex

@@ -14,7 +14,21 @@ constexpr std::chrono::milliseconds kGuaranteeCheckBudget{400};
 extern const char* const kGuaranteeVerifiedText;      // "Garanzia verificata"
 extern const char* const kGuaranteeNotCompletedText;  // the check ran out of time
 extern const char* const kGuaranteeNotStatedText;     // the name states no guarantee
+extern const char* const kGuaranteeFalseText;         // disproved, the real value not found in time
 extern const char* const kGuaranteeUnreadableText;    // lines that are not numbers 1..N
+
+// How the check of a matrix's guarantee is shown at a glance: a proof that the name holds, a proof
+// that the name promises more than the lines give, or neither (no claim, or no proof in time).
+enum class GuaranteeSign { kNone, kVerified, kFalse };
+
+struct GuaranteeVerdict {
+    GuaranteeSign sign = GuaranteeSign::kNone;
+    std::string text;  // the text of GuaranteeToolTipText
+};
+
+GuaranteeVerdict CheckNamedGuarantee(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                     const NameFields& nameFields,
+                                     std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 // The text that tells whether the guarantee in a matrix's name holds for its lines: "Garanzia
 // verificata", a warning with the guarantee that really holds for the name's drawn numbers, or a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/program_folders.h"
 #include "dialogs/file_chooser.h"
 #include "update/url_opener.h"
 
@@ -8,11 +9,13 @@ class QWidget;
 
 namespace ordavex {
 
-// What every window is handed: the one application state and the platform seams.
+// What every window is handed: the one application state, the platform seams and the places of
+// the program's folders.
 struct AppContext {
     AppState& state;
     FileChooser& files;
     UrlOpener& urls;
+    FolderPlaces folders;
 };
 
 }  // namespace ordavex

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
+#include "app/report_error.h"
 #include "app/ui_style.h"
 #include "app/window_parts.h"
 #include "checking/draw_check_window.h"
@@ -44,6 +46,10 @@ constexpr double kCommandPoints = 9;
 constexpr double kValuePoints = 9.75;
 constexpr double kDescriptionPoints = 11.25;
 const QColor kFisseColour{255, 0, 0};
+constexpr int kSignTwips = 240;
+constexpr int kSignPixels = 16;
+constexpr const char* kVerifiedIcon = ":/icons/guarantee_verified.svg";
+constexpr const char* kFalseIcon = ":/icons/guarantee_false.svg";
 
 struct CommandButton {
     const char* name;
@@ -68,7 +74,8 @@ MainWindow::MainWindow(AppContext& context)
 
     // Load: the title, the start folders, the description.
     setWindowTitle(ProductTitle());
-    context_.state.SetStartFolders(QCoreApplication::applicationDirPath().toStdString());
+    context_.state.SetStartFolders(context_.folders);
+    CreateStartFolders();
     lblDesc_->setText(kNoMatrixText);
     RefreshCounter();
 
@@ -78,6 +85,13 @@ MainWindow::MainWindow(AppContext& context)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateStartFolders() {
+    const int failure = CreateUserFolders(context_.folders);
+    if (failure == 0) return;
+    // Told once the window is on the screen, as the message dialog is modal over it.
+    QTimer::singleShot(0, this, [this, failure] { ReportError(context_.state, this, failure); });
+}
 
 QToolButton* MainWindow::AddCommandButton(QWidget* parent, const char* name, const char* caption,
                                           const char* toolTip, const char* icon, int left) {
@@ -140,7 +154,9 @@ void MainWindow::BuildTopBand() {
         const auto& command = commands[i];
         auto* button =
             AddCommandButton(frame, command.name, command.caption, command.toolTip, command.icon, command.left);
-        connect(button, &QToolButton::clicked, this, handlers[i]);
+        // Queued: the click returns before a modal window opens, so that an assistive
+        // technology's "press" does not wait until that window closes.
+        connect(button, &QToolButton::clicked, this, handlers[i], Qt::QueuedConnection);
         if (previous != nullptr) setTabOrder(previous, button);
         previous = button;
     }
@@ -163,16 +179,18 @@ void MainWindow::BuildMiddleBand() {
 
     AddCaptionLabel(panel, 0, "Numeri in Gioco", 180, 450, 1695, 195, kDefaultPoints);
     lblNumeri_ = AddValueLabel(panel, "lblNumeri", 2040, 360, 780, 315);
-    lblNumeri_->setAccessibleName("Numeri in gioco della matrice");
+    // Value labels carry no accessible name, so that a screen reader speaks the value itself; the
+    // description tells what the value is.
+    lblNumeri_->setAccessibleDescription("Numeri in gioco della matrice");
     AddCaptionLabel(panel, 2, "Combinazioni", 180, 840, 1695, 195, kDefaultPoints);
     lblCombinazioni_ = AddValueLabel(panel, "lblCombinazioni", 2040, 750, 780, 315);
-    lblCombinazioni_->setAccessibleName("Combinazioni della matrice");
+    lblCombinazioni_->setAccessibleDescription("Combinazioni della matrice");
     AddCaptionLabel(panel, 3, "Lunghezza", 840, 1200, 1035, 195, kDefaultPoints);
     lblLunghezza_ = AddValueLabel(panel, "lblLunghezza", 2040, 1140, 780, 315);
-    lblLunghezza_->setAccessibleName("Lunghezza delle combinazioni");
+    lblLunghezza_->setAccessibleDescription("Lunghezza delle combinazioni");
     AddCaptionLabel(panel, 4, "FISSE", 810, 1590, 1065, 195, kDefaultPoints);
     lblFisse_ = AddValueLabel(panel, "lblFisse", 2040, 1530, 780, 315);
-    lblFisse_->setAccessibleName("Numeri fissi della matrice");
+    lblFisse_->setAccessibleDescription("Numeri fissi della matrice");
     SetTextColour(lblFisse_, kFisseColour);
 }
 
@@ -183,7 +201,7 @@ void MainWindow::BuildBottomBand() {
     AddCaptionLabel(counterFrame, 1, "Combinazioni attuali in memoria", 120, 420, 2775, 195, kCommandPoints)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCatturate_ = AddValueLabel(counterFrame, "lblCatturate", 3120, 360, 780, 315);
-    lblCatturate_->setAccessibleName("Combinazioni attuali in memoria");
+    lblCatturate_->setAccessibleDescription("Combinazioni attuali in memoria");
 
     auto* descriptionFrame = NewFrame(band, "Frame6", TwipsRect(4590, 270, 4545, 855));
     lblDesc_ = new QLabel(descriptionFrame);
@@ -191,7 +209,14 @@ void MainWindow::BuildBottomBand() {
     lblDesc_->setGeometry(TwipsRect(270, 390, 4035, 345));
     lblDesc_->setFont(DesignFont(kSegoeUi, kDescriptionPoints));
     lblDesc_->setAlignment(Qt::AlignCenter);
-    lblDesc_->setAccessibleName("Descrizione della matrice");
+    lblDesc_->setAccessibleDescription("Descrizione della matrice");
+
+    // In the frame's free corner above lblDesc, which keeps its own place, font and text.
+    guaranteeSign_ = new QLabel(descriptionFrame);
+    guaranteeSign_->setObjectName("imgGaranzia");
+    guaranteeSign_->setGeometry(TwipsRect(4245, 60, kSignTwips, kSignTwips));
+    guaranteeSign_->setAccessibleDescription("Esito del controllo della garanzia");
+    guaranteeSign_->hide();
 
     auto* update = new QToolButton(band);
     update->setObjectName("cmdAggiornamenti");
@@ -218,7 +243,19 @@ void MainWindow::ShowMatrixPanel(const MatrixPanel& panel) {
     for (auto* label : {lblNumeri_, lblCombinazioni_, lblLunghezza_, lblFisse_, lblDesc_}) label->repaint();
 }
 
-void MainWindow::SetDescriptionToolTip(const QString& toolTip) { lblDesc_->setToolTip(toolTip); }
+void MainWindow::ShowGuaranteeCheck(const GuaranteeVerdict& verdict) {
+    const QString text = QString::fromStdString(verdict.text);
+    lblDesc_->setToolTip(text);
+    guaranteeSign_->setToolTip(text);
+    guaranteeSign_->setAccessibleName(text);
+    if (verdict.sign == GuaranteeSign::kNone) {
+        guaranteeSign_->hide();
+        return;
+    }
+    const char* icon = verdict.sign == GuaranteeSign::kVerified ? kVerifiedIcon : kFalseIcon;
+    guaranteeSign_->setPixmap(QIcon(icon).pixmap(QSize(kSignPixels, kSignPixels), devicePixelRatioF()));
+    guaranteeSign_->show();
+}
 
 ForecastWindow& MainWindow::Forecast() {
     if (!forecast_) forecast_ = std::make_unique<ForecastWindow>(context_, this);

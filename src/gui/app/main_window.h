@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 class QLabel;
 class QToolButton;
@@ -33,7 +34,9 @@ public:
     // Shows SystemCount in the counter of combinations in memory.
     void RefreshCounter();
     void ShowMatrixPanel(const MatrixPanel& panel);
-    void SetDescriptionToolTip(const QString& toolTip);
+    // Tells whether the guarantee in the matrix's name holds: the tooltip of lblDesc, and a sign
+    // beside it when the check proved the guarantee true or false.
+    void ShowGuaranteeCheck(const GuaranteeVerdict& verdict);
 
     AppContext& Context() { return context_; }
 
@@ -47,6 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateStartFolders();
     void BuildTopBand();
     void BuildMiddleBand();
     void BuildBottomBand();
@@ -78,6 +82,7 @@ private:
     QLabel* lblFisse_ = nullptr;
     QLabel* lblCatturate_ = nullptr;
     QLabel* lblDesc_ = nullptr;
+    QLabel* guaranteeSign_ = nullptr;
     std::unique_ptr<ForecastWindow> forecast_;
     std::unique_ptr<SystemViewer> viewer_;
     std::unique_ptr<DrawCheckWindow> drawCheck_;

@@ -1,6 +1,10 @@
 #include "app/ui_style.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QWidget>
+
+#include "app/italian_language.h"
 
 #include "app/twips.h"
 
@@ -13,11 +17,15 @@ namespace {
 constexpr const char* kProductName = "Ordavex®";
 constexpr const char* kByMaker = " - by Quarnelo";
 constexpr const char* kHelpHint = " - Press <F10> to Info";
+constexpr const char* kProgramIcon = ":/icons/ordavex.svg";
 }  // namespace
 
 void PrepareApplication() {
     RegisterOrdavexResources();
     InstallFontFallbacks();
+    SpeakItalian();
+    // Every window of the program shows the program's icon.
+    QApplication::setWindowIcon(QIcon(kProgramIcon));
 }
 
 void InstallFontFallbacks() {

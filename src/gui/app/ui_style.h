@@ -14,7 +14,8 @@ inline constexpr const char* kSegoeUi = "Segoe UI";
 inline constexpr const char* kTrebuchet = "Trebuchet MS";
 inline constexpr const char* kCourierNew = "Courier New";
 
-// Registers the pictures and the fallback fonts; called once, before any window is built.
+// Registers the pictures, the fallback fonts, Qt's Italian texts and the program's icon; called
+// once, before any window is built.
 void PrepareApplication();
 void InstallFontFallbacks();
 

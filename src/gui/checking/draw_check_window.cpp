@@ -120,7 +120,7 @@ void DrawCheckWindow::BuildKeypadFrame() {
     lblSelezionati_->setGeometry(TwipsRect(1410, 240, 465, 285));
     lblSelezionati_->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
     lblSelezionati_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSelezionati_->setAccessibleName("Numeri estratti selezionati");
+    lblSelezionati_->setAccessibleDescription("Numeri estratti selezionati");
     SetBackground(lblSelezionati_, Qt::white);
     SetTextColour(lblSelezionati_, kCounterTextColour);
 
@@ -133,7 +133,8 @@ void DrawCheckWindow::BuildKeypadFrame() {
     cmdVerifica_->setAccessibleName(kVerifyCaption);
     cmdVerifica_->setAccessibleDescription(kVerifyToolTip);
     cmdVerifica_->setAutoDefault(false);
-    connect(cmdVerifica_, &QPushButton::clicked, this, &DrawCheckWindow::VerifyWinsClicked);
+    // Queued: the click returns before a message of the check opens.
+    connect(cmdVerifica_, &QPushButton::clicked, this, &DrawCheckWindow::VerifyWinsClicked, Qt::QueuedConnection);
 }
 
 void DrawCheckWindow::BuildReportFrame() {

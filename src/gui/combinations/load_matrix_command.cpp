@@ -3,10 +3,11 @@
 
 #include "app/main_window.h"
 #include "app/report_error.h"
+#include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
-#include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
+#include "guarantee/guarantee_tooltip_text.h"
 
 namespace ordavex {
 
@@ -22,6 +23,15 @@ MatrixPanel PanelOf(const LoadedMatrix& matrix) {
     return {QString::fromStdString(texts.numbers), QString::fromStdString(texts.combinations),
             QString::fromStdString(texts.length), QString::fromStdString(texts.fixed),
             QString::fromStdString(texts.description)};
+}
+
+// The verdict on the name's guarantee, then, on a line of its own, how likely the name's condition
+// (p of the N numbers drawn) is in one draw.
+GuaranteeVerdict GuaranteeWithItsChance(const AppState& state, const NameFields& fields) {
+    GuaranteeVerdict verdict = CheckNamedGuarantee(state.MatrixCombinations, state.MatrixNumbers, fields);
+    const std::string probability = ClaimProbabilityText(state.MatrixNumbers, fields);
+    if (!probability.empty()) verdict.text += "\n" + probability;
+    return verdict;
 }
 
 }  // namespace
@@ -58,7 +68,7 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
-    window.SetDescriptionToolTip(GuaranteeToolTip(state.MatrixCombinations, state.MatrixNumbers, fields));
+    window.ShowGuaranteeCheck(GuaranteeWithItsChance(state, fields));
 }
 
 }  // namespace ordavex

@@ -15,6 +15,10 @@ QFileDialog* QtFileChooser::CreateDialog(QWidget* owner, const FileDialogRequest
     // The program asks its own question about existing files; the dialog must not.
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog->setOption(QFileDialog::ReadOnly, false);
+#if defined(Q_OS_LINUX)
+    // A desktop's own dialog speaks the desktop's language; Qt's dialog speaks the program's.
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+#endif
     // Files saved by the program end in ".TXT"; the filter must find them on every platform.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     dialog->setNameFilter(QString::fromStdString(request.filterName + " (" + request.pattern + ")"));

@@ -65,11 +65,11 @@ QLabel* NewCaption(QWidget* parent, int index, const char* text, const QRect& pl
 }
 
 QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
-                   const char* accessibleName) {
+                   const char* accessibleDescription) {
     auto* label = NewLabel(parent, name, "0", place, Qt::AlignRight, DesignFont(kSegoeUi, kCounterPoints, true));
     SetBackground(label, Qt::white);
     SetTextColour(label, textColour);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(accessibleDescription);
     return label;
 }
 
@@ -123,7 +123,7 @@ void ForecastWindow::BuildDesign() {
     lblNomeMatrice_ = NewLabel(matrixFrame, "lblNomeMatrice", QString(), TwipsRect(210, 240, 3795, 345),
                                Qt::AlignRight, DesignFont(kSegoeUi, kMatrixNamePoints, true));
     SetTextColour(lblNomeMatrice_, kMatrixNameColour);
-    lblNomeMatrice_->setAccessibleName("Nome della matrice");
+    lblNomeMatrice_->setAccessibleDescription("Nome della matrice");
 
     auto* countersFrame = NewFrame(this, "Frame2", TwipsRect(6570, 1200, 4215, 1305));
     NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
@@ -143,7 +143,8 @@ void ForecastWindow::BuildDesign() {
     cmdSviluppa_->setFont(DesignFont(kSegoeUi, kDevelopPoints));
     cmdSviluppa_->setAccessibleName(kDevelopCaption);
     cmdSviluppa_->setAccessibleDescription(kDevelopToolTip);
-    connect(cmdSviluppa_, &QPushButton::clicked, this, &ForecastWindow::DevelopClicked);
+    // Queued: the click returns before the message of the development opens.
+    connect(cmdSviluppa_, &QPushButton::clicked, this, &ForecastWindow::DevelopClicked, Qt::QueuedConnection);
 }
 
 void ForecastWindow::Load() {

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+
+#include "combinations/matrix_name.h"
+#include "gui_harness.h"
+#include "test_files.h"
+
+namespace ordavex {
+namespace {
+
+// What the main window shows of a matrix's guarantee once it has loaded.
+struct Shown {
+    QString descriptionTip;
+    bool signVisible = false;
+    QString signTip;
+};
+
+Shown AfterLoading(test::MainWindowFixture& f, const std::string& name, const std::string& bytes) {
+    test::TempFolder folder;
+    f.files.answers.push_back(folder.Write(name, bytes));
+    test::ModalScript script;
+    f.Click("cmdOpenMatrice");
+    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join(" / ").toStdString();
+    EXPECT_EQ(f.state.MatrixNumbers, 6);
+    const auto* sign = f.window->findChild<QLabel*>("imgGaranzia");
+    return {f.window->findChild<QLabel*>("lblDesc")->toolTip(), sign->isVisible(), sign->toolTip()};
+}
+
+// Every five of the six numbers form a line: five drawn always give five points.
+const std::string kAllFives = "1 2 3 4 5\r\n1 2 3 4 6\r\n1 2 3 5 6\r\n1 2 4 5 6\r\n1 3 4 5 6\r\n2 3 4 5 6";
+// Two lines over 1..6: some five drawn numbers meet each line in only four.
+const std::string kTwoLines = "1 2 3 4 5\r\n2 3 4 5 6";
+
+TEST(GuaranteeSign, ShowsAtAGlanceWhetherTheNameHolds) {
+    test::MainWindowFixture f;
+    auto* description = f.window->findChild<QLabel*>("lblDesc");
+    const QRect place = description->geometry();
+    const QFont font = description->font();
+    const QPalette palette = description->palette();
+
+    const Shown holding = AfterLoading(f, "MATRIX05_05_V5_N06.TXT", kAllFives);
+    // Then the chance of 5 of the 6 numbers among the 20 drawn:
+    // (C(6,5) C(84,15) + C(84,14)) / C(90,20), about 1 in 553.9.
+    EXPECT_EQ(holding.descriptionTip,
+              "Garanzia verificata\nProbabilità che almeno 5 dei 6 numeri siano estratti: 0,181% "
+              "(in media 1 estrazione ogni 554)");
+    EXPECT_TRUE(holding.signVisible);
+    EXPECT_EQ(holding.signTip, holding.descriptionTip);
+
+    const Shown overclaiming = AfterLoading(f, "MATRIX05_05_V5_N06.TXT", kTwoLines);
+    EXPECT_TRUE(overclaiming.descriptionTip.startsWith("Attenzione")) << overclaiming.descriptionTip.toStdString();
+    EXPECT_TRUE(overclaiming.descriptionTip.contains("4/5")) << overclaiming.descriptionTip.toStdString();
+    EXPECT_TRUE(overclaiming.signVisible);
+    EXPECT_EQ(overclaiming.signTip, overclaiming.descriptionTip);
+
+    // A name that states no guarantee leaves nothing to confirm or deny.
+    const Shown unstated = AfterLoading(f, "SEI.TXT", kTwoLines);
+    EXPECT_FALSE(unstated.signVisible);
+
+    // The sign stands beside the description, which keeps its place, font and colours.
+    const auto* sign = f.window->findChild<QLabel*>("imgGaranzia");
+    EXPECT_EQ(sign->parentWidget(), description->parentWidget());
+    EXPECT_FALSE(sign->geometry().intersects(description->geometry()));
+    EXPECT_TRUE(description->parentWidget()->rect().contains(sign->geometry()));
+    EXPECT_EQ(description->geometry(), place);
+    EXPECT_EQ(description->font(), font);
+    EXPECT_EQ(description->palette(), palette);
+}
+
+TEST(MatrixPanel, ScreenReadersHearTheValuesAndWhatTheyAre) {
+    test::MainWindowFixture f;
+    AfterLoading(f, "MATRIX05_05_V5_N06.TXT", kAllFives);
+    const char* labels[] = {"lblNumeri", "lblCombinazioni", "lblLunghezza", "lblFisse", "lblCatturate", "lblDesc"};
+    for (const char* name : labels) {
+        auto* label = f.window->findChild<QLabel*>(name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(accessible, nullptr) << name;
+        EXPECT_EQ(accessible->text(QAccessible::Name), label->text()) << name;
+        EXPECT_FALSE(accessible->text(QAccessible::Description).isEmpty()) << name;
+    }
+    EXPECT_EQ(f.LabelText("lblNumeri"), "6");
+}
+
+TEST(MatrixPanel, EveryDescriptionFitsItsLabelInTheFontsUsed) {
+    test::MainWindowFixture f;
+    const auto* description = f.window->findChild<QLabel*>("lblDesc");
+    QStringList texts{description->text(), QString::fromStdString(GuaranteeCaption(MatrixNameFields("SEI.TXT")))};
+    // Each field at its widest: two characters for the numbers per line and drawn, one for the points.
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const std::string two(2, digit);
+        const auto name = "MATRIX" + two + "_" + two + "_V" + digit + ".TXT";
+        texts << QString::fromStdString(GuaranteeCaption(MatrixNameFields(name)));
+    }
+    const QFontMetrics metrics(description->font());
+    for (const QString& text : texts) {
+        EXPECT_LE(metrics.horizontalAdvance(text), description->contentsRect().width()) << text.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace ordavex
