@@ -35,12 +35,15 @@ public:
                 }
                 if (!IsUnitEnd(chunk[pos])) {
                     inUnit_ = true;
+                    unitLength_ = 0;
                     consumer_.Begin();
                 }
             }
             std::size_t end = pos;
             if (inUnit_) {
                 while (end < chunk.size() && !IsUnitEnd(chunk[end])) ++end;
+                unitLength_ += end - pos;
+                if (unitLength_ > kLongestUnit) throw OrdavexError(kErrBadLength);
                 if (end > pos && !consumer_.Append(chunk.substr(pos, end - pos))) return false;
                 if (end == chunk.size()) return true;
                 inUnit_ = false;
@@ -80,6 +83,7 @@ private:
     std::array<bool, 256> isUnitEnd_{};
     UnitConsumer& consumer_;
     bool inUnit_ = false;
+    std::size_t unitLength_ = 0;
     bool afterCarriageReturn_ = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,13 @@ public:
     virtual bool End() = 0;
 };
 
+// The longest line or item a combination file may hold, in bytes. Ten numbers with any
+// separators take a few dozen; the bound keeps a hostile file from costing memory and time.
+constexpr std::size_t kLongestUnit = 4096;
+
 // Reads a file from start to end in fixed-size chunks, so that a file of any size or content
-// is read in constant memory, and hands its units to the consumer. A unit that holds nothing
+// is read in constant memory, and hands its units to the consumer. A unit longer than
+// kLongestUnit stops the reading at once with OrdavexError 100 (the combination's length). A unit that holds nothing
 // (an empty line, or an item of spaces only) is not handed over. The file is opened through the
 // file table and closed before returning; a file that cannot be opened or read throws
 // OrdavexError with its error number.

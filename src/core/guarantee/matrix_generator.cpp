@@ -73,10 +73,16 @@ public:
           start_(std::chrono::steady_clock::now()) {}
 
     GeneratorResult Run() {
+        GeneratorResult result;
         BuildGreedily();
+        if (interrupted_) {
+            result.interrupted = true;
+            result.seconds = Elapsed();
+            return result;
+        }
         Improve();
         UseEveryNumber();
-        GeneratorResult result;
+        result.interrupted = interrupted_;
         result.lines = best_;
         std::sort(result.lines.begin(), result.lines.end(), LinesInOrder);
         result.moves = moves_;
@@ -136,6 +142,7 @@ private:
                                        static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
         const bool buildNumberByNumber = lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
+            if (Interrupted()) return;
             const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
             NumberMask chosen;
             std::uint64_t mostCovered = 0;
@@ -173,13 +180,18 @@ private:
                 RemoveLeastUsefulLine();
                 continue;
             }
-            if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && OutOfTime())) {
+            if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && (OutOfTime() || Interrupted()))) {
                 return;
             }
             ++moves_;
             ++sinceBest;
             MoveTowards(coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount())));
         }
+    }
+
+    bool Interrupted() {
+        interrupted_ = interrupted_ || (settings_.stopRequested && settings_.stopRequested());
+        return interrupted_;
     }
 
     bool OutOfTime() {
@@ -340,6 +352,7 @@ private:
     double nextProgress_ = 0;
     double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
+    bool interrupted_ = false;
 };
 
 }  // namespace

@@ -30,6 +30,9 @@ struct GeneratorSettings {
     double seconds = 60;
     double progressEvery = 5;
     std::function<void(const GeneratorProgress&)> progress;
+    // Asked as often as the clock is read; true ends the search with the smallest complete
+    // matrix met so far (none when the greedy start has not finished).
+    std::function<bool()> stopRequested;
 };
 
 struct GeneratorResult {
@@ -40,6 +43,8 @@ struct GeneratorResult {
     // When the search met the matrix it returns.
     double bestSeconds = 0;
     bool stoppedByTime = false;
+    // Stopped on request; `lines` is empty when no complete matrix had been met yet.
+    bool interrupted = false;
 };
 
 // Builds a small matrix of lines of k numbers over 1..N that guarantees t points whenever p of
