@@ -18,6 +18,7 @@
 #include "app/file_table.h"
 #include "app/text_split.h"
 #include "combinations/combination_file_check.h"
+#include "combinations/combination_file_reader.h"
 #include "combinations/combination_line.h"
 #include "combinations/combination_tokenizer.h"
 #include "combinations/duplicate_removal.h"
@@ -87,6 +88,7 @@ std::vector<NumberToken> LiteralTokens(std::string_view text) {
 
 int LiteralCheck(const std::vector<std::string>& items, const CombinationLimits& limits) {
     for (const auto& item : items) {
+        if (item.size() > kLongestUnit) return kErrBadLength;
         const auto tokens = LiteralTokens(item);
         for (const auto& token : tokens) {
             if (token.error != 0) return token.error;
@@ -96,6 +98,29 @@ int LiteralCheck(const std::vector<std::string>& items, const CombinationLimits&
         if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
     }
     return items.empty() ? kErrEmptyFile : 0;
+}
+
+bool AnyLongerThanTheBound(const std::vector<std::string>& units) {
+    return std::any_of(units.begin(), units.end(), [](const std::string& unit) { return unit.size() > kLongestUnit; });
+}
+
+// What loading a system that passed validation gives: its lines are counted up to one past the
+// limit (a line beyond the bound before that stops it), then each loads with 5 to 10 numbers.
+SystemLoadOutcome LiteralSystemLoad(const std::vector<std::string>& lines) {
+    std::size_t count = 0;
+    for (const auto& line : lines) {
+        if (line.size() > kLongestUnit) return SystemLoadOutcome::Rejected;
+        if (CleanCombinationLine(line).empty()) continue;
+        if (++count > static_cast<std::size_t>(kSystemMaxLines)) return SystemLoadOutcome::TooManyLines;
+    }
+    for (const auto& line : lines) {
+        const auto length = LiteralTokens(line).size();
+        if (!CleanCombinationLine(line).empty() && (length < static_cast<std::size_t>(kSystemMinLength) ||
+                                                   length > static_cast<std::size_t>(kSystemMaxLength))) {
+            return SystemLoadOutcome::Rejected;
+        }
+    }
+    return SystemLoadOutcome::Loaded;
 }
 
 std::vector<std::string> LiteralCleanedLines(const std::vector<std::string>& units) {
@@ -155,15 +180,27 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
             "validation with other limits disagrees");
 
     const auto cleanedLines = LiteralCleanedLines(lines);
-    Require(CountCombinationLines(files, path) == static_cast<std::int32_t>(cleanedLines.size()), "count disagrees");
-    Require(CountCombinationLines(files, path, 2) == static_cast<std::int32_t>(std::min<std::size_t>(cleanedLines.size(), 3)),
-            "early count disagrees");
+    if (AnyLongerThanTheBound(lines)) {
+        try {
+            CountCombinationLines(files, path);
+            Require(false, "a line beyond the bound was counted");
+        } catch (const OrdavexError& error) {
+            Require(error.Number() == kErrBadLength, "a line beyond the bound gave another error");
+        }
+    } else {
+        Require(CountCombinationLines(files, path) == static_cast<std::int32_t>(cleanedLines.size()), "count disagrees");
+        Require(CountCombinationLines(files, path, 2) ==
+                    static_cast<std::int32_t>(std::min<std::size_t>(cleanedLines.size(), 3)),
+                "early count disagrees");
+    }
 
     const auto system = LoadSystemFile(files, path);
+    const SystemLoadOutcome expectedLoad = systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(lines);
     if (systemCheck != 0) {
         Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck, "system refusal disagrees");
-    } else if (cleanedLines.size() > static_cast<std::size_t>(kSystemMaxLines)) {
-        Require(system.outcome == SystemLoadOutcome::TooManyLines, "line limit missed");
+    } else if (expectedLoad != SystemLoadOutcome::Loaded) {
+        Require(system.outcome == expectedLoad && (expectedLoad != SystemLoadOutcome::Rejected || system.error == kErrBadLength),
+                "system line refusal disagrees");
     } else {
         Require(system.outcome == SystemLoadOutcome::Loaded && system.lines == cleanedLines, "system lines disagree");
         LineList copy = system.lines;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <memory>
+#include <string>
 
 #include "app/error_number.h"
 
@@ -33,21 +34,27 @@ public:
                     while (pos < chunk.size() && chunk[pos] == ' ') ++pos;
                     if (pos == chunk.size()) return true;
                 }
-                if (!IsUnitEnd(chunk[pos])) {
-                    inUnit_ = true;
-                    unitLength_ = 0;
-                    consumer_.Begin();
-                }
+                inUnit_ = !IsUnitEnd(chunk[pos]);
             }
             std::size_t end = pos;
             if (inUnit_) {
                 while (end < chunk.size() && !IsUnitEnd(chunk[end])) ++end;
-                unitLength_ += end - pos;
-                if (unitLength_ > kLongestUnit) throw OrdavexError(kErrBadLength);
-                if (end > pos && !consumer_.Append(chunk.substr(pos, end - pos))) return false;
-                if (end == chunk.size()) return true;
+                const std::string_view piece = chunk.substr(pos, end - pos);
+                // Measured before any of it is handed over, so that the outcome is that of the
+                // whole unit, wherever the chunks happen to cut it.
+                if (pending_.size() + piece.size() > kLongestUnit) throw OrdavexError(kErrBadLength);
+                if (end == chunk.size()) {
+                    pending_.append(piece);
+                    return true;
+                }
                 inUnit_ = false;
-                if (!consumer_.End()) return false;
+                if (pending_.empty()) {
+                    if (!Deliver(piece)) return false;
+                } else {
+                    pending_.append(piece);
+                    if (!Deliver(pending_)) return false;
+                    pending_.clear();
+                }
             }
             pos = SkipUnitEnd(chunk, end);
         }
@@ -58,11 +65,16 @@ public:
     void Finish() {
         if (inUnit_) {
             inUnit_ = false;
-            consumer_.End();
+            Deliver(pending_);
         }
     }
 
 private:
+    bool Deliver(std::string_view unit) {
+        consumer_.Begin();
+        return consumer_.Append(unit) && consumer_.End();
+    }
+
     bool IsUnitEnd(char c) const { return isUnitEnd_[static_cast<unsigned char>(c)]; }
 
     // Steps over the end at `pos`; the LF of a CR LF pair belongs to the same end, even when the
@@ -83,7 +95,8 @@ private:
     std::array<bool, 256> isUnitEnd_{};
     UnitConsumer& consumer_;
     bool inUnit_ = false;
-    std::size_t unitLength_ = 0;
+    // The start of a unit that the chunk cut; at most kLongestUnit bytes.
+    std::string pending_;
     bool afterCarriageReturn_ = false;
 };
 

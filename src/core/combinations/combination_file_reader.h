@@ -17,7 +17,7 @@ class UnitConsumer {
 public:
     virtual ~UnitConsumer() = default;
     virtual void Begin() = 0;
-    // More bytes of the current unit, in pieces as they come from the file.
+    // The bytes of the current unit (at most kLongestUnit), all at once.
     virtual bool Append(std::string_view bytes) = 0;
     virtual bool End() = 0;
 };
@@ -28,7 +28,8 @@ constexpr std::size_t kLongestUnit = 4096;
 
 // Reads a file from start to end in fixed-size chunks, so that a file of any size or content
 // is read in constant memory, and hands its units to the consumer. A unit longer than
-// kLongestUnit stops the reading at once with OrdavexError 100 (the combination's length). A unit that holds nothing
+// kLongestUnit stops the reading with OrdavexError 100 (the combination's length) before any
+// of it is handed over. A unit that holds nothing
 // (an empty line, or an item of spaces only) is not handed over. The file is opened through the
 // file table and closed before returning; a file that cannot be opened or read throws
 // OrdavexError with its error number.

@@ -8,6 +8,7 @@
 
 namespace ordavex {
 
+const char* const kGuaranteeCheckingText = "Verifica della garanzia in corso ..";
 const char* const kGuaranteeVerifiedText = "Garanzia verificata";
 const char* const kGuaranteeNotCompletedText = "Garanzia non verificata: controllo non completato nel tempo previsto";
 const char* const kGuaranteeNotStatedText = "Garanzia non verificabile: il nome della matrice non la indica";
@@ -39,7 +40,7 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
     }
     const CheckDeadline deadline = std::chrono::steady_clock::now() + budget;
     try {
-        const GuaranteeMatrix matrix = ReadGuaranteeMatrix(matrixLines);
+        const GuaranteeMatrix matrix = ReadGuaranteeMatrix(matrixLines, deadline);
         const GuaranteeChecker checker(matrix.lines, matrixNumbers);
         const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, deadline);
         if (result.status == ClaimStatus::kHolds) {
@@ -55,6 +56,8 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
         return RealGuaranteeWarning(real, *claim);
     } catch (const std::invalid_argument&) {
         return kGuaranteeUnreadableText;
+    } catch (const ReadingTimedOut&) {
+        return kGuaranteeNotCompletedText;
     }
 }
 

@@ -11,6 +11,7 @@ namespace ordavex {
 // The time a loaded matrix's guarantee may take to check before the window moves on.
 constexpr std::chrono::milliseconds kGuaranteeCheckBudget{400};
 
+extern const char* const kGuaranteeCheckingText;      // the check is running
 extern const char* const kGuaranteeVerifiedText;      // "Garanzia verificata"
 extern const char* const kGuaranteeNotCompletedText;  // the check ran out of time
 extern const char* const kGuaranteeNotStatedText;     // the name states no guarantee
@@ -18,7 +19,8 @@ extern const char* const kGuaranteeUnreadableText;    // lines that are not numb
 
 // The text that tells whether the guarantee in a matrix's name holds for its lines: "Garanzia
 // verificata", a warning with the guarantee that really holds for the name's drawn numbers, or a
-// note that the check did not finish within `budget`. `matrixNumbers` is N.
+// note that the check did not finish within `budget`, reading the lines included. `matrixNumbers`
+// is N.
 std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                  const NameFields& nameFields,
                                  std::chrono::milliseconds budget = kGuaranteeCheckBudget);

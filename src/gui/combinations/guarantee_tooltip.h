@@ -1,15 +1,45 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "app/app_state.h"
 #include "combinations/matrix_name.h"
 
 namespace ordavex {
 
-// The tooltip of lblDesc after a matrix has loaded: whether the guarantee in its name holds
-// ("Garanzia verificata"), a warning with the guarantee that really holds, or a note that the
-// check did not finish in the short time the window allows it.
-QString GuaranteeToolTip(const LineList& matrixLines, int matrixNumbers, const NameFields& nameFields);
+// Checks the guarantee of a loaded matrix away from the window's thread, so that no click waits
+// for it, and hands the tooltip text of lblDesc (whether the guarantee in the name holds, a
+// warning with the guarantee that really holds, or a note that the check did not finish in its
+// time) to the window when it ends. A newer check makes the result of every older one be dropped.
+class GuaranteeToolTipCheck : public QObject {
+    Q_OBJECT
+public:
+    using Show = std::function<void(const QString&)>;
+
+    // The one check of the window, made the first time it is asked for.
+    static GuaranteeToolTipCheck& Of(QObject& window);
+
+    explicit GuaranteeToolTipCheck(QObject* parent);
+    ~GuaranteeToolTipCheck() override;
+
+    // Shows kGuaranteeCheckingText at once, then the check's text once it ends.
+    void Start(LineList matrixLines, int matrixNumbers, const NameFields& nameFields, Show show);
+    // Whether a check has not handed its text yet.
+    bool Busy() const;
+
+private:
+    void JoinFinished();
+
+    mutable std::mutex mutex_;
+    std::vector<std::thread> threads_;
+    unsigned latest_ = 0;
+    unsigned running_ = 0;
+};
 
 }  // namespace ordavex

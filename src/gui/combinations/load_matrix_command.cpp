@@ -58,7 +58,8 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
-    window.SetDescriptionToolTip(GuaranteeToolTip(state.MatrixCombinations, state.MatrixNumbers, fields));
+    GuaranteeToolTipCheck::Of(window).Start(state.MatrixCombinations, state.MatrixNumbers, fields,
+                                            [&window](const QString& text) { window.SetDescriptionToolTip(text); });
 }
 
 }  // namespace ordavex
