@@ -26,9 +26,9 @@
 namespace ordavex {
 namespace {
 
-constexpr auto kCheckTime = std::chrono::milliseconds(20);
+constexpr auto kCheckTime = std::chrono::milliseconds(2);
 // Every draw of a matrix this small can be tried in a moment.
-constexpr int kMostNumbersTriedInFull = 14;
+constexpr int kMostNumbersTriedInFull = 12;
 
 void Require(bool condition, const char* what) {
     if (!condition) {

@@ -99,15 +99,18 @@ TEST(CheckCombinationFile, ReadsRegularFilesOnly) {
     }
 }
 
-TEST(CheckCombinationFile, BoundsTheLengthOfItemsAndLines) {
-    const std::string fiveItemsOfLongestLength = "1 2 3 4 " + std::string(kLongestUnit - 9, '0') + "5";
+TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
+    const std::string fiveItemsOfLongestLength = "1 2 3 4 " + std::string(kLongestLine - 9, '0') + "5";
     const struct { const char* name; std::string bytes; int error; } cases[] = {
         {"an item of the longest length", fiveItemsOfLongestLength, 0},
         {"one byte more", "0" + fiveItemsOfLongestLength, kErrBadLength},
         {"a huge number, even valid", "1 2 3 4 " + std::string(200000, '0') + "7", kErrBadLength},
         {"a bad number far beyond the bound", Lines(20000, "1 2 3 4 5 ", "") + "0", kErrBadLength},
-        // A CR LF split between two chunks is still one line end; the spaces before an item are no part of it.
-        {"blanks across a chunk", std::string(65535, ' ') + "\r\n" + "1 2 3 4 5", 0},
+        {"a line of blanks beyond the bound", std::string(kLongestLine + 1, ' ') + "\r\n1 2 3 4 5", kErrBadLength},
+        {"items on a line beyond the bound", Lines(500, "1 2 3 4 5", ","), kErrBadLength},
+        // Full lines up to the first read chunk's end, where a CR LF is cut in two.
+        {"lines across a chunk", Lines(15, "1 2 3 4 5" + std::string(4085, ' ')) + "1 2 3 4 5" +
+                                     std::string(4086, ' ') + "\r\n1 2 3 4 5 6", 0},
     };
     test::TempFolder folder;
     for (const auto& c : cases) {

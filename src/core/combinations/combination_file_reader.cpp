@@ -1,6 +1,5 @@
 #include "combination_file_reader.h"
 
-#include <array>
 #include <cerrno>
 #include <memory>
 #include <string>
@@ -13,13 +12,12 @@ namespace {
 
 constexpr std::size_t kChunkSize = 1 << 16;
 
+// Gathers each line (at most kLongestLine bytes) and hands over its units once the line is
+// complete, so that a line beyond the bound is refused before any of it counts, wherever the
+// chunks happen to cut it.
 class UnitSplitter {
 public:
-    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {
-        isUnitEnd_['\r'] = true;
-        isUnitEnd_['\n'] = true;
-        isUnitEnd_[','] = items_;
-    }
+    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
 
     // Takes the next chunk of the file; false when the consumer has asked to stop.
     bool Take(std::string_view chunk) {
@@ -29,57 +27,56 @@ public:
             if (chunk.front() == '\n') pos = 1;
         }
         while (pos < chunk.size()) {
-            if (!inUnit_) {
-                if (items_) {
-                    while (pos < chunk.size() && chunk[pos] == ' ') ++pos;
-                    if (pos == chunk.size()) return true;
-                }
-                inUnit_ = !IsUnitEnd(chunk[pos]);
-            }
             std::size_t end = pos;
-            if (inUnit_) {
-                while (end < chunk.size() && !IsUnitEnd(chunk[end])) ++end;
-                const std::string_view piece = chunk.substr(pos, end - pos);
-                // Measured before any of it is handed over, so that the outcome is that of the
-                // whole unit, wherever the chunks happen to cut it.
-                if (pending_.size() + piece.size() > kLongestUnit) throw OrdavexError(kErrBadLength);
-                if (end == chunk.size()) {
-                    pending_.append(piece);
-                    return true;
-                }
-                inUnit_ = false;
-                if (pending_.empty()) {
-                    if (!Deliver(piece)) return false;
-                } else {
-                    pending_.append(piece);
-                    if (!Deliver(pending_)) return false;
-                    pending_.clear();
-                }
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+            const std::string_view piece = chunk.substr(pos, end - pos);
+            if (line_.size() + piece.size() > kLongestLine) throw OrdavexError(kErrBadLength);
+            if (end == chunk.size()) {
+                line_.append(piece);
+                return true;
             }
-            pos = SkipUnitEnd(chunk, end);
+            bool going = true;
+            if (line_.empty()) {
+                going = DeliverLine(piece);
+            } else {
+                line_.append(piece);
+                going = DeliverLine(line_);
+                line_.clear();
+            }
+            if (!going) return false;
+            pos = SkipLineEnd(chunk, end);
         }
         return true;
     }
 
     // The file has ended.
     void Finish() {
-        if (inUnit_) {
-            inUnit_ = false;
-            Deliver(pending_);
-        }
+        if (!line_.empty()) DeliverLine(line_);
+        line_.clear();
     }
 
 private:
+    bool DeliverLine(std::string_view line) {
+        if (!items_) return line.empty() || Deliver(line);
+        while (true) {
+            const std::size_t comma = line.find(',');
+            std::string_view item = line.substr(0, comma);
+            const std::size_t start = item.find_first_not_of(' ');
+            item.remove_prefix(start == std::string_view::npos ? item.size() : start);
+            if (!item.empty() && !Deliver(item)) return false;
+            if (comma == std::string_view::npos) return true;
+            line.remove_prefix(comma + 1);
+        }
+    }
+
     bool Deliver(std::string_view unit) {
         consumer_.Begin();
         return consumer_.Append(unit) && consumer_.End();
     }
 
-    bool IsUnitEnd(char c) const { return isUnitEnd_[static_cast<unsigned char>(c)]; }
-
-    // Steps over the end at `pos`; the LF of a CR LF pair belongs to the same end, even when the
-    // pair is split between two chunks.
-    std::size_t SkipUnitEnd(std::string_view chunk, std::size_t pos) {
+    // Steps over the line end at `pos`; the LF of a CR LF pair belongs to the same end, even when
+    // the pair is split between two chunks.
+    std::size_t SkipLineEnd(std::string_view chunk, std::size_t pos) {
         const char end = chunk[pos++];
         if (end == '\r') {
             if (pos == chunk.size()) {
@@ -92,11 +89,9 @@ private:
     }
 
     const bool items_;
-    std::array<bool, 256> isUnitEnd_{};
     UnitConsumer& consumer_;
-    bool inUnit_ = false;
-    // The start of a unit that the chunk cut; at most kLongestUnit bytes.
-    std::string pending_;
+    // The start of a line that the chunk cut.
+    std::string line_;
     bool afterCarriageReturn_ = false;
 };
 

@@ -17,19 +17,19 @@ class UnitConsumer {
 public:
     virtual ~UnitConsumer() = default;
     virtual void Begin() = 0;
-    // The bytes of the current unit (at most kLongestUnit), all at once.
+    // The bytes of the current unit (at most kLongestLine), all at once.
     virtual bool Append(std::string_view bytes) = 0;
     virtual bool End() = 0;
 };
 
-// The longest line or item a combination file may hold, in bytes. Ten numbers with any
-// separators take a few dozen; the bound keeps a hostile file from costing memory and time.
-constexpr std::size_t kLongestUnit = 4096;
+// The longest line a combination file may hold, in bytes, line end excluded. Ten numbers with
+// any separators take a few dozen; the bound keeps a hostile file from costing memory and time.
+constexpr std::size_t kLongestLine = 4096;
 
 // Reads a file from start to end in fixed-size chunks, so that a file of any size or content
-// is read in constant memory, and hands its units to the consumer. A unit longer than
-// kLongestUnit stops the reading with OrdavexError 100 (the combination's length) before any
-// of it is handed over. A unit that holds nothing
+// is read in constant memory, and hands its units to the consumer. A line longer than
+// kLongestLine stops the reading with OrdavexError 100 (the combination's length) before any
+// unit of it is handed over. A unit that holds nothing
 // (an empty line, or an item of spaces only) is not handed over. The file is opened through the
 // file table and closed before returning; a file that cannot be opened or read throws
 // OrdavexError with its error number.
