@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "app/error_number.h"
+#include "app/file_table.h"
+
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
@@ -27,10 +30,9 @@ std::string TooManyDrawnWarning(int matrixNumbers) {
            " numeri, meno degli estratti indicati nel nome";
 }
 
-}  // namespace
-
-std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
-                                 const NameFields& nameFields, std::chrono::milliseconds budget) {
+// The text for the matrix that `read` gives within the deadline.
+template <typename Read>
+std::string ToolTipTextOf(Read read, int matrixNumbers, const NameFields& nameFields, std::chrono::milliseconds budget) {
     const auto claim = ClaimOfNameFields(nameFields);
     if (!claim || claim->drawn < 1) {
         return kGuaranteeNotStatedText;
@@ -40,7 +42,7 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
     }
     const CheckDeadline deadline = std::chrono::steady_clock::now() + budget;
     try {
-        const GuaranteeMatrix matrix = ReadGuaranteeMatrix(matrixLines, deadline);
+        const GuaranteeMatrix matrix = read(deadline);
         const GuaranteeChecker checker(matrix.lines, matrixNumbers);
         const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, deadline);
         if (result.status == ClaimStatus::kHolds) {
@@ -56,9 +58,31 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
         return RealGuaranteeWarning(real, *claim);
     } catch (const std::invalid_argument&) {
         return kGuaranteeUnreadableText;
+    } catch (const OrdavexError&) {
+        return kGuaranteeUnreadableText;
     } catch (const ReadingTimedOut&) {
         return kGuaranteeNotCompletedText;
     }
+}
+
+}  // namespace
+
+std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                 const NameFields& nameFields, std::chrono::milliseconds budget) {
+    return ToolTipTextOf([&](CheckDeadline deadline) { return ReadGuaranteeMatrix(matrixLines, deadline); },
+                         matrixNumbers, nameFields, budget);
+}
+
+std::string GuaranteeToolTipTextOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                       const NameFields& nameFields, std::chrono::milliseconds budget) {
+    const auto read = [&](CheckDeadline deadline) {
+        FileTable files;
+        GuaranteeMatrix matrix = ReadGuaranteeMatrixFile(files, path, deadline);
+        // The file changed after it was loaded: what it holds now is not the loaded matrix.
+        if (matrix.lines.size() != loadedLines) throw std::invalid_argument("the file changed");
+        return matrix;
+    };
+    return ToolTipTextOf(read, matrixNumbers, nameFields, budget);
 }
 
 }  // namespace ordavex

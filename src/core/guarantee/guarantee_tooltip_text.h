@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,12 @@ extern const char* const kGuaranteeUnreadableText;    // lines that are not numb
 std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                  const NameFields& nameFields,
                                  std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+
+// The same for a matrix file that was loaded with `loadedLines` lines, read again (by a thread
+// other than the window's, which then need not copy the loaded lines). A file that no longer
+// holds as many lines is not the loaded matrix and cannot be checked.
+std::string GuaranteeToolTipTextOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                       const NameFields& nameFields,
+                                       std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 }  // namespace ordavex

@@ -18,7 +18,8 @@ GuaranteeToolTipCheck::~GuaranteeToolTipCheck() {
     for (auto& thread : threads_) thread.join();
 }
 
-void GuaranteeToolTipCheck::Start(LineList matrixLines, int matrixNumbers, const NameFields& nameFields, Show show) {
+void GuaranteeToolTipCheck::Start(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                  const NameFields& nameFields, Show show) {
     JoinFinished();
     show(QString::fromUtf8(kGuaranteeCheckingText));
     unsigned ticket = 0;
@@ -27,9 +28,9 @@ void GuaranteeToolTipCheck::Start(LineList matrixLines, int matrixNumbers, const
         ticket = ++latest_;
         ++running_;
     }
-    threads_.emplace_back([this, ticket, lines = std::move(matrixLines), matrixNumbers, nameFields,
-                           show = std::move(show)] {
-        const QString text = QString::fromStdString(GuaranteeToolTipText(lines, matrixNumbers, nameFields));
+    threads_.emplace_back([this, ticket, path, loadedLines, matrixNumbers, nameFields, show = std::move(show)] {
+        const QString text =
+            QString::fromStdString(GuaranteeToolTipTextOfFile(path, loadedLines, matrixNumbers, nameFields));
         QMetaObject::invokeMethod(
             this,
             [this, ticket, text, show] {

@@ -3,12 +3,13 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
+#include <string>
 #include <mutex>
 #include <thread>
 #include <vector>
 
-#include "app/app_state.h"
 #include "combinations/matrix_name.h"
 
 namespace ordavex {
@@ -28,8 +29,10 @@ public:
     explicit GuaranteeToolTipCheck(QObject* parent);
     ~GuaranteeToolTipCheck() override;
 
-    // Shows kGuaranteeCheckingText at once, then the check's text once it ends.
-    void Start(LineList matrixLines, int matrixNumbers, const NameFields& nameFields, Show show);
+    // Shows kGuaranteeCheckingText at once, then the check's text once it ends. The matrix is
+    // read again from its file, which held `loadedLines` lines when it was loaded.
+    void Start(const std::string& path, std::size_t loadedLines, int matrixNumbers, const NameFields& nameFields,
+               Show show);
     // Whether a check has not handed its text yet.
     bool Busy() const;
 

@@ -58,7 +58,7 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
-    GuaranteeToolTipCheck::Of(window).Start(state.MatrixCombinations, state.MatrixNumbers, fields,
+    GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
                                             [&window](const QString& text) { window.SetDescriptionToolTip(text); });
 }
 
