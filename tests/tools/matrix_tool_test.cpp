@@ -105,11 +105,11 @@ TEST(MatrixTool, AFailedReplaceLeavesTheOldMatrix) {
 
 TEST(MatrixTool, AnInterruptWritesTheBestCompleteMatrix) {
     test::TempFolder folder;
-    const Outcome outcome = RunShell(Tool() + " generate -n 16 -k 6 -p 6 -t 4 --patience 1000000000 --out " +
+    const Outcome outcome = RunShell(Tool() + " generate -n 12 -k 6 -p 6 -t 4 --patience 1000000000 --out " +
                                      Quoted(folder.Path().string()) + " & pid=$!; sleep 2; kill -INT $pid; wait $pid");
     EXPECT_EQ(outcome.status, 130) << outcome.output;
     EXPECT_NE(outcome.output.find("stopped on request"), std::string::npos) << outcome.output;
-    const Outcome proof = RunShell(Tool() + " verify " + Quoted(folder.File("MATRIX06_06_V4_N16.TXT")));
+    const Outcome proof = RunShell(Tool() + " verify " + Quoted(folder.File("MATRIX06_06_V4_N12.TXT")));
     EXPECT_EQ(proof.status, 0) << proof.output;
 }
 
