@@ -44,6 +44,7 @@ const std::string kTwelve = "01 02 03 04 05 06 07 08 09 10\r\n03 04 05 06 07 08 
 TEST(MatrixTool, AnswersEveryArgumentWithAStatusAndAMessage) {
     test::TempFolder folder;
     const auto matrix = folder.Write("MATRIX10_07_V6_N12.TXT", kTwelve);
+    const auto oneLine = folder.Write("MATRIX05_05_V5_N05.TXT", "1 2 3 4 5");
     std::filesystem::create_symlink(folder.Path() / "LOOP.TXT", folder.Path() / "LOOP.TXT");
     const auto readOnly = folder.Path() / "readonly";
     std::filesystem::create_directory(readOnly);
@@ -62,6 +63,7 @@ TEST(MatrixTool, AnswersEveryArgumentWithAStatusAndAMessage) {
         {"--version", 0, "ordavex_matrices 1."},
         {"", 2, "no command"},
         {"verify " + Quoted(matrix) + " --seconds=5", 0, "4 lines"},
+        {"verify " + Quoted(oneLine), 0, "numbers: 5, 1 line, "},
         {"verify " + Quoted(matrix) + " --seconds 1e12", 2, "seconds"},
         {"verify " + Quoted(matrix) + " --seconds nan", 2, "seconds"},
         {"verify " + Quoted(matrix) + " --seconds inf", 2, "seconds"},
