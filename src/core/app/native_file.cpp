@@ -248,7 +248,7 @@ PathFacts ExaminePath(const std::string& path) {
     const auto at = PathFromUtf8(path);
     const auto status = std::filesystem::symlink_status(at, error);
     if (status.type() == std::filesystem::file_type::not_found) return {};
-    if (error) ThrowErrno(error.value());
+    if (error) throw std::system_error(error);
     PathFacts facts;
     facts.exists = true;
     facts.link = std::filesystem::is_symlink(status);
