@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes, as a matrix file, to the reader of the guarantee and to its checker:
 // every reader must take the file as the program's loader does, and whatever the checker answers
 // within its short time must be true (a counterexample really escapes every line; a claim said
-// to hold on a small matrix really holds when every draw is tried).
+// to hold on a small matrix really holds when every draw is tried). A matrix that loads is then
+// developed onto a forecast and the result scored against a draw.
 #include <algorithm>
 #include <bit>
 #include <chrono>
@@ -14,9 +15,14 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/error_number.h"
+#include "checking/draw_marks.h"
+#include "checking/used_numbers.h"
+#include "checking/win_tabulation.h"
 #include "combinations/matrix_file.h"
+#include "forecast/development.h"
 #include "combinations/matrix_name.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
@@ -85,6 +91,37 @@ void CheckClaims(const GuaranteeMatrix& matrix, std::uint8_t pointsByte, std::ui
     }
 }
 
+// Develops a loaded matrix onto a forecast made of the input's bytes and checks the draw against
+// the developed system: every line keeps its count of different numbers, and no score exceeds it.
+void DevelopAndCheck(const LoadedMatrix& loaded, std::string_view bytes) {
+    AppState state;
+    state.ReplaceMatrix(loaded.name, loaded.lines, loaded.numbers);
+    std::mt19937 pick(static_cast<unsigned>(bytes.size()));
+    std::vector<int> numbers;
+    for (int k = kLowestNumber; k <= kHighestNumber; ++k) numbers.push_back(k);
+    std::shuffle(numbers.begin(), numbers.end(), pick);
+    for (int i = 0; i < loaded.numbers; ++i) {
+        state.ForecastStates[static_cast<std::size_t>(numbers[static_cast<std::size_t>(i)])] =
+            i % 3 == 0 ? kForecastFixed : kForecastSelected;
+    }
+    state.RecountForecast();
+    try {
+        const DevelopmentOutcome outcome = DevelopSystem(state);
+        Require(outcome.developed, "a matching forecast was not developed");
+    } catch (const OrdavexError&) {
+        return;  // a line written with numbers beyond 16 bits is refused whole
+    }
+    Require(state.SystemCount == static_cast<std::int32_t>(loaded.lines.size()), "development lost lines");
+    DrawnFlags drawn{};
+    for (std::size_t i = 0; i < bytes.size() && i < 20; ++i) drawn[1 + static_cast<unsigned char>(bytes[i]) % 90] = true;
+    for (const auto& line : state.SystemCombinations) {
+        const int score = Score(line, drawn);
+        Require(score >= 0 && score <= 10, "a score beyond the line");
+    }
+    (void)TallyScores(state.SystemCombinations, drawn);
+    (void)UsedNumbers(state.SystemCombinations);
+}
+
 }  // namespace
 }  // namespace ordavex
 
@@ -107,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const NameFields fields = MatrixNameFields("MATRIX10_" + std::to_string(data[1] % 30) + "_V" +
                                                        std::to_string(data[0] % 10) + ".TXT");
             (void)GuaranteeToolTipText(loaded.matrix.lines, matrix.numbers, fields, kCheckTime);
+            DevelopAndCheck(loaded.matrix, bytes);
         }
         CheckClaims(matrix, data[0], data[1]);
     } catch (const std::invalid_argument&) {
