@@ -112,7 +112,7 @@ double Seconds(const std::string& name, const std::string& text) {
 }
 
 // The options a command knows: one line each.
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     bool takesValue;
 };
@@ -121,7 +121,7 @@ struct OptionSpec {
 // and the rest in their order.
 class Options {
 public:
-    Options(const std::vector<std::string>& args, const std::vector<OptionSpec>& known) {
+    Options(const std::vector<std::string>& args, const std::vector<KnownOption>& known) {
         for (std::size_t i = 0; i < args.size(); ++i) {
             std::string arg = args[i];
             if (arg.size() < 2 || arg[0] != '-') {
@@ -133,9 +133,9 @@ public:
                 value = arg.substr(equals + 1);
                 arg.resize(equals);
             }
-            const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return arg == o.name; });
-            if (spec == known.end()) throw UsageError("unknown option " + arg);
-            if (!spec->takesValue) {
+            const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) { return arg == o.name; });
+            if (option == known.end()) throw UsageError("unknown option " + arg);
+            if (!option->takesValue) {
                 if (value) throw UsageError("option " + arg + " takes no value");
                 values_[arg] = "";
                 continue;
@@ -384,8 +384,8 @@ int Generate(const Options& options) {
 }
 
 // Each command with the options it knows; adding an option is one entry here.
-const std::vector<OptionSpec> kVerifyOptions = {{"--seconds", true}};
-const std::vector<OptionSpec> kGenerateOptions = {
+const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
+const std::vector<KnownOption> kGenerateOptions = {
     {"-n", true},        {"-k", true},         {"-p", true},   {"-t", true},         {"--seed", true},
     {"--seconds", true}, {"--patience", true}, {"--out", true}, {"--replace", false},
 };
