@@ -18,6 +18,7 @@
 #include "app/file_table.h"
 #include "app/text_split.h"
 #include "combinations/combination_file_check.h"
+#include "combinations/combination_file_reader.h"
 #include "combinations/combination_line.h"
 #include "combinations/combination_tokenizer.h"
 #include "combinations/duplicate_removal.h"
@@ -79,23 +80,76 @@ std::vector<std::string> Units(std::string_view bytes, bool items) {
     return units;
 }
 
+// Every line, empty ones included, as it stands between line ends.
+std::vector<std::string> RawLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(current);
+            current.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            continue;
+        }
+        current += c;
+    }
+    if (!current.empty()) lines.push_back(current);
+    return lines;
+}
+
 std::vector<NumberToken> LiteralTokens(std::string_view text) {
     std::vector<NumberToken> tokens;
     for (const auto& piece : SplitText(CleanCombinationLine(text), ' ')) tokens.push_back(ConvertNumberToken(piece));
     return tokens;
 }
 
-int LiteralCheck(const std::vector<std::string>& items, const CombinationLimits& limits) {
-    for (const auto& item : items) {
-        const auto tokens = LiteralTokens(item);
-        for (const auto& token : tokens) {
-            if (token.error != 0) return token.error;
-            if (token.value < 1 || token.value > limits.maxNumber) return kErrNumberOutOfRange;
+// Validation, line by line: a line beyond the bound fails before its items are looked at.
+int LiteralCheck(std::string_view bytes, const CombinationLimits& limits) {
+    bool sawItem = false;
+    for (const auto& line : RawLines(bytes)) {
+        if (line.size() > kLongestLine) return kErrBadLength;
+        for (const auto& item : Units(line, true)) {
+            sawItem = true;
+            const auto tokens = LiteralTokens(item);
+            for (const auto& token : tokens) {
+                if (token.error != 0) return token.error;
+                if (token.value < 1 || token.value > limits.maxNumber) return kErrNumberOutOfRange;
+            }
+            const auto length = static_cast<std::int64_t>(tokens.size());
+            if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
         }
-        const auto length = static_cast<std::int64_t>(tokens.size());
-        if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
     }
-    return items.empty() ? kErrEmptyFile : 0;
+    return sawItem ? 0 : kErrEmptyFile;
+}
+
+// The count of lines up to one past `stopAbove`, or -1 when a line beyond the bound comes first.
+std::int64_t LiteralCount(std::string_view bytes, std::int64_t stopAbove) {
+    std::int64_t count = 0;
+    for (const auto& line : RawLines(bytes)) {
+        if (line.size() > kLongestLine) return -1;
+        if (!CleanCombinationLine(line).empty() && ++count > stopAbove) return count;
+    }
+    return count;
+}
+
+// What loading a system that passed validation gives: its lines are counted up to one past the
+// limit (a line beyond the bound before that stops it), then each loads with 5 to 10 numbers.
+SystemLoadOutcome LiteralSystemLoad(const std::vector<std::string>& lines) {
+    std::size_t count = 0;
+    for (const auto& line : lines) {
+        if (line.size() > kLongestLine) return SystemLoadOutcome::Rejected;
+        if (CleanCombinationLine(line).empty()) continue;
+        if (++count > static_cast<std::size_t>(kSystemMaxLines)) return SystemLoadOutcome::TooManyLines;
+    }
+    for (const auto& line : lines) {
+        const auto length = LiteralTokens(line).size();
+        if (!CleanCombinationLine(line).empty() && (length < static_cast<std::size_t>(kSystemMinLength) ||
+                                                   length > static_cast<std::size_t>(kSystemMaxLength))) {
+            return SystemLoadOutcome::Rejected;
+        }
+    }
+    return SystemLoadOutcome::Loaded;
 }
 
 std::vector<std::string> LiteralCleanedLines(const std::vector<std::string>& units) {
@@ -146,24 +200,33 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
 
     const CombinationLimits systemLimits{kSystemMinLength, kSystemMaxLength, kHighestNumber};
     const int systemCheck = CheckCombinationFile(files, path, systemLimits);
-    Require(systemCheck == LiteralCheck(items, systemLimits), "system validation disagrees");
+    Require(systemCheck == LiteralCheck(bytes, systemLimits), "system validation disagrees");
     const CombinationLimits matrixLimits{kMatrixMinLength, kMatrixMaxLength, kHighestNumber};
     const int matrixCheck = CheckCombinationFile(files, path, matrixLimits);
-    Require(matrixCheck == LiteralCheck(items, matrixLimits), "matrix validation disagrees");
+    Require(matrixCheck == LiteralCheck(bytes, matrixLimits), "matrix validation disagrees");
     const CombinationLimits looseLimits{0, 3, 32767};
-    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(items, looseLimits),
+    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(bytes, looseLimits),
             "validation with other limits disagrees");
 
     const auto cleanedLines = LiteralCleanedLines(lines);
-    Require(CountCombinationLines(files, path) == static_cast<std::int32_t>(cleanedLines.size()), "count disagrees");
-    Require(CountCombinationLines(files, path, 2) == static_cast<std::int32_t>(std::min<std::size_t>(cleanedLines.size(), 3)),
-            "early count disagrees");
+    for (const std::int64_t stopAbove : {std::int64_t{2}, std::int64_t{INT32_MAX}}) {
+        const std::int64_t expected = LiteralCount(bytes, stopAbove);
+        try {
+            const auto count = CountCombinationLines(files, path, static_cast<std::int32_t>(stopAbove));
+            Require(expected == count, "count disagrees");
+        } catch (const OrdavexError& error) {
+            Require(expected == -1 && error.Number() == kErrBadLength, "count failed where it should not");
+        }
+    }
 
     const auto system = LoadSystemFile(files, path);
+    const SystemLoadOutcome expectedLoad =
+        systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(RawLines(bytes));
     if (systemCheck != 0) {
         Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck, "system refusal disagrees");
-    } else if (cleanedLines.size() > static_cast<std::size_t>(kSystemMaxLines)) {
-        Require(system.outcome == SystemLoadOutcome::TooManyLines, "line limit missed");
+    } else if (expectedLoad != SystemLoadOutcome::Loaded) {
+        Require(system.outcome == expectedLoad && (expectedLoad != SystemLoadOutcome::Rejected || system.error == kErrBadLength),
+                "system line refusal disagrees");
     } else {
         Require(system.outcome == SystemLoadOutcome::Loaded && system.lines == cleanedLines, "system lines disagree");
         LineList copy = system.lines;

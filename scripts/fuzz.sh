@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Builds the fuzz target of the combination file routines with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs it for a bounded time, starting from the corpus kept in
-# fuzz/corpus. Exits non-zero on any finding; the input that caused it is left in build-fuzz/.
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
+# runs each for its share of a bounded time, starting from the corpus kept in the repository:
+# the combination files (fuzz/corpus, inputs beyond the 64 KiB read chunk), the guarantee reader
+# and checker (fuzz/corpus_guarantee), saving and loading back under any name (fuzz/corpus_save),
+# the reader of archives of draws (fuzz/corpus_archive).
+# Exits non-zero on any finding; the input that caused it is left in build-fuzz/.
+# ORDAVEX_FUZZ_SECONDS sets the whole time, ORDAVEX_FUZZ_RUNS a number of executions per target
+# instead (for long runs), ORDAVEX_FUZZ_TARGETS the targets to run.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
@@ -17,20 +22,37 @@ done
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build"
 
-# The target writes each input to a file: in memory when the system offers it.
+# The targets write each input to a file: in memory when the system offers it.
 if [[ -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
-# New inputs go to a scratch folder: the committed corpus is only read.
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
-log="$scratch/fuzz.log"
-status=0
-ASAN_OPTIONS=detect_leaks=0 "$build/combination_file_fuzzer" \
-  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
-  -artifact_prefix="$build/" "$scratch" "$root/fuzz/corpus" >"$log" 2>&1 || status=$?
-grep -E '^(INFO: seed corpus|#[0-9]+ +DONE|stat::number_of_executed_units|stat::new_units_added)' "$log" || true
-if ((status != 0)); then
-  tail -n 40 "$log" >&2
-  echo "fuzz.sh: finding (exit status $status)" >&2
-  exit "$status"
-fi
+
+# target, corpus folder, longest input, share of the time in percent
+runs=(
+  "combination_file_fuzzer corpus 200000 40"
+  "guarantee_fuzzer corpus_guarantee 65536 20"
+  "save_fuzzer corpus_save 8192 20"
+  "draw_archive_fuzzer corpus_archive 200000 20"
+)
+selected="${ORDAVEX_FUZZ_TARGETS:-combination_file_fuzzer guarantee_fuzzer save_fuzzer draw_archive_fuzzer}"
+for run in "${runs[@]}"; do
+  read -r target corpus maxlen share <<<"$run"
+  [[ " $selected " == *" $target "* ]] || continue
+  # New inputs go to a scratch folder: the committed corpus is only read.
+  scratch="$(mktemp -d)"
+  log="$scratch/fuzz.log"
+  limit=(-max_total_time=$((seconds * share / 100 > 0 ? seconds * share / 100 : 1)))
+  if [[ -n "${ORDAVEX_FUZZ_RUNS:-}" ]]; then limit=(-runs="$ORDAVEX_FUZZ_RUNS"); fi
+  status=0
+  ASAN_OPTIONS=detect_leaks=0 "$build/$target" \
+    "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -max_len="$maxlen" -print_final_stats=1 \
+    -artifact_prefix="$build/$target-" "$scratch" "$root/fuzz/$corpus" >"$log" 2>&1 || status=$?
+  echo "$target:"
+  grep -E '^(INFO: seed corpus|#[0-9]+ +DONE|stat::number_of_executed_units|stat::new_units_added)' "$log" || true
+  if ((status != 0)); then
+    tail -n 40 "$log" >&2
+    rm -rf "$scratch"
+    echo "fuzz.sh: $target: finding (exit status $status)" >&2
+    exit "$status"
+  fi
+  rm -rf "$scratch"
+done
 echo "Fuzzing: no finding in ${seconds} s."

@@ -2,18 +2,24 @@
 // file name and generates small matrices in the program's file format.
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <limits>
 #include <map>
-#include <sstream>
+#include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "app/error_number.h"
+#include "app/file_table.h"
+#include "app/native_file.h"
+#include "combinations/system_save.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
@@ -44,74 +50,127 @@ const char* const kUsage =
     "                            [--threads C] [--out FOLDER] [--replace]\n"
     "      builds a small matrix of K-number lines over 1..N that gives T points whenever P of\n"
     "      its numbers are drawn, and writes it to FOLDER (default: the current folder) as\n"
-    "      MATRIXkk_pp_Vt_Nnn.TXT; C searches (default: one per core) run side by side with\n"
-    "      seeds S, S+1, ...\n";
+    "      MATRIXkk_pp_Vt_Nnn.TXT, replacing an existing file only with --replace; C searches\n"
+    "      (default: one per core) run side by side with seeds S, S+1, ...; Ctrl-C writes the\n"
+    "      smallest complete matrix found so far and exits with status 130\n"
+    "  ordavex_matrices --help | --version\n"
+    "options take their value after a blank or an equals sign (--seconds=30); numbers are whole\n"
+    "decimal numbers, seconds may have a fraction\n"
+    "the program reads its matrices from Shared/SuperMatrici/ beside it, or, once installed, from\n"
+    "<prefix>/share/ordavex/SuperMatrici/\n";
+
+#ifndef ORDAVEX_VERSION
+#define ORDAVEX_VERSION "unknown"
+#endif
+
+constexpr int kExitInterrupted = 130;
+// Beyond a million seconds (eleven days) a limit means "no limit" in practice, and it stays
+// far inside what the clock's arithmetic holds.
+constexpr double kMostSeconds = 1'000'000;
 
 class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Options of the form "--name value" (or "-n value"), and flags without a value.
+// Set by SIGINT or SIGTERM; a signal handler may only write a flag of this type.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void RequestStop(int) { stopSignal = 1; }
+
+// "1 line", "2 lines".
+std::string Counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// A whole number written in decimal digits only, within [least, most].
+template <typename Number>
+Number WholeNumber(const std::string& name, const std::string& text, Number least, Number most) {
+    Number value{};
+    const char* const end = text.data() + text.size();
+    const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (!digitsOnly || error != std::errc() || stop != end || value < least || value > most) {
+        throw UsageError("option " + name + " needs a whole number from " + std::to_string(least) + " to " +
+                         std::to_string(most) + ", not \"" + text + "\"");
+    }
+    return value;
+}
+
+// Seconds written as digits with an optional fraction ("90", "0.5"), above 0 and at most
+// kMostSeconds: no sign, exponent, "inf" or "nan".
+double Seconds(const std::string& name, const std::string& text) {
+    const auto point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    double value = 0;
+    if (!whole.empty() && whole.size() <= 7 && std::all_of(whole.begin(), whole.end(), isDigit) &&
+        (point == std::string::npos || (!fraction.empty() && std::all_of(fraction.begin(), fraction.end(), isDigit)))) {
+        value = std::stod(text);
+    }
+    if (!(value > 0 && value <= kMostSeconds)) {
+        throw UsageError("option " + name + " needs a number of seconds above 0 and at most 1000000, not \"" + text +
+                         "\"");
+    }
+    return value;
+}
+
+// The options a command knows: one line each.
+struct KnownOption {
+    const char* name;
+    bool takesValue;
+};
+
+// Arguments of the form "--name value", "--name=value" (or "-n value"), flags without a value,
+// and the rest in their order.
 class Options {
 public:
-    Options(const std::vector<std::string>& args, const std::vector<std::string>& flags) {
+    Options(const std::vector<std::string>& args, const std::vector<KnownOption>& known) {
         for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& arg = args[i];
-            if (arg.empty() || arg[0] != '-') {
+            std::string arg = args[i];
+            if (arg.size() < 2 || arg[0] != '-') {
                 positional_.push_back(arg);
-            } else if (std::find(flags.begin(), flags.end(), arg) != flags.end()) {
-                values_[arg] = "";
-            } else if (i + 1 < args.size()) {
-                values_[arg] = args[++i];
-            } else {
-                throw UsageError("option " + arg + " needs a value");
+                continue;
             }
+            std::optional<std::string> value;
+            if (const auto equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos) {
+                value = arg.substr(equals + 1);
+                arg.resize(equals);
+            }
+            const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) { return arg == o.name; });
+            if (option == known.end()) throw UsageError("unknown option " + arg);
+            if (!option->takesValue) {
+                if (value) throw UsageError("option " + arg + " takes no value");
+                values_[arg] = "";
+                continue;
+            }
+            if (!value) {
+                if (i + 1 == args.size()) throw UsageError("option " + arg + " needs a value");
+                value = args[++i];
+            }
+            if (!values_.emplace(arg, *value).second) throw UsageError("option " + arg + " given twice");
         }
     }
     const std::vector<std::string>& Positional() const { return positional_; }
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
-    long long Integer(const std::string& name, long long fallback) const {
+    template <typename Number>
+    Number Whole(const std::string& name, Number fallback, Number least, Number most) const {
         const auto found = values_.find(name);
-        if (found == values_.end()) {
-            return fallback;
-        }
-        std::size_t used = 0;
-        try {
-            const long long value = std::stoll(found->second, &used);
-            if (used == found->second.size()) {
-                return value;
-            }
-        } catch (const std::exception&) {
-        }
-        throw UsageError("option " + name + " needs a whole number, not \"" + found->second + "\"");
+        return found == values_.end() ? fallback : WholeNumber(name, found->second, least, most);
     }
-    double Real(const std::string& name, double fallback) const {
+    int Required(const std::string& name, int least, int most) const {
+        if (!Has(name)) throw UsageError("missing option " + name);
+        return Whole(name, 0, least, most);
+    }
+    double SecondsOf(const std::string& name, double fallback) const {
         const auto found = values_.find(name);
-        if (found == values_.end()) {
-            return fallback;
-        }
-        try {
-            return std::stod(found->second);
-        } catch (const std::exception&) {
-            throw UsageError("option " + name + " needs a number, not \"" + found->second + "\"");
-        }
+        return found == values_.end() ? fallback : Seconds(name, found->second);
     }
     std::string Text(const std::string& name, const std::string& fallback) const {
         const auto found = values_.find(name);
         return found == values_.end() ? fallback : found->second;
-    }
-    int Required(const std::string& name) const {
-        if (!Has(name)) {
-            throw UsageError("missing option " + name);
-        }
-        return static_cast<int>(Integer(name, 0));
-    }
-    void Check(const std::vector<std::string>& known) const {
-        for (const auto& [name, value] : values_) {
-            if (std::find(known.begin(), known.end(), name) == known.end()) {
-                throw UsageError("unknown option " + name);
-            }
-        }
     }
 
 private:
@@ -119,14 +178,9 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw UsageError("cannot open " + path);
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+bool AsksForHelp(const std::vector<std::string>& args) {
+    return std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+           args.end();
 }
 
 std::string NumbersText(const std::vector<int>& numbers) {
@@ -197,18 +251,27 @@ bool VerifyClaim(const std::string& path, const GuaranteeMatrix& matrix, const G
     return holds;
 }
 
+GuaranteeMatrix ReadMatrix(const std::string& path, CheckDeadline deadline) {
+    FileTable files;
+    try {
+        return ReadGuaranteeMatrixFile(files, path, deadline);
+    } catch (const OrdavexError& error) {
+        throw UsageError("cannot read " + path + ": " + ErrorMessage(error.Number()) + " (error " +
+                         std::to_string(error.Number()) + ")");
+    }
+}
+
 int Verify(const Options& options) {
-    options.Check({"--seconds"});
     if (options.Positional().size() != 1) {
         throw UsageError("verify takes one file");
     }
     const std::string path = options.Positional()[0];
-    const GuaranteeMatrix matrix = ReadGuaranteeMatrix(SplitFileLines(ReadWholeFile(path)));
     const auto allowed = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::chrono::duration<double>(options.Real("--seconds", 60)));
+        std::chrono::duration<double>(options.SecondsOf("--seconds", 60)));
+    const GuaranteeMatrix matrix = ReadMatrix(path, std::chrono::steady_clock::now() + allowed);
     std::printf("%s\n", std::filesystem::path(path).filename().string().c_str());
-    std::printf("numbers: %d, lines: %zu, numbers per line: %d", matrix.numbers, matrix.lines.size(),
-                matrix.longestLine);
+    std::printf("numbers: %d, %s, numbers per line: %d", matrix.numbers,
+                Counted(matrix.lines.size(), "line", "lines").c_str(), matrix.longestLine);
     if (matrix.shortestLine != matrix.longestLine) {
         std::printf(" (shortest %d)", matrix.shortestLine);
     }
@@ -239,24 +302,53 @@ std::string ProgramLimitsError(int length, int points) {
     return {};
 }
 
+// The matrix file a generation writes, checked before the search so that a run of minutes never
+// ends in a folder that cannot take it.
+std::string CheckedOutputPath(const std::string& folder, const std::string& name, bool replace) {
+    const std::string shownFolder = folder.empty() ? "." : folder;
+    std::error_code error;
+    if (!std::filesystem::is_directory(shownFolder, error)) {
+        throw UsageError("--out " + shownFolder + ": no such folder");
+    }
+    if (!MayWrite(shownFolder)) throw UsageError("--out " + shownFolder + ": the folder cannot be written");
+    const std::string path = (std::filesystem::path(shownFolder) / name).string();
+    try {
+        if (SavedFileLength(path) > 0 || ExaminePath(path).exists) {
+            if (!replace) throw UsageError(path + " exists already (add --replace to overwrite it)");
+        }
+    } catch (const OrdavexError& failure) {
+        throw UsageError("cannot write " + path + ": " + ErrorMessage(failure.Number()) + " (error " +
+                         std::to_string(failure.Number()) + ")");
+    }
+    return path;
+}
+
+void PrintProgress(const GeneratorProgress& progress) {
+    if (progress.bestLines == 0) {
+        std::fprintf(stderr, "%7.1f s: greedy start, %s, %s uncovered\n", progress.seconds,
+                     Counted(progress.lines, "line", "lines").c_str(), Counted(progress.uncovered, "set", "sets").c_str());
+        return;
+    }
+    std::fprintf(stderr, "%7.1f s: %s, %s uncovered, smallest complete %zu, %.0f moves/s\n", progress.seconds,
+                 Counted(progress.lines, "line", "lines").c_str(), Counted(progress.uncovered, "set", "sets").c_str(),
+                 progress.bestLines, static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3));
+}
+
 int Generate(const Options& options) {
-    options.Check({"-n", "-k", "-p", "-t", "--seed", "--seconds", "--patience", "--threads", "--out", "--replace"});
     if (!options.Positional().empty()) {
         throw UsageError("generate takes options only");
     }
+    constexpr auto kMostCount = std::numeric_limits<std::uint64_t>::max();
     GeneratorSettings settings;
-    settings.numbers = options.Required("-n");
-    settings.length = options.Required("-k");
-    settings.drawn = options.Required("-p");
-    settings.points = options.Required("-t");
-    settings.seed = static_cast<std::uint64_t>(options.Integer("--seed", 1));
-    settings.seconds = options.Real("--seconds", 60);
-    settings.patience = static_cast<std::uint64_t>(options.Integer("--patience", 2'000'000));
-    settings.threads = static_cast<int>(
-        options.Integer("--threads", std::max(1U, std::thread::hardware_concurrency())));
-    if (settings.threads < 1 || settings.threads > kMostThreads) {
-        throw UsageError("option --threads needs 1 to " + std::to_string(kMostThreads) + " searches");
-    }
+    settings.numbers = options.Required("-n", 1, 90);
+    settings.length = options.Required("-k", 1, 90);
+    settings.drawn = options.Required("-p", 1, 90);
+    settings.points = options.Required("-t", 1, 90);
+    settings.seed = options.Whole<std::uint64_t>("--seed", 1, 0, kMostCount);
+    settings.seconds = options.SecondsOf("--seconds", 60);
+    settings.patience = options.Whole<std::uint64_t>("--patience", 2'000'000, 1, kMostCount);
+    const int cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    settings.threads = options.Whole<int>("--threads", cores, 1, kMostThreads);
     std::string error =
         MatrixGenerator::ParameterError(settings.numbers, settings.length, settings.drawn, settings.points);
     if (error.empty()) {
@@ -265,23 +357,18 @@ int Generate(const Options& options) {
     if (!error.empty()) {
         throw UsageError(error);
     }
-    const std::filesystem::path file =
-        std::filesystem::path(options.Text("--out", ".")) /
-        ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points);
-    if (std::filesystem::exists(file) && !options.Has("--replace")) {
-        throw UsageError(file.string() + " exists already (add --replace to overwrite it)");
-    }
-    settings.progress = [](const GeneratorProgress& progress) {
-        if (progress.bestLines == 0) {
-            std::fprintf(stderr, "%7.1f s: greedy start, %zu lines, %zu sets uncovered\n", progress.seconds,
-                         progress.lines, progress.uncovered);
-            return;
-        }
-        std::fprintf(stderr, "%7.1f s: %zu lines, %zu sets uncovered, smallest complete %zu, %.0f moves/s\n",
-                     progress.seconds, progress.lines, progress.uncovered, progress.bestLines,
-                     static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3));
-    };
+    const std::string file = CheckedOutputPath(
+        options.Text("--out", "."), ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points),
+        options.Has("--replace"));
+    settings.progress = PrintProgress;
+    settings.stopRequested = [] { return stopSignal != 0; };
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGTERM, RequestStop);
     const GeneratorResult result = MatrixGenerator(settings).Run();
+    if (result.lines.empty()) {
+        std::fprintf(stderr, "ordavex_matrices: stopped before the first complete matrix; nothing written\n");
+        return kExitInterrupted;
+    }
     // The result is proved by the independent check before it is written.
     const GuaranteeChecker checker(result.lines, settings.numbers);
     const ClaimResult proof = checker.CheckClaim(settings.points, settings.drawn);
@@ -290,43 +377,60 @@ int Generate(const Options& options) {
                      NumbersText(proof.counterexample).c_str());
         return kExitInternal;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << MatrixFileText(result.lines);
-    out.close();
-    if (!out) {
-        throw UsageError("cannot write " + file.string());
+    FileTable files;
+    try {
+        SaveFileText(files, file, MatrixFileText(result.lines), SaveMode::Overwrite);
+    } catch (const OrdavexError& failure) {
+        throw UsageError("cannot write " + file + ": " + ErrorMessage(failure.Number()) + " (error " +
+                         std::to_string(failure.Number()) + ")");
     }
-    std::printf("%s: %zu lines, lower bound %llu (found after %.1f s; %.1f s, %llu moves in all%s)\n",
-                file.string().c_str(), result.lines.size(), static_cast<unsigned long long>(result.lowerBound),
-                result.bestSeconds, result.seconds, static_cast<unsigned long long>(result.moves),
-                result.stoppedByTime ? ", stopped by the time limit" : "");
-    return 0;
+    std::printf("%s: %s, lower bound %llu (found after %.1f s; %.1f s, %s in all%s)\n", file.c_str(),
+                Counted(result.lines.size(), "line", "lines").c_str(),
+                static_cast<unsigned long long>(result.lowerBound), result.bestSeconds, result.seconds,
+                Counted(result.moves, "move", "moves").c_str(),
+                result.interrupted ? ", stopped on request" : result.stoppedByTime ? ", stopped by the time limit" : "");
+    return result.interrupted ? kExitInterrupted : 0;
+}
+
+// Each command with the options it knows; adding an option is one entry here.
+const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
+const std::vector<KnownOption> kGenerateOptions = {
+    {"-n", true},        {"-k", true},         {"-p", true},   {"-t", true},         {"--seed", true},
+    {"--seconds", true}, {"--patience", true}, {"--threads", true}, {"--out", true}, {"--replace", false},
+};
+
+int Run(const std::vector<std::string>& args) {
+    if (args.empty()) throw UsageError("no command");
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "help" ||
+        ((command == "verify" || command == "generate") && AsksForHelp(rest))) {
+        std::printf("%s", kUsage);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("ordavex_matrices %s\n", ORDAVEX_VERSION);
+        return 0;
+    }
+    if (command == "verify") return Verify(Options(rest, kVerifyOptions));
+    if (command == "generate") return Generate(Options(rest, kGenerateOptions));
+    throw UsageError("unknown command " + command);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.empty()) {
-            throw UsageError("no command");
-        }
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (args[0] == "verify") {
-            return Verify(Options(rest, {}));
-        }
-        if (args[0] == "generate") {
-            return Generate(Options(rest, {"--replace"}));
-        }
-        throw UsageError("unknown command " + args[0]);
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& error) {
         std::fprintf(stderr, "ordavex_matrices: %s\n%s", error.what(), kUsage);
-        return kExitUsage;
-    } catch (const std::invalid_argument& error) {
+    } catch (const ReadingTimedOut& error) {
+        std::printf("guarantee: check not completed within the time limit (%s)\n", error.what());
+        return kExitClaimFails;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "ordavex_matrices: out of memory\n");
+    } catch (const std::exception& error) {
         std::fprintf(stderr, "ordavex_matrices: %s\n", error.what());
-        return kExitUsage;
-    } catch (const std::length_error& error) {
-        std::fprintf(stderr, "ordavex_matrices: %s\n", error.what());
-        return kExitUsage;
     }
+    return kExitUsage;
 }

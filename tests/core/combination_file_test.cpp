@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+#endif
 
 #include "app/error_number.h"
 #include "combinations/combination_file_check.h"
+#include "combinations/combination_file_reader.h"
 #include "combinations/system_file.h"
 #include "test_files.h"
 
@@ -70,29 +77,46 @@ TEST(CheckCombinationFile, HonoursTheCallersLimits) {
     EXPECT_EQ(CheckCombinationFile(files, path, {4, 10, 90}), kErrBadLength);
 }
 
-TEST(CheckCombinationFile, ReportsFilesThatCannotBeRead) {
+TEST(CheckCombinationFile, ReadsRegularFilesOnly) {
     test::TempFolder folder;
-    FileTable files;
-    EXPECT_EQ(CheckCombinationFile(files, folder.File("missing.txt"), kSystemLimits), kErrFileNotFound);
-    EXPECT_EQ(CheckCombinationFile(files, folder.File("no folder/missing.txt"), kSystemLimits), kErrPathNotFound);
-    EXPECT_NE(CheckCombinationFile(files, folder.Path().string(), kSystemLimits), 0) << "a folder is no file";
-    EXPECT_EQ(files.OpenCount(), 0u);
+    std::vector<std::pair<std::string, int>> cases = {
+        {folder.File("missing.txt"), kErrFileNotFound},
+        {folder.File("no folder/missing.txt"), kErrPathNotFound},
+        {folder.Path().string(), kErrBadFileName},
+    };
+#if defined(__unix__) || defined(__APPLE__)
+    // Neither waits for a writer or reads forever.
+    const auto fifo = folder.File("fifo.txt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    cases.emplace_back(fifo, kErrBadFileName);
+    cases.emplace_back("/dev/zero", kErrBadFileName);
+#endif
+    for (const auto& [path, error] : cases) {
+        FileTable files;
+        EXPECT_EQ(CheckCombinationFile(files, path, kSystemLimits), error) << path;
+        EXPECT_EQ(LoadSystemFile(files, path).error, error) << path;
+        EXPECT_EQ(files.OpenCount(), 0u);
+    }
 }
 
-TEST(CheckCombinationFile, ItemsAndLinesLongerThanOneChunk) {
+TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
+    const std::string fiveItemsOfLongestLength = "1 2 3 4 " + std::string(kLongestLine - 9, '0') + "5";
+    const struct { const char* name; std::string bytes; int error; } cases[] = {
+        {"an item of the longest length", fiveItemsOfLongestLength, 0},
+        {"one byte more", "0" + fiveItemsOfLongestLength, kErrBadLength},
+        {"a huge number, even valid", "1 2 3 4 " + std::string(200000, '0') + "7", kErrBadLength},
+        {"a bad number far beyond the bound", Lines(20000, "1 2 3 4 5 ", "") + "0", kErrBadLength},
+        {"a line of blanks beyond the bound", std::string(kLongestLine + 1, ' ') + "\r\n1 2 3 4 5", kErrBadLength},
+        {"items on a line beyond the bound", Lines(500, "1 2 3 4 5", ","), kErrBadLength},
+        // Full lines up to the first read chunk's end, where a CR LF is cut in two.
+        {"lines across a chunk", Lines(15, "1 2 3 4 5" + std::string(4085, ' ')) + "1 2 3 4 5" +
+                                     std::string(4086, ' ') + "\r\n1 2 3 4 5 6", 0},
+    };
     test::TempFolder folder;
-    FileTable files;
-    // Leading zeros are allowed in any number: an item may be far longer than a buffer.
-    const std::string longNumber = std::string(200000, '0') + "7";
-    EXPECT_EQ(CheckCombinationFile(files, folder.Write("long.txt", "1 2 3 4 " + longNumber), kSystemLimits), 0);
-    // A CR LF split between two chunks is still one line end; blanks far into an item too.
-    const std::string padded = std::string(65535, ' ') + "\r\n" + "1 2 3 4 5";
-    EXPECT_EQ(CheckCombinationFile(files, folder.Write("split.txt", padded), kSystemLimits), 0);
-    const std::string manyNumbers = Lines(20000, "1 2 3 4 5 ", "");
-    EXPECT_EQ(CheckCombinationFile(files, folder.Write("one item.txt", manyNumbers), kSystemLimits), kErrBadLength);
-    EXPECT_EQ(CheckCombinationFile(files, folder.Write("late.txt", manyNumbers + "0"), kSystemLimits),
-              kErrNumberOutOfRange)
-        << "a bad number anywhere in the item comes before its length";
+    for (const auto& c : cases) {
+        FileTable files;
+        EXPECT_EQ(CheckCombinationFile(files, folder.Write("long.txt", c.bytes), kSystemLimits), c.error) << c.name;
+    }
 }
 
 TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
@@ -137,6 +161,11 @@ TEST(LoadSystemFile, ValidatesCountsAndLoads) {
         {"overflow", "1 2 3 4 70000", SystemLoadOutcome::Rejected, kErrOverflow, {}},
         {"bad number before too many lines", Lines(300, "1 2 3 4 5") + "0 1 2 3 4", SystemLoadOutcome::Rejected,
          kErrNumberOutOfRange, {}},
+        {"three items of five load as a line of 15", "01 02 03 04 05,06 07 08 09 10,11 12 13 14 15",
+         SystemLoadOutcome::Rejected, kErrBadLength, {}},
+        {"two items of three load as a line of 6", "1 2 3,4 5 6", SystemLoadOutcome::Rejected, kErrBadLength, {}},
+        {"5 MB of good items on one line", Lines(500000, "1 2 3 4 5", ","), SystemLoadOutcome::Rejected,
+         kErrBadLength, {}},
     };
     test::TempFolder folder;
     FileTable files;

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "app/error_number.h"
+#include "app/native_file.h"
 #include "combinations/system_file.h"
 #include "combinations/system_save.h"
 #include "test_files.h"
@@ -11,6 +14,7 @@
 #if defined(__unix__) || defined(__APPLE__)
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define ORDAVEX_CAN_LIMIT_FILE_SIZE 1
 #endif
@@ -144,8 +148,213 @@ TEST(WriteSystemFile, AFolderThatRefusesNewFilesLeavesTheOldFileIntact) {
     FileTable files;
     const int error = ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite); });
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(error, kErrBadFileMode);
+    EXPECT_EQ(error, kErrPermissionDenied);
     EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5");
+}
+
+namespace fs = std::filesystem;
+
+TEST(WriteSystemFile, ALinkIsFollowedToTheFileItNames) {
+    const struct {
+        const char* name;
+        bool targetExists;
+        bool relative;
+    } cases[] = {
+        {"link to a file", true, false},
+        {"relative link to a file in another folder", true, true},
+        {"dangling link", false, false},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        fs::create_directory(folder.Path() / "real");
+        const auto target = folder.File("real/TARGET.TXT");
+        if (c.targetExists) folder.Write("real/TARGET.TXT", "1 2 3 4 5");
+        fs::create_symlink(c.relative ? fs::path("real/TARGET.TXT") : fs::path(target), folder.Path() / "LINK.TXT");
+        FileTable files;
+        WriteSystemFile(files, folder.File("LINK.TXT"), {"6 7 8 9 10"}, SaveMode::Overwrite);
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.Path() / "LINK.TXT"))) << c.name;
+        EXPECT_EQ(test::ReadBytes(target), "6 7 8 9 10") << c.name;
+        EXPECT_EQ(fs::directory_iterator(folder.Path() / "real")->path().filename(), "TARGET.TXT") << c.name;
+    }
+    test::TempFolder folder;
+    fs::create_symlink(folder.Path() / "B.TXT", folder.Path() / "A.TXT");
+    fs::create_symlink(folder.Path() / "A.TXT", folder.Path() / "B.TXT");
+    FileTable files;
+    EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, folder.File("A.TXT"), {"1"}, SaveMode::Overwrite); }),
+              kErrBadFileName)
+        << "a loop of links";
+}
+
+// Names that an interrupted save (of this version or an earlier one) leaves, and names that
+// only look alike.
+TEST(WriteSystemFile, RemovesWhatAnInterruptedSaveLeftAndNothingElse) {
+    test::TempFolder folder;
+    const auto path = folder.Write("SYSTEM.TXT", "1 2 3 4 5");
+    const std::string victim = folder.Write("victim", "precious");
+    const struct {
+        const char* name;
+        bool left;
+    } cases[] = {
+        {".SYSTEM.TXT.0123456789ab.tmp", true},
+        {"SYSTEM.TXT.0.tmp", true},
+        {"SYSTEM.TXT.17.tmp", true},
+        {".OTHER.TXT.0123456789ab.tmp", false},
+        {".SYSTEM.TXT.0123456789AB.tmp", false},
+        {"SYSTEM.TXT.x.tmp", false},
+        {"SYSTEM.TXT.tmp", false},
+    };
+    for (const auto& c : cases) folder.Write(c.name, "old");
+    fs::create_symlink(victim, folder.Path() / "SYSTEM.TXT.1.tmp");  // a planted link, as the old name
+    fs::create_directory(folder.Path() / "SYSTEM.TXT.2.tmp");
+    FileTable files;
+    WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite);
+    EXPECT_EQ(test::ReadBytes(path), "6 7 8 9 10");
+    EXPECT_EQ(test::ReadBytes(victim), "precious");
+    for (const auto& c : cases) EXPECT_EQ(fs::exists(folder.File(c.name)), !c.left) << c.name;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() / "SYSTEM.TXT.1.tmp")));
+    EXPECT_TRUE(fs::is_directory(folder.Path() / "SYSTEM.TXT.2.tmp")) << "a folder is never removed";
+}
+
+TEST(NativeFile, CreatesANewFileOnlyAndNeverThroughALink) {
+    test::TempFolder folder;
+    const auto victim = folder.Write("victim", "precious");
+    fs::create_symlink(victim, folder.Path() / "planted");
+    fs::create_symlink(folder.Path() / "nowhere", folder.Path() / "dangling");
+    for (const char* name : {"victim", "planted", "dangling"}) {
+        EXPECT_THROW(NativeFile::CreateNew(folder.File(name)), std::system_error) << name;
+    }
+    EXPECT_EQ(test::ReadBytes(victim), "precious");
+    EXPECT_FALSE(fs::exists(folder.Path() / "nowhere"));
+    NativeFile::CreateNew(folder.File("fresh"));
+    EXPECT_EQ(fs::status(folder.Path() / "fresh").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(PendingFileName, FitsTheLongestNameAndCutsAtAWholeCharacter) {
+    const std::string random(12, 'a');
+    const struct {
+        std::string target;
+        std::size_t longest;
+        std::string pending;
+    } cases[] = {
+        {"SYSTEM.TXT", 255, ".SYSTEM.TXT.aaaaaaaaaaaa.tmp"},
+        {std::string(250, 'A') + ".TXT", 255, "." + std::string(237, 'A') + ".aaaaaaaaaaaa.tmp"},
+        {"ABCÀÈ", 23, ".ABCÀ.aaaaaaaaaaaa.tmp"},  // À and È take two bytes each
+        {"ABCÀÈ", 22, ".ABC.aaaaaaaaaaaa.tmp"},   // no half of À
+    };
+    for (const auto& c : cases) {
+        const auto pending = PendingFileName(c.target, random, c.longest);
+        EXPECT_EQ(pending, c.pending) << c.target;
+        EXPECT_LE(pending.size(), c.longest) << c.target;
+    }
+}
+
+TEST(WriteSystemFile, ALongLegalNameIsSaved) {
+    test::TempFolder folder;
+    const auto path = folder.File(std::string(250, 'L') + ".TXT");
+    FileTable files;
+    WriteSystemFile(files, path, {"1 2 3 4 5"}, SaveMode::Overwrite);
+    WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Append);
+    EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5\r\n6 7 8 9 10");
+    EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(WriteSystemFile, TheReplacedFileKeepsItsModeOwnerAndGroup) {
+    test::TempFolder folder;
+    const auto path = folder.Write("KEPT.TXT", "1 2 3 4 5");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const bool mayGiveAway = geteuid() == 0 && chown(path.c_str(), 4321, 4322) == 0;
+    FileTable files;
+    for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
+        WriteSystemFile(files, path, {"6 7 8 9 10"}, mode);
+        struct stat facts {};
+        ASSERT_EQ(stat(path.c_str(), &facts), 0);
+        EXPECT_EQ(facts.st_mode & 07777, 0640u);
+        if (mayGiveAway) {
+            EXPECT_EQ(facts.st_uid, 4321u);
+            EXPECT_EQ(facts.st_gid, 4322u);
+        }
+    }
+    const mode_t mask = umask(022);
+    WriteSystemFile(files, folder.File("NEW.TXT"), {"1 2 3 4 5"}, SaveMode::Overwrite);
+    umask(mask);
+    EXPECT_EQ(fs::status(folder.File("NEW.TXT")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read)
+        << "a new file is made as the process makes new files";
+}
+
+TEST(WriteSystemFile, AReadOnlyFileIsNotReplaced) {
+    test::TempFolder folder;
+    const auto path = folder.Write("LOCKED.TXT", "1 2 3 4 5");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    FileTable files;
+    EXPECT_EQ(ErrorOf([&] { SavedFileLength(path); }), kErrPermissionDenied);
+    for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
+        EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, mode); }), kErrPermissionDenied);
+    }
+    EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5");
+    EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+TEST(WriteSystemFile, AFileWithSeveralNamesIsWrittenInPlace) {
+    const struct {
+        SaveMode mode;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {SaveMode::Overwrite, "1 2 3 4 5\r\n6 7 8 9 10", "11 12 13 14 15"},
+        {SaveMode::Overwrite, "1 2 3 4 5", "11 12 13 14 15"},
+        {SaveMode::Append, "1 2 3 4 5", "1 2 3 4 5\r\n11 12 13 14 15"},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        const auto path = folder.Write("SHARED.TXT", c.before);
+        fs::create_hard_link(path, folder.Path() / "OTHER.TXT");
+        FileTable files;
+        WriteSystemFile(files, path, {"11 12 13 14 15"}, c.mode);
+        EXPECT_EQ(test::ReadBytes(path), c.after);
+        EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), c.after) << "the other name shows it too";
+        EXPECT_EQ(fs::hard_link_count(path), 2u);
+    }
+}
+
+TEST(WriteSystemFile, AFullDiskLeavesAFileWithSeveralNamesIntact) {
+    test::TempFolder folder;
+    const std::string old = "01 02 03 04 05\r\n06 07 08 09 10";
+    const auto path = folder.Write("SHARED.TXT", old);
+    fs::create_hard_link(path, folder.Path() / "OTHER.TXT");
+    const LineList big(100000, "01 02 03 04 05 06 07 08 09 10");
+    for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
+        FileTable files;
+        int error = 0;
+        {
+            FileSizeLimit limit(64 * 1024);
+            ASSERT_TRUE(limit.Applied());
+            error = ErrorOf([&] { WriteSystemFile(files, path, big, mode); });
+        }
+        EXPECT_EQ(error, kErrDiskFull);
+        EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), old);
+    }
+}
+
+TEST(SaveTargetPath, TheCapitalisedNameUnlessOnlyTheChosenOneExists) {
+    const struct {
+        const char* name;
+        std::vector<std::string> existing;
+        std::string chosen;
+        std::string target;
+    } cases[] = {
+        {"nothing exists", {}, "vecchio.txt", "VECCHIO.TXT"},
+        {"only the chosen name", {"vecchio.txt"}, "vecchio.txt", "vecchio.txt"},
+        {"only the capitalised name", {"VECCHIO.TXT"}, "vecchio.txt", "VECCHIO.TXT"},
+        {"both", {"vecchio.txt", "VECCHIO.TXT"}, "vecchio.txt", "VECCHIO.TXT"},
+        {"another case of the name", {"Vecchio.txt"}, "vecchio.txt", "VECCHIO.TXT"},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        for (const auto& name : c.existing) folder.Write(name, "1 2 3 4 5");
+        if (c.existing.size() > 1 && EntriesIn(folder) < c.existing.size()) GTEST_SKIP() << "case-blind file system";
+        EXPECT_EQ(SaveTargetPath(folder.File(c.chosen)), folder.File(c.target)) << c.name;
+    }
 }
 #endif
 

@@ -53,7 +53,10 @@ TEST(ErrorNumberForSystemError, MapsPlatformFailuresToTheTable) {
     EXPECT_EQ(ErrorNumberForErrno(ENOENT, inExistingFolder), 53);
     EXPECT_EQ(ErrorNumberForErrno(ENOENT, inMissingFolder), 76);
     EXPECT_EQ(ErrorNumberForErrno(ENOTDIR, inExistingFolder), 76);
-    EXPECT_EQ(ErrorNumberForErrno(EACCES, inExistingFolder), 54);
+    EXPECT_EQ(ErrorNumberForErrno(EACCES, inExistingFolder), 70);
+    EXPECT_EQ(ErrorNumberForErrno(EPERM, inExistingFolder), 70);
+    EXPECT_EQ(ErrorNumberForErrno(ELOOP, inExistingFolder), 52);
+    EXPECT_EQ(ErrorNumberForErrno(EINVAL, inExistingFolder), 52);
     EXPECT_EQ(ErrorNumberForErrno(ENOSPC, inExistingFolder), 61);
     EXPECT_EQ(ErrorNumberForErrno(EFBIG, inExistingFolder), 61);
     EXPECT_EQ(ErrorNumberForErrno(EIO, inExistingFolder), 68);

@@ -4,7 +4,9 @@
 
 #include <stdexcept>
 
+#include "combinations/matrix_file.h"
 #include "guarantee/guarantee_matrix.h"
+#include "test_files.h"
 #include "guarantee/matrix_generator_output.h"
 #include "combinations/matrix_name.h"
 
@@ -60,17 +62,42 @@ TEST(GuaranteeClaimTest, ReadsMatrixLines) {
     EXPECT_FALSE(ReadGuaranteeMatrix({"2 3 4"}).consecutive);
     // A number written twice in a line counts once.
     EXPECT_EQ(ReadGuaranteeMatrix({"1 2 2 3"}).longestLine, 3);
-    for (const char* bad : {"1 2 0", "1 91", "1 x 3", "1 -2", "1 0007"}) {
+    for (const char* bad : {"1 2 0", "1 91", "1 x 3", "1 -2", "1   2", "1 2 3-"}) {
         EXPECT_THROW(ReadGuaranteeMatrix({bad}), std::invalid_argument) << bad;
     }
     EXPECT_THROW(ReadGuaranteeMatrix({"", " "}), std::invalid_argument);
 }
 
-TEST(GuaranteeClaimTest, SplitsFileLinesAtEveryLineEnd) {
-    EXPECT_EQ(SplitFileLines("1 2\r\n3 4\r5 6\n7 8"), (std::vector<std::string>{"1 2", "3 4", "5 6", "7 8"}));
-    EXPECT_EQ(SplitFileLines("1 2\r\n"), (std::vector<std::string>{"1 2"}));
-    EXPECT_EQ(SplitFileLines("1\r\n\r\n2"), (std::vector<std::string>{"1", "", "2"}));
-    EXPECT_TRUE(SplitFileLines("").empty());
+// The loader, the check of a loaded matrix and the companion tool read one file alike.
+TEST(GuaranteeClaimTest, EveryReaderOfAMatrixReadsItsLinesAlike) {
+    const struct {
+        const char* bytes;
+        bool readable;
+    } cases[] = {
+        {"0001 02 03 04 05\r\n6 7 8 9 10", true},
+        {"+1 2 3 4 5\r\n6 7 8 9 +10", true},
+        {"01.02:03\t04 05,6  7 8 9 10", true},
+        {"1 2 3 4 5\n\n6 7 8 9 10", true},
+        {"1   2 3 4 5 6\r\n7 8 9 10 11", false},
+        {"1 2 3 4 5 -0", false},
+        {"1 2 3 4 5 99", false},
+        {"1 2 3 4 5 6x", false},
+    };
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        FileTable files;
+        const auto path = folder.Write("MATRIX05_05_V5_N10.TXT", c.bytes);
+        const MatrixLoadResult loaded = LoadMatrixFile(files, path);
+        EXPECT_EQ(loaded.outcome == MatrixLoadOutcome::Loaded, c.readable) << c.bytes;
+        if (!c.readable) {
+            EXPECT_THROW(ReadGuaranteeMatrixFile(files, path), std::invalid_argument) << c.bytes;
+            continue;
+        }
+        const GuaranteeMatrix fromFile = ReadGuaranteeMatrixFile(files, path);
+        const GuaranteeMatrix fromLoaded = ReadGuaranteeMatrix(loaded.matrix.lines);
+        EXPECT_EQ(fromFile.lines, fromLoaded.lines) << c.bytes;
+        EXPECT_EQ(fromFile.numbers, loaded.matrix.numbers) << c.bytes;
+    }
 }
 
 }  // namespace

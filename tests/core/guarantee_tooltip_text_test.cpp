@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "combinations/matrix_name.h"
+#include "test_files.h"
 
 namespace ordavex {
 namespace {
@@ -61,6 +62,15 @@ TEST(GuaranteeToolTipTextTest, SaysSoWhenTheTimeRunsOut) {
 TEST(GuaranteeToolTipTextTest, LinesBeyondTheMatrixNumbersCannotBeChecked) {
     EXPECT_EQ(GuaranteeToolTipText({"01 02 03 04 12"}, 5, MatrixNameFields("MATRIX05_03_V3.TXT")),
               kGuaranteeUnreadableText);
+}
+
+TEST(GuaranteeToolTipTextTest, ReadsTheFileAgainAndNoticesAChange) {
+    test::TempFolder folder;
+    const auto path = folder.Write("MATRIX05_06_V3_N10.TXT", "01 02 03 04 05\r\n06 07 08 09 10");
+    const NameFields fields = MatrixNameFields(path);
+    EXPECT_EQ(GuaranteeToolTipTextOfFile(path, 2, 10, fields), kGuaranteeVerifiedText);
+    EXPECT_EQ(GuaranteeToolTipTextOfFile(path, 3, 10, fields), kGuaranteeUnreadableText) << "not the loaded matrix";
+    EXPECT_EQ(GuaranteeToolTipTextOfFile(folder.File("gone.txt"), 2, 10, fields), kGuaranteeUnreadableText);
 }
 
 }  // namespace

@@ -204,19 +204,22 @@ TEST(SaveSystemCommand, AsksOnlyAboutAFileThatHoldsData) {
     }
 }
 
-TEST(SaveSystemCommand, OnlyTheFileNameGoesToCapitals) {
+TEST(SaveSystemCommand, OnlyTheFileNameGoesToCapitalsUnlessTheChosenFileExists) {
     test::TempFolder folder;
     std::filesystem::create_directory(folder.Path() / "miei sistemi");
     const auto small = folder.Write("miei sistemi/vecchio.txt", "6 7 8 9 10");
-    const auto written = folder.File("miei sistemi/VECCHIO.TXT");
-    if (std::filesystem::equivalent(small, written)) GTEST_SKIP() << "this file system ignores case";
+    const auto capitalised = folder.File("miei sistemi/VECCHIO.TXT");
+    if (std::filesystem::exists(capitalised)) GTEST_SKIP() << "this file system ignores case";
     MainWindowFixture f;
     f.state.ReplaceSystem({"1 2 3 4 5"});
-    f.files.answers.push_back(folder.File("miei sistemi/vecchio"));
-    // No question: the file that will be written, the one in capitals, does not exist yet.
+    f.files.answers.push_back(folder.File("miei sistemi/nuovo"));
     EXPECT_EQ(Acknowledging(f, "cmdSalva", 1), QStringList{"Salvate 1 combinazioni ..!"});
-    EXPECT_EQ(test::ReadBytes(written), "1 2 3 4 5");
-    EXPECT_EQ(test::ReadBytes(small), "6 7 8 9 10");
+    EXPECT_EQ(test::ReadBytes(folder.File("miei sistemi/NUOVO.TXT")), "1 2 3 4 5");
+    // The chosen file exists under its own letters only: it is the one asked about and written.
+    f.files.answers.push_back(folder.File("miei sistemi/vecchio"));
+    EXPECT_EQ(RunCommand(f, "cmdSalva", {2, 1}), (QStringList{"File esistente ..!", "Salvate 1 combinazioni ..!"}));
+    EXPECT_EQ(test::ReadBytes(small), "1 2 3 4 5");
+    EXPECT_FALSE(std::filesystem::exists(capitalised));
 }
 
 TEST(SaveSystemCommand, AFailureShowsItsErrorInsteadOfSuccess) {

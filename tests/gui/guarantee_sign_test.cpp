@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QTest>
 
+#include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_name.h"
 #include "gui_harness.h"
 #include "test_files.h"
@@ -17,13 +20,27 @@ struct Shown {
     QString signTip;
 };
 
-Shown AfterLoading(test::MainWindowFixture& f, const std::string& name, const std::string& bytes) {
-    test::TempFolder folder;
-    f.files.answers.push_back(folder.Write(name, bytes));
+QString DescriptionToolTip(test::MainWindowFixture& f) { return f.window->findChild<QLabel*>("lblDesc")->toolTip(); }
+
+// Loads a matrix file through "Matrice"; the check of its guarantee may still be running.
+void Load(test::MainWindowFixture& f, const std::string& path) {
+    f.files.answers.push_back(path);
     test::ModalScript script;
     f.Click("cmdOpenMatrice");
     EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join(" / ").toStdString();
+}
+
+void WaitForTheCheck(test::MainWindowFixture& f) {
+    auto& check = GuaranteeToolTipCheck::Of(*f.window);
+    for (int i = 0; i < 1000 && check.Busy(); ++i) QTest::qWait(10);
+    QCoreApplication::processEvents();
+}
+
+Shown AfterLoading(test::MainWindowFixture& f, const std::string& name, const std::string& bytes) {
+    test::TempFolder folder;
+    Load(f, folder.Write(name, bytes));
     EXPECT_EQ(f.state.MatrixNumbers, 6);
+    WaitForTheCheck(f);
     const auto* sign = f.window->findChild<QLabel*>("imgGaranzia");
     return {f.window->findChild<QLabel*>("lblDesc")->toolTip(), sign->isVisible(), sign->toolTip()};
 }
@@ -67,6 +84,25 @@ TEST(GuaranteeSign, ShowsAtAGlanceWhetherTheNameHolds) {
     EXPECT_EQ(description->geometry(), place);
     EXPECT_EQ(description->font(), font);
     EXPECT_EQ(description->palette(), palette);
+}
+
+// Thirty cyclic lines of ten over 1..30: the claim of 4 points with 10 drawn needs seconds.
+std::string SlowMatrix() {
+    std::string text;
+    for (int first = 1; first <= 30; ++first) {
+        for (int i = 0; i < 10; ++i) text += std::to_string((first + i - 1) % 30 + 1) + (i < 9 ? " " : "\r\n");
+    }
+    return text;
+}
+
+TEST(GuaranteeSign, TheClickDoesNotWaitForTheCheckAndANewerLoadWins) {
+    test::TempFolder folder;
+    test::MainWindowFixture f;
+    Load(f, folder.Write("MATRIX10_10_V4_N30.TXT", SlowMatrix()));
+    EXPECT_TRUE(DescriptionToolTip(f).startsWith(kGuaranteeCheckingText)) << "the window is free while the check runs";
+    Load(f, folder.Write("MATRIX05_05_V5_N06.TXT", kTwoLines));
+    WaitForTheCheck(f);
+    EXPECT_TRUE(DescriptionToolTip(f).contains("4/5")) << DescriptionToolTip(f).toStdString();
 }
 
 TEST(MatrixPanel, ScreenReadersHearTheValuesAndWhatTheyAre) {

@@ -61,10 +61,10 @@ int ErrorNumberForSystemError(std::error_code error, const std::string& path) {
     const auto is = [&error](errc condition) { return error == std::make_error_condition(condition); };
     if (is(errc::no_such_file_or_directory)) return FolderOfPathIsMissing(path) ? kErrPathNotFound : kErrFileNotFound;
     if (is(errc::not_a_directory)) return kErrPathNotFound;
-    if (is(errc::permission_denied) || is(errc::operation_not_permitted)) return kErrBadFileMode;
+    if (is(errc::permission_denied) || is(errc::operation_not_permitted)) return kErrPermissionDenied;
     if (is(errc::no_space_on_device) || is(errc::file_too_large)) return kErrDiskFull;
     if (is(errc::filename_too_long) || is(errc::invalid_argument) || is(errc::is_a_directory) ||
-        is(errc::illegal_byte_sequence)) {
+        is(errc::illegal_byte_sequence) || is(errc::too_many_symbolic_link_levels)) {
         return kErrBadFileName;
     }
     if (is(errc::not_enough_memory)) return kErrOutOfMemory;

@@ -23,6 +23,9 @@ enum ErrorNumber : int {
     kErrDiskFull = 61,
     kErrInputPastEnd = 62,
     kErrDeviceUnavailable = 68,
+    // Not in the table of messages: shown as "Si è verificato l' errore: 70", the runtime's own
+    // number for it, since "Modalità apertura non valida" would blame the program's mode.
+    kErrPermissionDenied = 70,
     kErrPathNotFound = 76,
     kErrBadLength = 100,
     kErrEmptyFile = 101,
@@ -46,12 +49,13 @@ std::string ErrorMessage(int number);
 // where system failures meet the program's numbering:
 //   file or folder missing          -> 53, or 76 when the folder of `path` is missing
 //   not a folder on the way         -> 76
-//   access denied, read-only        -> 54 (the file cannot be opened in the mode asked)
+//   access denied, not permitted    -> 70 (permission denied)
 //   read-only file system, I/O,
 //   device missing or busy          -> 68
 //   disk full, file too large       -> 61
-//   bad or too long file name,
-//   a folder given as a file        -> 52
+//   bad or too long file name, a
+//   loop of links, a folder, FIFO
+//   or device given as a file       -> 52
 //   out of memory                   -> 7
 //   too many open files             -> 55
 //   anything else                   -> 68 (the device did not do what was asked)

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
+#include "app/native_file.h"
 #include "app/utf8_path.h"
 
 namespace ordavex {
@@ -11,6 +13,7 @@ namespace ordavex {
 namespace {
 
 std::FILE* OpenStream(const std::string& path, const char* mode) {
+    if (std::string_view(mode) == "rb") return OpenRegularFileForReading(path);
 #ifdef _WIN32
     // Paths are UTF-8 throughout the program; Windows needs them as wide text.
     std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));

@@ -40,7 +40,8 @@ public:
     FileTable& operator=(const FileTable&) = delete;
     ~FileTable();
 
-    // Opens with the C library's modes ("rb", "wb", "ab"). On failure the handle is closed
+    // Opens with the C library's modes ("rb", "wb", "ab"). Reading ("rb") opens regular files
+    // only: a folder, a FIFO or a device is refused at once. On failure the handle is closed
     // and errno tells why.
     OpenFile Open(const std::string& path, const char* mode);
     void CloseAll();

@@ -1,8 +1,8 @@
 #include "combination_file_reader.h"
 
-#include <array>
 #include <cerrno>
 #include <memory>
+#include <string>
 
 #include "app/error_number.h"
 
@@ -12,13 +12,12 @@ namespace {
 
 constexpr std::size_t kChunkSize = 1 << 16;
 
+// Gathers each line (at most kLongestLine bytes) and hands over its units once the line is
+// complete, so that a line beyond the bound is refused before any of it counts, wherever the
+// chunks happen to cut it.
 class UnitSplitter {
 public:
-    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {
-        isUnitEnd_['\r'] = true;
-        isUnitEnd_['\n'] = true;
-        isUnitEnd_[','] = items_;
-    }
+    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
 
     // Takes the next chunk of the file; false when the consumer has asked to stop.
     bool Take(std::string_view chunk) {
@@ -28,43 +27,56 @@ public:
             if (chunk.front() == '\n') pos = 1;
         }
         while (pos < chunk.size()) {
-            if (!inUnit_) {
-                if (items_) {
-                    while (pos < chunk.size() && chunk[pos] == ' ') ++pos;
-                    if (pos == chunk.size()) return true;
-                }
-                if (!IsUnitEnd(chunk[pos])) {
-                    inUnit_ = true;
-                    consumer_.Begin();
-                }
-            }
             std::size_t end = pos;
-            if (inUnit_) {
-                while (end < chunk.size() && !IsUnitEnd(chunk[end])) ++end;
-                if (end > pos && !consumer_.Append(chunk.substr(pos, end - pos))) return false;
-                if (end == chunk.size()) return true;
-                inUnit_ = false;
-                if (!consumer_.End()) return false;
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+            const std::string_view piece = chunk.substr(pos, end - pos);
+            if (line_.size() + piece.size() > kLongestLine) throw OrdavexError(kErrBadLength);
+            if (end == chunk.size()) {
+                line_.append(piece);
+                return true;
             }
-            pos = SkipUnitEnd(chunk, end);
+            bool going = true;
+            if (line_.empty()) {
+                going = DeliverLine(piece);
+            } else {
+                line_.append(piece);
+                going = DeliverLine(line_);
+                line_.clear();
+            }
+            if (!going) return false;
+            pos = SkipLineEnd(chunk, end);
         }
         return true;
     }
 
     // The file has ended.
     void Finish() {
-        if (inUnit_) {
-            inUnit_ = false;
-            consumer_.End();
-        }
+        if (!line_.empty()) DeliverLine(line_);
+        line_.clear();
     }
 
 private:
-    bool IsUnitEnd(char c) const { return isUnitEnd_[static_cast<unsigned char>(c)]; }
+    bool DeliverLine(std::string_view line) {
+        if (!items_) return line.empty() || Deliver(line);
+        while (true) {
+            const std::size_t comma = line.find(',');
+            std::string_view item = line.substr(0, comma);
+            const std::size_t start = item.find_first_not_of(' ');
+            item.remove_prefix(start == std::string_view::npos ? item.size() : start);
+            if (!item.empty() && !Deliver(item)) return false;
+            if (comma == std::string_view::npos) return true;
+            line.remove_prefix(comma + 1);
+        }
+    }
 
-    // Steps over the end at `pos`; the LF of a CR LF pair belongs to the same end, even when the
-    // pair is split between two chunks.
-    std::size_t SkipUnitEnd(std::string_view chunk, std::size_t pos) {
+    bool Deliver(std::string_view unit) {
+        consumer_.Begin();
+        return consumer_.Append(unit) && consumer_.End();
+    }
+
+    // Steps over the line end at `pos`; the LF of a CR LF pair belongs to the same end, even when
+    // the pair is split between two chunks.
+    std::size_t SkipLineEnd(std::string_view chunk, std::size_t pos) {
         const char end = chunk[pos++];
         if (end == '\r') {
             if (pos == chunk.size()) {
@@ -77,9 +89,9 @@ private:
     }
 
     const bool items_;
-    std::array<bool, 256> isUnitEnd_{};
     UnitConsumer& consumer_;
-    bool inUnit_ = false;
+    // The start of a line that the chunk cut.
+    std::string line_;
     bool afterCarriageReturn_ = false;
 };
 

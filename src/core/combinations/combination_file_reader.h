@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,13 +17,19 @@ class UnitConsumer {
 public:
     virtual ~UnitConsumer() = default;
     virtual void Begin() = 0;
-    // More bytes of the current unit, in pieces as they come from the file.
+    // The bytes of the current unit (at most kLongestLine), all at once.
     virtual bool Append(std::string_view bytes) = 0;
     virtual bool End() = 0;
 };
 
+// The longest line a combination file may hold, in bytes, line end excluded. Ten numbers with
+// any separators take a few dozen; the bound keeps a hostile file from costing memory and time.
+constexpr std::size_t kLongestLine = 4096;
+
 // Reads a file from start to end in fixed-size chunks, so that a file of any size or content
-// is read in constant memory, and hands its units to the consumer. A unit that holds nothing
+// is read in constant memory, and hands its units to the consumer. A line longer than
+// kLongestLine stops the reading with OrdavexError 100 (the combination's length) before any
+// unit of it is handed over. A unit that holds nothing
 // (an empty line, or an item of spaces only) is not handed over. The file is opened through the
 // file table and closed before returning; a file that cannot be opened or read throws
 // OrdavexError with its error number.

@@ -6,38 +6,55 @@
 #include "combinations/combination_file_check.h"
 #include "combinations/combination_file_reader.h"
 #include "combinations/combination_line.h"
+#include "combinations/combination_tokenizer.h"
 
 namespace ordavex {
 
 namespace {
 
+// Takes every number; only their count matters here.
+struct AnyNumber {
+    bool Take(const NumberToken&) { return true; }
+};
+
 class LineCollector : public UnitConsumer {
 public:
-    explicit LineCollector(std::size_t stopAbove) : stopAbove_(stopAbove) {}
+    LineCollector(std::size_t stopAbove, const LengthLimits& lengths) : stopAbove_(stopAbove), lengths_(lengths) {}
     LineList lines;
 
-    void Begin() override { line_.clear(); }
+    void Begin() override {
+        line_.clear();
+        tokenizer_.Reset();
+    }
     bool Append(std::string_view bytes) override {
         line_.append(bytes);
-        return true;
+        return tokenizer_.Feed(bytes, anyNumber_);
     }
     bool End() override {
+        tokenizer_.Finish(anyNumber_);
         std::string cleaned = CleanCombinationLine(line_);
-        if (!cleaned.empty()) lines.push_back(std::move(cleaned));
+        if (cleaned.empty()) return true;
+        const std::int64_t length = tokenizer_.TokenCount();
+        if (length < lengths_.shortest || length > lengths_.longest) throw OrdavexError(kErrBadLength);
+        lines.push_back(std::move(cleaned));
         return lines.size() <= stopAbove_;
     }
 
 private:
     const std::size_t stopAbove_;
+    const LengthLimits lengths_;
     std::string line_;
+    CombinationTokenizer tokenizer_;
+    AnyNumber anyNumber_;
 };
 
 SystemLoadResult Failure(SystemLoadOutcome outcome, int error) { return {outcome, error, {}}; }
 
 }  // namespace
 
-LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove) {
-    LineCollector collector(stopAbove);
+LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove,
+                         const LengthLimits& lengths) {
+    LineCollector collector(stopAbove, lengths);
     ReadCombinationUnits(files, path, CombinationUnit::Line, collector);
     return std::move(collector.lines);
 }
@@ -50,13 +67,16 @@ SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path) {
         if (CountCombinationLines(files, path, kSystemMaxLines) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);
         }
-        LineList lines = ReadSystemLines(files, path, kSystemMaxLines);
+        LineList lines = ReadSystemLines(files, path, kSystemMaxLines, {kSystemMinLength, kSystemMaxLength});
         // The file may have grown since it was counted.
         if (static_cast<std::int64_t>(lines.size()) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);
         }
         return {SystemLoadOutcome::Loaded, 0, std::move(lines)};
     } catch (const OrdavexError& error) {
+        // A line that would load with a length no game allows makes the file as unfit as an
+        // item of such a length does.
+        if (error.Number() == kErrBadLength) return Failure(SystemLoadOutcome::Rejected, kErrBadLength);
         return Failure(SystemLoadOutcome::Failed, error.Number());
     } catch (const std::bad_alloc&) {
         return Failure(SystemLoadOutcome::Failed, kErrOutOfMemory);

@@ -25,12 +25,22 @@ struct SystemLoadResult {
     LineList lines;  // the cleaned lines, in file order, when loaded
 };
 
+// The fewest and most numbers a line may hold as it loads.
+struct LengthLimits {
+    std::int64_t shortest = 0;
+    std::int64_t longest = INT64_MAX;
+};
+
 // Reads the cleaned lines of a file that are not empty, in file order, as written, stopping once
-// more than `stopAbove` have been read. Throws OrdavexError for a file that cannot be opened or read.
-LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove = SIZE_MAX);
+// more than `stopAbove` have been read. Throws OrdavexError for a file that cannot be opened or
+// read, and 100 for a line whose numbers (as it loads, commas being blanks) are too few or too many.
+LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove = SIZE_MAX,
+                         const LengthLimits& lengths = {});
 
 // Loads a system file: validates it (5 to 10 numbers of 1..90 per item), checks that it holds
-// at most 200 combinations, then reads its lines. Nothing outside the result changes.
+// at most 200 combinations, then reads its lines, each of which must hold 5 to 10 numbers as it
+// loads (validation reads items: "1 2 3 4 5,6 7 8 9 10 11" passes it as two, yet loads as one
+// line of 11). Nothing outside the result changes.
 SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path);
 
 }  // namespace ordavex

@@ -1,11 +1,14 @@
 #include "system_save.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <random>
 #include <system_error>
 #include <vector>
 
 #include "app/error_number.h"
+#include "app/native_file.h"
 #include "app/utf8_path.h"
 #include "combinations/capital_letters.h"
 
@@ -17,70 +20,188 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kSavedOpening = "Salvate ";
 constexpr const char* kAppendedOpening = "Accodate ";
 constexpr const char* kSavedClosing = " combinazioni ..!";
-constexpr const char* kPendingEnding = ".tmp";
+constexpr std::string_view kPendingEnding = ".tmp";
+constexpr std::size_t kRandomPartLength = 12;
+constexpr int kPendingNameAttempts = 16;
 constexpr std::size_t kCopyChunk = 1 << 16;
-constexpr int kMostPendingNames = 1000;
+// As many links as the system itself follows before it calls it a loop.
+constexpr int kMostLinkHops = 40;
+constexpr unsigned kAnyWriteBit = 0222;
 
 std::filesystem::path FileSystemPath(const std::string& path) { return PathFromUtf8(path); }
 
-[[noreturn]] void ThrowForErrno(const std::string& path) {
-    throw OrdavexError(ErrorNumberForErrno(errno != 0 ? errno : EIO, path));
+std::string Utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-// A name beside the target that no file holds yet, for the new content until it is complete.
-std::string PendingPathFor(const std::string& path) {
-    for (int attempt = 0; attempt < kMostPendingNames; ++attempt) {
-        const std::string candidate = path + "." + std::to_string(attempt) + kPendingEnding;
-        std::error_code error;
-        if (!std::filesystem::exists(FileSystemPath(candidate), error) && !error) return candidate;
+std::string FolderOf(const std::string& path) { return Utf8Of(FileSystemPath(path).parent_path()); }
+std::string NameOf(const std::string& path) { return Utf8Of(FileSystemPath(path).filename()); }
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    return folder.empty() ? name : Utf8Of(FileSystemPath(folder) / FileSystemPath(name));
+}
+
+bool IsLowerHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string RandomPart() {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::random_device source;
+    std::string part;
+    for (std::size_t i = 0; i < kRandomPartLength; ++i) part += kHex[source() % 16];
+    return part;
+}
+
+// The file the path leads to once every link at its end is followed; a dangling link leads to
+// the file it names, which a save creates.
+std::string FollowLinks(std::string path) {
+    for (int hop = 0; hop < kMostLinkHops; ++hop) {
+        if (!ExaminePath(path).link) return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(FileSystemPath(path));
+        path = next.is_absolute() ? Utf8Of(next) : Utf8Of(FileSystemPath(path).parent_path() / next);
     }
-    throw OrdavexError(kErrFileAlreadyOpen);
+    throw std::system_error(std::make_error_code(std::errc::too_many_symbolic_link_levels));
 }
 
-void WriteBytes(std::FILE* stream, std::string_view bytes, const std::string& path) {
-    errno = 0;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size()) ThrowForErrno(path);
+// The facts of an existing target that a save may replace: a regular file the user may write.
+PathFacts WritableTargetFacts(const std::string& target) {
+    const PathFacts facts = ExaminePath(target);
+    if (!facts.exists) return facts;
+    if (!facts.regular) throw OrdavexError(kErrBadFileName);
+    if ((facts.mode & kAnyWriteBit) == 0 || !MayWrite(target)) throw OrdavexError(kErrPermissionDenied);
+    return facts;
 }
 
-void CopyOldContent(FileTable& files, const std::string& from, std::FILE* to, const std::string& toPath) {
+// A pending file of `targetName`: one made by PendingFileName, or one of the numbered names
+// that earlier versions used.
+bool IsPendingFileOf(const std::string& entry, const std::string& targetName, std::size_t longestName) {
+    const std::string model = PendingFileName(targetName, std::string(kRandomPartLength, '0'), longestName);
+    const std::size_t randomAt = model.size() - kPendingEnding.size() - kRandomPartLength;
+    if (entry.size() == model.size() && entry.compare(0, randomAt, model, 0, randomAt) == 0 &&
+        entry.ends_with(kPendingEnding) &&
+        std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(randomAt),
+                    entry.end() - static_cast<std::ptrdiff_t>(kPendingEnding.size()), IsLowerHexDigit)) {
+        return true;
+    }
+    const std::string numbered = targetName + ".";
+    return entry.size() > numbered.size() + kPendingEnding.size() && entry.starts_with(numbered) &&
+           entry.ends_with(kPendingEnding) &&
+           std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(numbered.size()),
+                       entry.end() - static_cast<std::ptrdiff_t>(kPendingEnding.size()), IsDigit);
+}
+
+// Removes what an interrupted save left; a failure here never stops the save.
+void RemoveLeftPendingFiles(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string name = NameOf(target);
+    const std::size_t longest = LongestNameIn(folder);
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(FileSystemPath(folder.empty() ? "." : folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (!IsPendingFileOf(Utf8Of(entry->path().filename()), name, longest)) continue;
+        std::error_code ignored;
+        if (!entry->is_directory(ignored)) std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
+struct PendingFile {
+    NativeFile file;
+    std::string path;
+};
+
+PendingFile CreatePendingFile(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::size_t longest = LongestNameIn(folder);
+    for (int attempt = 1;; ++attempt) {
+        const std::string path = InFolder(folder, PendingFileName(NameOf(target), RandomPart(), longest));
+        try {
+            return {NativeFile::CreateNew(path), path};
+        } catch (const std::system_error& error) {
+            if (error.code() != std::errc::file_exists || attempt == kPendingNameAttempts) throw;
+        }
+    }
+}
+
+void CopyInto(FileTable& files, const std::string& from, NativeFile& to) {
     OpenFile old = files.Open(from, "rb");
-    if (!old.IsOpen()) ThrowForErrno(from);
+    if (!old.IsOpen()) throw std::system_error(errno != 0 ? errno : EIO, std::generic_category());
     std::vector<char> buffer(kCopyChunk);
     while (true) {
-        errno = 0;
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), old.Stream());
-        WriteBytes(to, std::string_view(buffer.data(), got), toPath);
+        to.Write(std::string_view(buffer.data(), got));
         if (got < buffer.size()) {
-            if (std::ferror(old.Stream()) != 0) ThrowForErrno(from);
+            if (std::ferror(old.Stream()) != 0) throw std::system_error(EIO, std::generic_category());
             if (std::feof(old.Stream()) != 0) return;
         }
     }
 }
 
-void WriteContent(FileTable& files, const std::string& pending, const std::string& path, const LineList& lines,
-                  SaveMode mode) {
-    OpenFile file = files.Open(pending, "wb");
-    if (!file.IsOpen()) ThrowForErrno(pending);
-    if (mode == SaveMode::Append) {
-        CopyOldContent(files, path, file.Stream(), pending);
-        WriteBytes(file.Stream(), kLineEnd, pending);
+void WriteThroughPendingFile(FileTable& files, const std::string& target, const PathFacts& old, std::string_view text,
+                             SaveMode mode) {
+    PendingFile pending = CreatePendingFile(target);
+    try {
+        if (mode == SaveMode::Append && old.exists) CopyInto(files, target, pending.file);
+        pending.file.Write(text);
+        if (old.exists) {
+            pending.file.TakeModeAndOwnerOf(target);
+        } else {
+            pending.file.TakeDefaultMode();
+        }
+        pending.file.Sync();
+        pending.file.Close();
+        std::filesystem::rename(FileSystemPath(pending.path), FileSystemPath(target));
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove(FileSystemPath(pending.path), ignored);
+        throw;
     }
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) WriteBytes(file.Stream(), kLineEnd, pending);
-        WriteBytes(file.Stream(), lines[i], pending);
+    // The new file is in place whatever happens now; flushing the folder makes the rename
+    // survive a power cut where the system allows it.
+    try {
+        SyncFolder(FolderOf(target));
+    } catch (const std::system_error&) {
     }
-    errno = 0;
-    if (std::fflush(file.Stream()) != 0) ThrowForErrno(pending);
-    errno = 0;
-    if (!file.Close()) ThrowForErrno(pending);
 }
 
-// The replaced file's permissions stay with the name; a new file keeps the defaults.
-void KeepPermissionsOf(const std::string& path, const std::string& pending) {
-    std::error_code error;
-    const auto old = std::filesystem::status(FileSystemPath(path), error);
-    if (error || !std::filesystem::is_regular_file(old)) return;
-    std::filesystem::permissions(FileSystemPath(pending), old.permissions(), error);
+// Every name of a file with several names must keep showing the new content, which a rename
+// would give to one name only.
+void WriteInPlace(const std::string& target, const PathFacts& old, std::string_view text, SaveMode mode) {
+    NativeFile file = NativeFile::OpenForUpdate(target);
+    const std::uintmax_t oldSize = old.size;
+    const std::uintmax_t keep = mode == SaveMode::Append ? oldSize : std::min<std::uintmax_t>(oldSize, text.size());
+    const std::string_view head = mode == SaveMode::Append ? std::string_view() : text.substr(0, keep);
+    const std::string_view tail = mode == SaveMode::Append ? text : text.substr(keep);
+    try {
+        file.WriteAt(oldSize, tail);
+    } catch (...) {
+        try {
+            file.Truncate(oldSize);
+        } catch (const std::system_error&) {
+        }
+        throw;
+    }
+    file.WriteAt(0, head);
+    if (mode == SaveMode::Overwrite && text.size() < oldSize) file.Truncate(text.size());
+    file.Sync();
+    file.Close();
+}
+
+std::string JoinedLines(const LineList& lines, SaveMode mode) {
+    std::size_t size = mode == SaveMode::Append ? 2 : 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    if (mode == SaveMode::Append) text += kLineEnd;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += kLineEnd;
+        text += lines[i];
+    }
+    return text;
+}
+
+int ErrorNumberOf(const std::system_error& error, const std::string& path) {
+    return ErrorNumberForSystemError(error.code(), path);
 }
 
 }  // namespace
@@ -91,30 +212,51 @@ std::string WithCapitalFileName(std::string_view path) {
     return std::string(path.substr(0, nameAt)) + ToCapitals(path.substr(nameAt));
 }
 
+std::string SaveTargetPath(const std::string& chosen) {
+    const std::string capitalised = WithCapitalFileName(chosen);
+    try {
+        if (ExaminePath(capitalised).exists) return capitalised;
+        if (ExaminePath(chosen).exists) return chosen;
+    } catch (const std::system_error&) {
+        // The save itself meets the same failure and reports it.
+    }
+    return capitalised;
+}
+
 std::uintmax_t SavedFileLength(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(FileSystemPath(path), error);
-    if (status.type() == std::filesystem::file_type::not_found) return 0;
-    if (error) throw OrdavexError(ErrorNumberForSystemError(error, path));
-    if (std::filesystem::is_directory(status)) throw OrdavexError(kErrBadFileName);
-    const auto length = std::filesystem::file_size(FileSystemPath(path), error);
-    if (error) throw OrdavexError(ErrorNumberForSystemError(error, path));
-    return length;
+    try {
+        return WritableTargetFacts(FollowLinks(path)).size;
+    } catch (const std::system_error& error) {
+        throw OrdavexError(ErrorNumberOf(error, path));
+    }
+}
+
+std::string PendingFileName(const std::string& targetName, const std::string& randomPart, std::size_t longestName) {
+    const std::size_t fixed = 2 + randomPart.size() + kPendingEnding.size();
+    std::size_t keep = std::min(targetName.size(), longestName > fixed ? longestName - fixed : 0);
+    // A cut inside a character written in several bytes would make a name the system refuses.
+    while (keep > 0 && keep < targetName.size() && (static_cast<unsigned char>(targetName[keep]) & 0xC0) == 0x80) {
+        --keep;
+    }
+    return "." + targetName.substr(0, keep) + "." + randomPart + std::string(kPendingEnding);
 }
 
 void WriteSystemFile(FileTable& files, const std::string& path, const LineList& lines, SaveMode mode) {
-    const std::string pending = PendingPathFor(path);
+    SaveFileText(files, path, JoinedLines(lines, mode), mode);
+}
+
+void SaveFileText(FileTable& files, const std::string& path, std::string_view text, SaveMode mode) {
     try {
-        WriteContent(files, pending, path, lines, mode);
-        KeepPermissionsOf(path, pending);
-        std::error_code error;
-        std::filesystem::rename(FileSystemPath(pending), FileSystemPath(path), error);
-        if (error) throw OrdavexError(ErrorNumberForSystemError(error, path));
-    } catch (...) {
-        // The new file is closed by now; only the old one remains, untouched.
-        std::error_code ignored;
-        std::filesystem::remove(FileSystemPath(pending), ignored);
-        throw;
+        const std::string target = FollowLinks(path);
+        const PathFacts old = WritableTargetFacts(target);
+        RemoveLeftPendingFiles(target);
+        if (old.exists && old.hardLinks > 1) {
+            WriteInPlace(target, old, text, mode);
+        } else {
+            WriteThroughPendingFile(files, target, old, text, mode);
+        }
+    } catch (const std::system_error& error) {
+        throw OrdavexError(ErrorNumberOf(error, path));
     }
 }
 

@@ -9,8 +9,10 @@ namespace ordavex {
 
 namespace {
 
-// The clock is read once every this many visited branches.
-constexpr std::uint32_t kNodesBetweenClockReads = 4096;
+// The clock is read once this much work has been done since the last reading: a visited branch
+// counts one, and so does every line it counts a number on, so that a branch over a huge matrix
+// cannot let the deadline slip by. About a tenth of a millisecond of work.
+constexpr std::uint64_t kWorkBetweenClockReads = 1 << 16;
 
 }  // namespace
 
@@ -78,6 +80,7 @@ private:
         NumberMask closing;
         const auto begin = checker_.lineStart_[static_cast<std::size_t>(number)];
         const auto end = checker_.lineStart_[static_cast<std::size_t>(number) + 1];
+        work_ += end - begin;
         for (auto i = begin; i < end; ++i) {
             const auto line = checker_.lineIds_[i];
             if (++hits_[line] == points_ - 1) {
@@ -96,9 +99,10 @@ private:
     }
 
     bool OutOfTime() {
-        if (!deadline_ || ++nodes_ % kNodesBetweenClockReads != 0) {
+        if (!deadline_ || ++work_ < nextClockRead_) {
             return timedOut_;
         }
+        nextClockRead_ = work_ + kWorkBetweenClockReads;
         timedOut_ = std::chrono::steady_clock::now() >= *deadline_;
         return timedOut_;
     }
@@ -109,7 +113,8 @@ private:
     const CheckDeadline deadline_;
     std::vector<int> hits_;
     std::array<int, 90> chosen_{};
-    std::uint32_t nodes_ = 0;
+    std::uint64_t work_ = 0;
+    std::uint64_t nextClockRead_ = 0;
     bool timedOut_ = false;
 };
 

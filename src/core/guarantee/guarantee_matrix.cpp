@@ -3,85 +3,106 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "combinations/combination_file_reader.h"
+#include "combinations/combination_tokenizer.h"
+
 namespace ordavex {
 
 namespace {
 
 constexpr int kLargestNumber = 90;
+// The clock is read once every this many lines.
+constexpr std::size_t kLinesBetweenClockReads = 1024;
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '.' || c == ':'; }
-
-// The different numbers of one line.
-NumberMask ReadLine(const std::string& line, std::size_t lineNumber) {
-    NumberMask numbers;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        if (IsSeparator(line[at])) {
-            ++at;
-            continue;
+// Gathers the different numbers of one line from the tokenizer.
+class LineNumbers {
+public:
+    explicit LineNumbers(std::size_t lineNumber) : lineNumber_(lineNumber) {}
+    bool Take(const NumberToken& token) {
+        if (token.error != 0 || token.value < 1 || token.value > kLargestNumber) {
+            throw std::invalid_argument("line " + std::to_string(lineNumber_) + ": not a number from 1 to 90");
         }
-        int value = 0;
-        std::size_t digits = 0;
-        while (at < line.size() && !IsSeparator(line[at])) {
-            const char c = line[at++];
-            if (c < '0' || c > '9' || ++digits > 3) {
-                throw std::invalid_argument("line " + std::to_string(lineNumber) + ": not a number from 1 to 90");
-            }
-            value = value * 10 + (c - '0');
-        }
-        if (value < 1 || value > kLargestNumber) {
-            throw std::invalid_argument("line " + std::to_string(lineNumber) + ": not a number from 1 to 90");
-        }
-        numbers.Set(value);
+        numbers.Set(token.value);
+        return true;
     }
-    return numbers;
-}
+    NumberMask numbers;
+
+private:
+    std::size_t lineNumber_;
+};
+
+// Builds the matrix line by line.
+class MatrixBuilder {
+public:
+    explicit MatrixBuilder(CheckDeadline deadline) : deadline_(deadline) {}
+
+    void Add(const NumberMask& line) {
+        if (deadline_ && ++seen_ % kLinesBetweenClockReads == 0 && std::chrono::steady_clock::now() >= *deadline_) {
+            throw ReadingTimedOut();
+        }
+        if (line.Empty()) return;
+        const int size = line.Count();
+        matrix_.shortestLine = matrix_.lines.empty() ? size : std::min(matrix_.shortestLine, size);
+        matrix_.longestLine = std::max(matrix_.longestLine, size);
+        matrix_.lines.push_back(line);
+        used_ |= line;
+    }
+
+    GuaranteeMatrix Finish() {
+        if (matrix_.lines.empty()) throw std::invalid_argument("the matrix has no line");
+        for (NumberMask rest = used_; !rest.Empty(); rest.RemoveLowest()) matrix_.numbers = rest.Lowest();
+        matrix_.consecutive = used_ == NumberMask::FirstNumbers(matrix_.numbers);
+        return std::move(matrix_);
+    }
+
+private:
+    CheckDeadline deadline_;
+    std::size_t seen_ = 0;
+    GuaranteeMatrix matrix_;
+    NumberMask used_;
+};
+
+class ItemReader : public UnitConsumer {
+public:
+    explicit ItemReader(MatrixBuilder& builder) : builder_(builder) {}
+    void Begin() override {
+        tokenizer_.Reset();
+        numbers_ = LineNumbers(++items_);
+    }
+    bool Append(std::string_view bytes) override { return tokenizer_.Feed(bytes, numbers_); }
+    bool End() override {
+        tokenizer_.Finish(numbers_);
+        builder_.Add(numbers_.numbers);
+        return true;
+    }
+
+private:
+    MatrixBuilder& builder_;
+    CombinationTokenizer tokenizer_;
+    std::size_t items_ = 0;
+    LineNumbers numbers_{0};
+};
 
 }  // namespace
 
-GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines) {
-    GuaranteeMatrix matrix;
-    NumberMask used;
+GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines, CheckDeadline deadline) {
+    MatrixBuilder builder(deadline);
+    CombinationTokenizer tokenizer;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const NumberMask line = ReadLine(lines[i], i + 1);
-        if (line.Empty()) {
-            continue;
-        }
-        const int size = line.Count();
-        matrix.shortestLine = matrix.lines.empty() ? size : std::min(matrix.shortestLine, size);
-        matrix.longestLine = std::max(matrix.longestLine, size);
-        matrix.lines.push_back(line);
-        used |= line;
+        LineNumbers numbers(i + 1);
+        tokenizer.Reset();
+        tokenizer.Feed(lines[i], numbers);
+        tokenizer.Finish(numbers);
+        builder.Add(numbers.numbers);
     }
-    if (matrix.lines.empty()) {
-        throw std::invalid_argument("the matrix has no line");
-    }
-    for (NumberMask rest = used; !rest.Empty(); rest.RemoveLowest()) {
-        matrix.numbers = rest.Lowest();
-    }
-    matrix.consecutive = used == NumberMask::FirstNumbers(matrix.numbers);
-    return matrix;
+    return builder.Finish();
 }
 
-std::vector<std::string> SplitFileLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string current;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        lines.push_back(current);
-    }
-    return lines;
+GuaranteeMatrix ReadGuaranteeMatrixFile(FileTable& files, const std::string& path, CheckDeadline deadline) {
+    MatrixBuilder builder(deadline);
+    ItemReader reader(builder);
+    ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+    return builder.Finish();
 }
 
 }  // namespace ordavex

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/file_table.h"
+#include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_mask.h"
 
 namespace ordavex {
@@ -19,12 +22,21 @@ struct GuaranteeMatrix {
     int longestLine = 0;
 };
 
-// Reads lines of whole numbers 1..90 separated by blanks, tabs, commas, full stops or colons;
-// lines with no number are skipped. Throws std::invalid_argument, naming the line, on anything
-// else or when there is no line at all.
-GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines);
+// Thrown when reading a matrix passes its deadline.
+class ReadingTimedOut : public std::runtime_error {
+public:
+    ReadingTimedOut() : std::runtime_error("the time ran out while the matrix was read") {}
+};
 
-// Splits a whole file's text at CR LF, a lone CR or a lone LF.
-std::vector<std::string> SplitFileLines(const std::string& text);
+// Reads lines as the program reads a matrix's combinations (the same cleaning and numbers:
+// "07", "0007" and "+7" are all 7; three blanks in a row are a missing number); lines with no
+// number are skipped. Throws std::invalid_argument, naming the line, on a number outside 1..90
+// or anything that is not a number, or when there is no line at all; ReadingTimedOut once the
+// deadline has passed.
+GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines, CheckDeadline deadline = {});
+
+// Reads a matrix file item by item, as the program loads matrices. Throws OrdavexError for a
+// file that cannot be read (or an item too long), and as ReadGuaranteeMatrix does.
+GuaranteeMatrix ReadGuaranteeMatrixFile(FileTable& files, const std::string& path, CheckDeadline deadline = {});
 
 }  // namespace ordavex

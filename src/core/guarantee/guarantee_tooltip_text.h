@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace ordavex {
 // The time a loaded matrix's guarantee may take to check before the window moves on.
 constexpr std::chrono::milliseconds kGuaranteeCheckBudget{400};
 
+extern const char* const kGuaranteeCheckingText;      // the check is running
 extern const char* const kGuaranteeVerifiedText;      // "Garanzia verificata"
 extern const char* const kGuaranteeNotCompletedText;  // the check ran out of time
 extern const char* const kGuaranteeNotStatedText;     // the name states no guarantee
@@ -32,9 +34,20 @@ GuaranteeVerdict CheckNamedGuarantee(const std::vector<std::string>& matrixLines
 
 // The text that tells whether the guarantee in a matrix's name holds for its lines: "Garanzia
 // verificata", a warning with the guarantee that really holds for the name's drawn numbers, or a
-// note that the check did not finish within `budget`. `matrixNumbers` is N.
+// note that the check did not finish within `budget`, reading the lines included. `matrixNumbers`
+// is N.
 std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                  const NameFields& nameFields,
                                  std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+
+// The verdict for a matrix file that was loaded with `loadedLines` lines, read again (by a thread
+// other than the window's, which then need not copy the loaded lines). A file that no longer
+// holds as many lines is not the loaded matrix and cannot be checked.
+GuaranteeVerdict CheckNamedGuaranteeOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                           const NameFields& nameFields,
+                                           std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+std::string GuaranteeToolTipTextOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                       const NameFields& nameFields,
+                                       std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 }  // namespace ordavex

@@ -96,6 +96,7 @@ public:
           start_(std::chrono::steady_clock::now()) {}
 
     GeneratorResult Run() {
+        GeneratorResult result;
         if (const auto design = KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn,
                                                  settings_.points)) {
             for (const NumberMask& line : *design) {
@@ -105,11 +106,17 @@ public:
         } else {
             BuildGreedily();
         }
+        if (interrupted_) {
+            result.interrupted = true;
+            result.seconds = Elapsed();
+            result.lowerBound = shared_.lowerBound;
+            return result;
+        }
         KeepAsBest();
         Improve();
         shared_.moves += moves_ - sharedMoves_;
         UseEveryNumber();
-        GeneratorResult result;
+        result.interrupted = interrupted_;
         result.lines = best_;
         std::sort(result.lines.begin(), result.lines.end(), LinesInOrder);
         result.moves = moves_;
@@ -170,6 +177,7 @@ private:
                                        static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
         const bool buildNumberByNumber = lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
+            if (Interrupted()) return;
             const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
             NumberMask chosen;
             std::uint64_t mostCovered = 0;
@@ -258,9 +266,17 @@ private:
         }
     }
 
+    bool Interrupted() {
+        interrupted_ = interrupted_ || (settings_.stopRequested && settings_.stopRequested());
+        return interrupted_;
+    }
+
     bool ShouldStop() {
         shared_.moves += moves_ - sharedMoves_;
         sharedMoves_ = moves_;
+        if (Interrupted()) {
+            return true;
+        }
         const double elapsed = ReportProgress();
         stoppedByTime_ = elapsed >= settings_.seconds;
         return stoppedByTime_ || shared_.stop;
@@ -422,6 +438,7 @@ private:
     double nextProgress_ = 0;
     double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
+    bool interrupted_ = false;
 };
 
 }  // namespace
@@ -470,11 +487,15 @@ GeneratorResult MatrixGenerator::Run() {
             std::rethrow_exception(failure);
         }
     }
+    // A search stopped on request before its first complete matrix has none to offer.
     const auto smallest = std::min_element(results.begin(), results.end(), [](const auto& a, const auto& b) {
-        return a.lines.size() < b.lines.size();
+        return !a.lines.empty() && (b.lines.empty() || a.lines.size() < b.lines.size());
     });
+    const bool interrupted =
+        std::any_of(results.begin(), results.end(), [](const GeneratorResult& r) { return r.interrupted; });
     GeneratorResult result = std::move(*smallest);
     result.moves = shared.moves.load();
+    result.interrupted = interrupted;
     return result;
 }
 

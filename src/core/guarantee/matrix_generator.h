@@ -33,6 +33,9 @@ struct GeneratorSettings {
     // complete matrix wins, the first search's on a tie. Only the first search reports progress.
     int threads = 1;
     std::function<void(const GeneratorProgress&)> progress;
+    // Asked as often as the clock is read; true ends the search with the smallest complete
+    // matrix met so far (none when the greedy start has not finished).
+    std::function<bool()> stopRequested;
 };
 
 struct GeneratorResult {
@@ -46,6 +49,8 @@ struct GeneratorResult {
     // No matrix of these parameters has fewer lines (see MatrixLowerBound); the search stops
     // when it gets there.
     std::uint64_t lowerBound = 0;
+    // Stopped on request; `lines` is empty when no complete matrix had been met yet.
+    bool interrupted = false;
 };
 
 // Builds a small matrix of lines of k numbers over 1..N that guarantees t points whenever p of

@@ -5,6 +5,7 @@
 #include "app/report_error.h"
 #include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
+#include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
 #include "guarantee/guarantee_tooltip_text.h"
@@ -23,15 +24,6 @@ MatrixPanel PanelOf(const LoadedMatrix& matrix) {
     return {QString::fromStdString(texts.numbers), QString::fromStdString(texts.combinations),
             QString::fromStdString(texts.length), QString::fromStdString(texts.fixed),
             QString::fromStdString(texts.description)};
-}
-
-// The verdict on the name's guarantee, then, on a line of its own, how likely the name's condition
-// (p of the N numbers drawn) is in one draw.
-GuaranteeVerdict GuaranteeWithItsChance(const AppState& state, const NameFields& fields) {
-    GuaranteeVerdict verdict = CheckNamedGuarantee(state.MatrixCombinations, state.MatrixNumbers, fields);
-    const std::string probability = ClaimProbabilityText(state.MatrixNumbers, fields);
-    if (!probability.empty()) verdict.text += "\n" + probability;
-    return verdict;
 }
 
 }  // namespace
@@ -68,7 +60,15 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
     window.ShowMatrixPanel(panel);
-    window.ShowGuaranteeCheck(GuaranteeWithItsChance(state, fields));
+    // The verdict, then, on a line of its own, how likely the name's condition (p of the N numbers
+    // drawn) is in one draw.
+    const std::string chance = ClaimProbabilityText(state.MatrixNumbers, fields);
+    GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
+                                            [&window, chance](GuaranteeVerdict verdict) {
+                                                if (!chance.empty()) verdict.text += "
+" + chance;
+                                                window.ShowGuaranteeCheck(verdict);
+                                            });
 }
 
 }  // namespace ordavex

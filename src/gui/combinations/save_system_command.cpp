@@ -16,10 +16,10 @@ constexpr const char* kExistingFileChoices = "Appendi,Sovrascrivi,Rinuncia";
 constexpr int kAppend = 1;
 constexpr int kOverwrite = 2;
 
-// The name the system will be written under: the dialog's choice with the default extension and
-// its file name in capitals.
+// The file the system will be written to: the dialog's choice with the default extension, under
+// its name in capitals unless only the name as chosen exists.
 std::string TargetPath(const std::string& chosen, const FileDialogRequest& request) {
-    return WithCapitalFileName(WithDefaultExtension(chosen, request.defaultExtension));
+    return SaveTargetPath(WithDefaultExtension(chosen, request.defaultExtension));
 }
 
 }  // namespace

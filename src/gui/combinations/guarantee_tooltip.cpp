@@ -1,0 +1,60 @@
+#include "combinations/guarantee_tooltip.h"
+
+#include <utility>
+
+#include "guarantee/guarantee_tooltip_text.h"
+
+namespace ordavex {
+
+GuaranteeToolTipCheck& GuaranteeToolTipCheck::Of(QObject& window) {
+    auto* check = window.findChild<GuaranteeToolTipCheck*>(QString(), Qt::FindDirectChildrenOnly);
+    return check != nullptr ? *check : *new GuaranteeToolTipCheck(&window);
+}
+
+GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent) : QObject(parent) {}
+
+GuaranteeToolTipCheck::~GuaranteeToolTipCheck() {
+    // Each check ends within its own time; what it would hand over is dropped with this object.
+    for (auto& thread : threads_) thread.join();
+}
+
+void GuaranteeToolTipCheck::Start(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                  const NameFields& nameFields, Show show) {
+    JoinFinished();
+    show({GuaranteeSign::kNone, kGuaranteeCheckingText});
+    unsigned ticket = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        ticket = ++latest_;
+        ++running_;
+    }
+    threads_.emplace_back([this, ticket, path, loadedLines, matrixNumbers, nameFields, show = std::move(show)] {
+        GuaranteeVerdict verdict = CheckNamedGuaranteeOfFile(path, loadedLines, matrixNumbers, nameFields);
+        QMetaObject::invokeMethod(
+            this,
+            [this, ticket, verdict = std::move(verdict), show] {
+                bool newest = false;
+                {
+                    const std::lock_guard lock(mutex_);
+                    newest = ticket == latest_;
+                    --running_;
+                }
+                if (newest) show(verdict);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool GuaranteeToolTipCheck::Busy() const {
+    const std::lock_guard lock(mutex_);
+    return running_ > 0;
+}
+
+void GuaranteeToolTipCheck::JoinFinished() {
+    // A thread whose text has been handed over has ended or is about to: none is left running.
+    if (Busy()) return;
+    for (auto& thread : threads_) thread.join();
+    threads_.clear();
+}
+
+}  // namespace ordavex

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "combinations/matrix_name.h"
+#include "guarantee/guarantee_tooltip_text.h"
+
+namespace ordavex {
+
+// Checks the guarantee of a loaded matrix away from the window's thread, so that no click waits
+// for it, and hands its verdict (whether the guarantee in the name holds, a warning with the
+// guarantee that really holds, or a note that the check did not finish in its time) to the window
+// when it ends. A newer check makes the result of every older one be dropped.
+class GuaranteeToolTipCheck : public QObject {
+    Q_OBJECT
+public:
+    using Show = std::function<void(const GuaranteeVerdict&)>;
+
+    // The one check of the window, made the first time it is asked for.
+    static GuaranteeToolTipCheck& Of(QObject& window);
+
+    explicit GuaranteeToolTipCheck(QObject* parent);
+    ~GuaranteeToolTipCheck() override;
+
+    // Shows kGuaranteeCheckingText at once, then the check's verdict once it ends. The matrix is
+    // read again from its file, which held `loadedLines` lines when it was loaded.
+    void Start(const std::string& path, std::size_t loadedLines, int matrixNumbers, const NameFields& nameFields,
+               Show show);
+    // Whether a check has not handed its verdict yet.
+    bool Busy() const;
+
+private:
+    void JoinFinished();
+
+    mutable std::mutex mutex_;
+    std::vector<std::thread> threads_;
+    unsigned latest_ = 0;
+    unsigned running_ = 0;
+};
+
+}  // namespace ordavex
