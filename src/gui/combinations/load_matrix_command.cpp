@@ -65,8 +65,7 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     const std::string chance = ClaimProbabilityText(state.MatrixNumbers, fields);
     GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
                                             [&window, chance](GuaranteeVerdict verdict) {
-                                                if (!chance.empty()) verdict.text += "
-" + chance;
+                                                if (!chance.empty()) verdict.text += "\n" + chance;
                                                 window.ShowGuaranteeCheck(verdict);
                                             });
 }
