@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "gui_harness.h"
 #include "test_files.h"
 

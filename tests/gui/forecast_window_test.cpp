@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/text_split.h"
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "forecast/forecast_window.h"
-#include "forecast/keypad.h"
+#include "widgets/keypad.h"
 #include "gui_harness.h"
 
 namespace ordavex {

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <functional>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "gui_harness.h"
 
 namespace ordavex {

@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex::test {
 

@@ -7,7 +7,7 @@
 #include "app/app_context.h"
 #include "checking/draw_marks.h"
 #include "checking/win_tabulation.h"
-#include "forecast/keypad.h"
+#include "widgets/keypad.h"
 
 class QCheckBox;
 class QFrame;

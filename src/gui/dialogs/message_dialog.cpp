@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/twips.h"
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "dialogs/message_layout.h"
 
 namespace ordavex {

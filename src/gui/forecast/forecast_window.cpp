@@ -9,9 +9,9 @@
 
 #include "app/error_number.h"
 #include "app/report_error.h"
-#include "app/ui_style.h"
-#include "app/application_key_filter.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/application_key_filter.h"
+#include "widgets/window_parts.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
 #include "forecast/development.h"

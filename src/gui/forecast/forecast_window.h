@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "app/app_context.h"
-#include "forecast/keypad.h"
+#include "widgets/keypad.h"
 
 class QLabel;
 class QPushButton;

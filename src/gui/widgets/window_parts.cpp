@@ -1,4 +1,4 @@
-#include "app/window_parts.h"
+#include "widgets/window_parts.h"
 
 #include <QFrame>
 
