@@ -32,12 +32,9 @@ namespace {
 constexpr int kClientWidth = 11745;
 // One row below the design's frames holds the button of the archive of draws.
 constexpr int kClientHeight = 6555;
-constexpr double kDefaultPoints = 8.25;
 constexpr double kCaptionPoints = 9;
-constexpr double kCounterPoints = 9.75;
 constexpr double kOptionPoints = 8.25;
 constexpr double kListPoints = 11.25;
-const QColor kCounterTextColour{0x40, 0x40, 0x40};
 
 // Enter on a number marks it rather than starting the check.
 constexpr NumberKeypadDesign kKeypadDesign{"cmdSpoglio", 180, 270, 30, false};
@@ -81,11 +78,7 @@ DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
       context_(context),
       keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
-    setObjectName("frmSpoglio");
-    setModal(true);
-    setAccessibleName("Spoglio vincite");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    SetUpFixedDialog(this, "frmSpoglio", "Spoglio vincite", kClientWidth, kClientHeight);
     BuildKeypadFrame();
     BuildReportFrame();
     cmdArchivio_ = new QPushButton(kArchiveCaption, this);
@@ -110,14 +103,8 @@ void DrawCheckWindow::BuildKeypadFrame() {
     caption->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    lblSelezionati_ = new QLabel("0", counterFrame);
-    lblSelezionati_->setObjectName("lblSelezionati");
-    lblSelezionati_->setGeometry(TwipsRect(1410, 240, 465, 285));
-    lblSelezionati_->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
-    lblSelezionati_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSelezionati_->setAccessibleDescription("Numeri estratti selezionati");
-    SetBackground(lblSelezionati_, Qt::white);
-    SetTextColour(lblSelezionati_, kCounterTextColour);
+    lblSelezionati_ = NewCounter(counterFrame, "lblSelezionati", TwipsRect(1410, 240, 465, 285), kCountColour,
+                                 "Numeri estratti selezionati");
 
     auto* verifyFrame = NewFrame(keypadFrame_, "Frame3", TwipsRect(2550, 4770, 3165, 675));
     cmdVerifica_ = new QPushButton(kVerifyCaption, verifyFrame);

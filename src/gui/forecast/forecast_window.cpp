@@ -24,16 +24,13 @@ namespace {
 
 constexpr int kClientWidth = 10995;
 constexpr int kClientHeight = 5955;
-constexpr double kDefaultPoints = 8.25;
 constexpr double kCaptionPoints = 9;
 constexpr double kMatrixNamePoints = 11.25;
-constexpr double kCounterPoints = 9.75;
 constexpr double kDevelopPoints = 9;
 
 constexpr NumberKeypadDesign kKeypadDesign{"cmdTastierino", 240, 360, 60, true};
 
 const QColor kMatrixNameColour{202, 11, 39};
-const QColor kSelectedCountColour{64, 64, 64};
 const QColor kStillToSelectColour{192, 0, 0};
 
 constexpr const char* kForecastCaption = "SELEZIONE PRONOSTICO";
@@ -59,15 +56,6 @@ QLabel* NewCaption(QWidget* parent, int index, const char* text, const QRect& pl
     return NewLabel(parent, QString("Label1(%1)").arg(index), text, place, alignment, font);
 }
 
-QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
-                   const char* accessibleDescription) {
-    auto* label = NewLabel(parent, name, "0", place, Qt::AlignRight, DesignFont(kSegoeUi, kCounterPoints, true));
-    SetBackground(label, Qt::white);
-    SetTextColour(label, textColour);
-    label->setAccessibleDescription(accessibleDescription);
-    return label;
-}
-
 void ShowNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
     label->repaint();
@@ -79,11 +67,7 @@ ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
       context_(context),
       keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
-    setObjectName("frmTastierino");
-    setModal(true);
-    setAccessibleName("Selezione pronostico");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    SetUpFixedDialog(this, "frmTastierino", "Selezione pronostico", kClientWidth, kClientHeight);
 }
 
 void ForecastWindow::Open() {
@@ -116,7 +100,7 @@ void ForecastWindow::BuildDesign() {
     NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
     lblSelezionati_ = NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285),
-                                 kSelectedCountColour, "Numeri selezionati");
+                                 kCountColour, "Numeri selezionati");
     NewCaption(countersFrame, 2, kStillToSelectCaption, TwipsRect(1140, 780, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
     lblDaSelezionare_ = NewCounter(countersFrame, "lblDaSelezionare", TwipsRect(3270, 750, 465, 285),
