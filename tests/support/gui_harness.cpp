@@ -48,6 +48,10 @@ bool ModalScript::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+bool WaitUntilNoModalWindow() {
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000);
+}
+
 void ModalScript::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible() || modal == lastHandled_) return;
