@@ -4,7 +4,7 @@
 #include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/program_folder_places.h"
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "dialogs/qt_file_chooser.h"
 #include "update/qt_url_opener.h"
 

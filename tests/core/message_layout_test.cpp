@@ -35,8 +35,8 @@ TEST(MessageLayout, HeightsFollowTheNumberOfLines) {
     }
 }
 
-TEST(MessageLayout, PipesBecomeLineBreaksAndEmptyLinesStay) {
-    EXPECT_EQ(LayOutMessage("uno||due", "OK").labelText, "uno\n\ndue");
+TEST(MessageLayout, PipesBecomeLineBreaksAndEmptyLinesAndLeadingBlanksStay) {
+    EXPECT_EQ(LayOutMessage("uno||   due", "OK").labelText, "uno\n\n   due");
     EXPECT_EQ(LayOutMessage("senza", "OK").labelText, "senza");
 }
 

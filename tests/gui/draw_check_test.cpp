@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "app/error_number.h"
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "gui_harness.h"
 
 namespace ordavex {
@@ -83,9 +83,7 @@ struct DrawCheckFixture {
 
     // Runs `inWindow` on the draw check once it shows, then closes it.
     void Open(const std::function<void(QWidget*)>& inWindow) {
-        // The script sees the same window object as newly shown only after a poll has seen it hidden;
-        // several short waits let that poll run even when a sleep overshoots on a busy machine.
-        for (int round = 0; round < 3; ++round) QTest::qWait(10);
+        EXPECT_TRUE(test::WaitUntilNoModalWindow());
         script.Then([inWindow](QWidget* window) {
             inWindow(window);
             Close(window);

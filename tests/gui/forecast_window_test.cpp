@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/text_split.h"
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "forecast/forecast_window.h"
-#include "forecast/keypad.h"
+#include "widgets/keypad.h"
 #include "gui_harness.h"
 
 namespace ordavex {
@@ -65,8 +65,7 @@ protected:
     void Open() {
         fixture.Click("cmdAdattaMatrice");
         EXPECT_EQ(script.Pending(), 0u);
-        // The script recognises the same window object opening again once it has seen it closed.
-        QTest::qWait(30);
+        EXPECT_TRUE(test::WaitUntilNoModalWindow());
     }
 
     // Opens the window and runs `body` on it; the window is closed after. `body` opens no window.

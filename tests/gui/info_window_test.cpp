@@ -6,7 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "dialogs/info_window.h"
 #include "gui_harness.h"
 

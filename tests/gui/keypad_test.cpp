@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/ui_style.h"
-#include "forecast/keypad.h"
+#include "widgets/ui_style.h"
+#include "widgets/keypad.h"
 
 namespace ordavex {
 namespace {

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/error_number.h"
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "gui_harness.h"
 
 namespace ordavex {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "dialogs/message_dialog.h"
 #include "gui_harness.h"
 

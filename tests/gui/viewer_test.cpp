@@ -6,7 +6,7 @@
 #include <QTest>
 #include <functional>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 #include "gui_harness.h"
 
 namespace ordavex {
@@ -26,9 +26,7 @@ QStringList ItemsOf(QWidget* viewer) {
 
 // Opens the viewer from the main window, runs `check` on it and returns the items it showed.
 QStringList View(MainWindowFixture& f, ModalScript& script, const std::function<void(QWidget*)>& check = {}) {
-    // The script sees the same viewer as newly shown only after a poll has seen it hidden; several
-    // short waits let that poll run even when a sleep overshoots on a busy machine.
-    for (int round = 0; round < 3; ++round) QTest::qWait(10);
+    EXPECT_TRUE(test::WaitUntilNoModalWindow());
     QStringList items;
     script.Then([&items, check](QWidget* viewer) {
         if (check) check(viewer);

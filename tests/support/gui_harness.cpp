@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex::test {
 
@@ -46,6 +46,10 @@ bool ModalScript::eventFilter(QObject* watched, QEvent* event) {
         if (watched == lastHandled_) lastHandled_ = nullptr;
     }
     return false;
+}
+
+bool WaitUntilNoModalWindow() {
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000);
 }
 
 void ModalScript::Poll() {

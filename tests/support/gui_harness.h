@@ -69,6 +69,10 @@ private:
     QPointer<QWidget> lastHandled_;
 };
 
+// Waits until no modal window is shown any more, so that a script sees the next opening of the
+// same window as new; false when one is still open after a while.
+bool WaitUntilNoModalWindow();
+
 // Clicks a command button and runs the command it queued, as the event loop would.
 void ClickAndRun(QAbstractButton* button);
 

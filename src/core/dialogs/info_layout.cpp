@@ -1,6 +1,5 @@
 #include "info_layout.h"
 
-#include "app/text_split.h"
 
 namespace ordavex {
 
@@ -17,14 +16,7 @@ constexpr int kButtonTopBase = 1145;
 }  // namespace
 
 InfoLayout LayOutInfo(const std::string& text) {
-    InfoLayout layout;
-    layout.lineCount = static_cast<int>(SplitText(text, '|').size());
-    layout.outerHeight = kWindowLinePitch * layout.lineCount + kOuterBase;
-    layout.frameHeight = kWindowLinePitch * layout.lineCount + kFrameBase;
-    layout.labelHeight = kLabelLinePitch * layout.lineCount;
-    layout.buttonTop = kWindowLinePitch * layout.lineCount + kButtonTopBase;
-    layout.labelText = PipesToLineBreaks(text);
-    return layout;
+    return LayOutTextBox(text, {kWindowLinePitch, kLabelLinePitch, kOuterBase, kFrameBase, kButtonTopBase});
 }
 
 }  // namespace ordavex

@@ -2,17 +2,12 @@
 
 #include <string>
 
+#include "dialogs/text_box_layout.h"
+
 namespace ordavex {
 
-// Where the information window puts its parts for a given help text, in twips.
-struct InfoLayout {
-    int lineCount = 0;    // L: pieces of the text split at "|"
-    int outerHeight = 0;  // window height with title bar and borders
-    int frameHeight = 0;  // height of fraInfo
-    int labelHeight = 0;  // height of lblInfo
-    int buttonTop = 0;    // top of cmdInfo
-    std::string labelText;  // the text with "|" turned into line breaks, leading blanks kept
-};
+// Where the information window puts fraInfo, lblInfo and cmdInfo for a given help text.
+using InfoLayout = TextBoxLayout;
 
 constexpr int kInfoClientWidth = 8955;
 constexpr int kInfoFrameLeft = 60;

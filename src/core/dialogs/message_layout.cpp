@@ -23,12 +23,8 @@ constexpr ButtonRow kRows[] = {{0, 0}, {1700, 0}, {1000, 60}, {185, 70}};
 
 MessageLayout LayOutMessage(const std::string& text, const std::string& buttons) {
     MessageLayout layout;
-    layout.lineCount = static_cast<int>(SplitText(text, '|').size());
-    layout.outerHeight = kLineHeight * layout.lineCount + kOuterBase;
-    layout.frameHeight = kLineHeight * layout.lineCount + kFrameBase;
-    layout.buttonTop = kLineHeight * layout.lineCount + kButtonTopBase;
-    layout.labelHeight = kLineHeight * layout.lineCount;
-    layout.labelText = PipesToLineBreaks(text);
+    static_cast<TextBoxLayout&>(layout) =
+        LayOutTextBox(text, {kLineHeight, kLineHeight, kOuterBase, kFrameBase, kButtonTopBase});
     layout.captions = SplitText(buttons, ',');
 
     const auto count = layout.captions.size();

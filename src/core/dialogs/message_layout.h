@@ -3,20 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/text_box_layout.h"
+
 namespace ordavex {
 
-// Where the message dialog puts its parts for a given text and caption list, in twips.
-struct MessageLayout {
-    int lineCount = 0;          // L: pieces of the text split at "|"
-    int outerHeight = 0;        // window height with title bar and borders
-    int frameHeight = 0;        // height of fraMessage
-    int labelHeight = 0;        // height of lblMessage
-    int buttonTop = 0;          // top of every button
+// Where the message dialog puts fraMessage, lblMessage and its buttons for a given text and
+// caption list, in twips.
+struct MessageLayout : TextBoxLayout {
     std::vector<std::string> captions;  // as given, blanks kept
     // Lefts of the buttons laid out, one per caption; empty when the caption count is not 1..3,
     // in which case the design button stays blank at its design left.
     std::vector<int> buttonLefts;
-    std::string labelText;      // the text with "|" turned into line breaks
 };
 
 constexpr int kMessageClientWidth = 4815;

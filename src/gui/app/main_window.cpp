@@ -13,8 +13,8 @@
 #include <QToolButton>
 
 #include "app/report_error.h"
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "checking/draw_check_window.h"
 #include "checking/system_viewer.h"
 #include "combinations/file_commands.h"

@@ -16,8 +16,8 @@
 
 #include "app/number_text.h"
 #include "app/report_error.h"
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "checking/draw_probability.h"
 #include "combinations/matrix_name.h"
 #include "dialogs/message_dialog.h"

@@ -15,9 +15,10 @@
 #include "app/error_number.h"
 #include "app/report_error.h"
 #include "app/twips.h"
-#include "app/ui_style.h"
-#include "app/application_key_filter.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/application_key_filter.h"
+#include "widgets/number_keypad.h"
+#include "widgets/window_parts.h"
 #include "checking/archive_window.h"
 #include "checking/score_ruler.h"
 #include "checking/used_numbers.h"
@@ -31,21 +32,12 @@ namespace {
 constexpr int kClientWidth = 11745;
 // One row below the design's frames holds the button of the archive of draws.
 constexpr int kClientHeight = 6555;
-constexpr double kDefaultPoints = 8.25;
-constexpr double kKeypadPoints = 11.25;
 constexpr double kCaptionPoints = 9;
-constexpr double kCounterPoints = 9.75;
 constexpr double kOptionPoints = 8.25;
 constexpr double kListPoints = 11.25;
-const QColor kCounterTextColour{0x40, 0x40, 0x40};
 
-// The keypad: the template button at its design place, then rows of ten with gaps of 30.
-constexpr int kKeypadTemplateLeft = 180;
-constexpr int kKeypadTemplateTop = 270;
-constexpr int kKeypadButtonWidth = 525;
-constexpr int kKeypadButtonHeight = 465;
-constexpr std::int16_t kKeypadPerRow = 10;
-constexpr std::int16_t kKeypadGap = 30;
+// Enter on a number marks it rather than starting the check.
+constexpr NumberKeypadDesign kKeypadDesign{"cmdSpoglio", 180, 270, 30, false};
 
 constexpr int kTickTop = 4920;
 constexpr int kTickWidth = 225;
@@ -84,13 +76,9 @@ constexpr const char* kHelpText =
 
 DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
-      context_(context) {
-    setObjectName("frmSpoglio");
-    setModal(true);
-    setAccessibleName("Spoglio vincite");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
-    buttonFace_ = palette().color(QPalette::Button);
+      context_(context),
+      keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
+    SetUpFixedDialog(this, "frmSpoglio", "Spoglio vincite", kClientWidth, kClientHeight);
     BuildKeypadFrame();
     BuildReportFrame();
     cmdArchivio_ = new QPushButton(kArchiveCaption, this);
@@ -115,14 +103,8 @@ void DrawCheckWindow::BuildKeypadFrame() {
     caption->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    lblSelezionati_ = new QLabel("0", counterFrame);
-    lblSelezionati_->setObjectName("lblSelezionati");
-    lblSelezionati_->setGeometry(TwipsRect(1410, 240, 465, 285));
-    lblSelezionati_->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
-    lblSelezionati_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSelezionati_->setAccessibleDescription("Numeri estratti selezionati");
-    SetBackground(lblSelezionati_, Qt::white);
-    SetTextColour(lblSelezionati_, kCounterTextColour);
+    lblSelezionati_ = NewCounter(counterFrame, "lblSelezionati", TwipsRect(1410, 240, 465, 285), kCountColour,
+                                 "Numeri estratti selezionati");
 
     auto* verifyFrame = NewFrame(keypadFrame_, "Frame3", TwipsRect(2550, 4770, 3165, 675));
     cmdVerifica_ = new QPushButton(kVerifyCaption, verifyFrame);
@@ -209,15 +191,11 @@ void DrawCheckWindow::Load() {
     setWindowTitle(ProductTitleWithHelp());
     ResetReportControls();
     RebuildKeypad();
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        QFont font = cmdSpoglio_[n]->font();
-        font.setBold(false);
-        cmdSpoglio_[n]->setFont(font);
-        ColourButton(n);
-    }
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) keypad_.SetBold(n, false);
+    ColourAllButtons();
     ShowSystemNumbersInBold();
     ShowDrawnCount();
-    cmdSpoglio_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+    keypad_.FocusFirst();
 }
 
 void DrawCheckWindow::ResetReportControls() {
@@ -228,38 +206,27 @@ void DrawCheckWindow::ResetReportControls() {
 
 void DrawCheckWindow::RebuildKeypad() {
     // Each opening starts again from the design: the template alone.
-    for (auto& [index, button] : cmdSpoglio_) delete button;
-    cmdSpoglio_.clear();
-    auto* keypadTemplate = new QPushButton("1", keypadFrame_);
-    keypadTemplate->setObjectName("cmdSpoglio(1)");
-    keypadTemplate->setGeometry(
-        TwipsRect(kKeypadTemplateLeft, kKeypadTemplateTop, kKeypadButtonWidth, kKeypadButtonHeight));
-    keypadTemplate->setFont(DesignFont(kSegoeUi, kKeypadPoints));
-    keypadTemplate->setAutoDefault(false);
-    cmdSpoglio_[kLowestNumber] = keypadTemplate;
-    BuildKeypad(kLowestNumber, kHighestNumber, kKeypadPerRow, kKeypadGap, kKeypadGap, true, true, false, cmdSpoglio_,
-                context_.state.KeypadTabCounter);
-    ConnectKeypad(cmdSpoglio_, this, [this](int n) { ToggleNumber(n); });
-    setTabOrder(cmdSpoglio_[kHighestNumber], cmdVerifica_);
+    keypad_.Clear();
+    keypad_.PlaceTemplate(keypadFrame_);
+    keypad_.Grow(context_.state.KeypadTabCounter, this, [this](int n) { ToggleNumber(n); });
+    setTabOrder(keypad_.Last(), cmdVerifica_);
     setTabOrder(cmdVerifica_, lstCombinazioni_);
     setTabOrder(chkPunto_.back(), cmdArchivio_);
 }
 
 void DrawCheckWindow::ShowSystemNumbersInBold() {
     try {
-        for (auto n : UsedNumbers(context_.state.SystemCombinations)) {
-            QFont font = cmdSpoglio_[n]->font();
-            font.setBold(true);
-            cmdSpoglio_[n]->setFont(font);
-        }
+        for (auto n : UsedNumbers(context_.state.SystemCombinations)) keypad_.SetBold(n, true);
     } catch (const OrdavexError& error) {
         // The window still opens, with no number in bold.
         ReportError(context_.state, this, error.Number());
     }
 }
 
-void DrawCheckWindow::ColourButton(int n) {
-    SetBackground(cmdSpoglio_[n], marks_.IsMarked(n) ? kSelectedColour : buttonFace_);
+QColor DrawCheckWindow::ColourOf(int n) const { return marks_.IsMarked(n) ? kSelectedColour : keypad_.Face(); }
+
+void DrawCheckWindow::ColourAllButtons() {
+    keypad_.ColourAll([this](int n) { return ColourOf(n); });
 }
 
 void DrawCheckWindow::ShowDrawnCount() {
@@ -269,20 +236,20 @@ void DrawCheckWindow::ShowDrawnCount() {
 
 void DrawCheckWindow::ToggleNumber(int n) {
     marks_.Toggle(n);
-    ColourButton(n);
+    keypad_.Colour(n, ColourOf(n));
     ShowDrawnCount();
 }
 
 void DrawCheckWindow::AllNumbers(bool modo) {
     marks_.AllNumbers(modo);
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
-    cmdSpoglio_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+    ColourAllButtons();
+    keypad_.FocusFirst();
     ShowDrawnCount();
 }
 
 void DrawCheckWindow::MarkDraw(const NumberSet& numbers) {
     marks_.MarkOnly(numbers);
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    ColourAllButtons();
     ShowDrawnCount();
 }
 
@@ -319,9 +286,7 @@ void DrawCheckWindow::VerifyWinsClicked() {
 void DrawCheckWindow::ShowHelp() { ShowInfo(context_.state, this, kHelpText); }
 
 bool DrawCheckWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-    auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this || !isVisible()) return false;
+    if (!IsKeyOfShownWindow(watched, event, this)) return false;
     switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_F10:
             ShowHelp();

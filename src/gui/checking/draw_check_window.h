@@ -7,7 +7,7 @@
 #include "app/app_context.h"
 #include "checking/draw_marks.h"
 #include "checking/win_tabulation.h"
-#include "forecast/keypad.h"
+#include "widgets/number_keypad.h"
 
 class QCheckBox;
 class QFrame;
@@ -49,7 +49,8 @@ private:
     void ShowSystemNumbersInBold();
     void ResetReportControls();
     void ToggleNumber(int n);
-    void ColourButton(int n);
+    QColor ColourOf(int n) const;
+    void ColourAllButtons();
     void ShowDrawnCount();
     void VerifyWinsClicked();
     void ShowHelp();
@@ -59,10 +60,9 @@ private:
 
     AppContext& context_;
     DrawMarks marks_;
-    QColor buttonFace_;
 
     QFrame* keypadFrame_ = nullptr;
-    KeypadButtons cmdSpoglio_;
+    NumberKeypad keypad_;
     QLabel* lblSelezionati_ = nullptr;
     QPushButton* cmdVerifica_ = nullptr;
     QListView* lstCombinazioni_ = nullptr;

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QStringListModel>
 
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "checking/numbered_line.h"
 
 namespace ordavex {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "app/twips.h"
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "dialogs/info_layout.h"
 
 namespace ordavex {
@@ -19,37 +19,30 @@ constexpr const char* kInfoDesignText = "Messaggio informativo";
 constexpr const char* kInfoButtonCaption = "OK";
 constexpr double kInfoTextPoints = 9;
 constexpr double kInfoButtonPoints = 9;
+
+TextBoxDesign InfoDesign() {
+    return {"frmInfo",
+            "Informazione",
+            "fraInfo",
+            kInfoPictureResource,
+            TwipsRect(kInfoPictureLeft, kInfoPictureTop, kInfoPictureSize, kInfoPictureSize),
+            "Simbolo di informazione",
+            "lblInfo",
+            Qt::AlignLeft | Qt::AlignTop,
+            // A fixed-pitch font, so that lines indented with blanks line up.
+            DesignFont(kCourierNew, kInfoTextPoints)};
+}
+
 }  // namespace
 
 InfoWindow::InfoWindow(AppState& state, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
-      state_(state) {
-    setObjectName("frmInfo");
-    setModal(true);
-    setAccessibleName("Informazione");
+      state_(state),
+      box_(this, InfoDesign()) {
+    SetBackground(box_.Label(), Qt::white);
+    box_.Label()->setText(kInfoDesignText);
 
-    frame_ = new QFrame(this);
-    frame_->setObjectName("fraInfo");
-    frame_->setFrameShape(QFrame::Box);
-    frame_->setFrameShadow(QFrame::Sunken);
-
-    picture_ = new QLabel(frame_);
-    picture_->setObjectName("Image1");
-    picture_->setScaledContents(true);
-    picture_->setPixmap(QPixmap(kInfoPictureResource));
-    picture_->setGeometry(TwipsRect(kInfoPictureLeft, kInfoPictureTop, kInfoPictureSize, kInfoPictureSize));
-    picture_->setAccessibleName("Simbolo di informazione");
-
-    label_ = new QLabel(frame_);
-    label_->setObjectName("lblInfo");
-    label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A fixed-pitch font, so that lines indented with blanks line up.
-    label_->setFont(DesignFont(kCourierNew, kInfoTextPoints));
-    SetBackground(label_, Qt::white);
-    label_->setText(kInfoDesignText);
-
-    button_ = new QPushButton(kInfoButtonCaption, frame_);
+    button_ = new QPushButton(kInfoButtonCaption, box_.Frame());
     button_->setObjectName("cmdInfo");
     button_->setFont(DesignFont(kTrebuchet, kInfoButtonPoints));
     button_->setAccessibleName(kInfoButtonCaption);
@@ -60,11 +53,8 @@ InfoWindow::InfoWindow(AppState& state, QWidget* owner)
 void InfoWindow::Load() {
     const auto layout = LayOutInfo(state_.InfoText);
     setWindowTitle(ProductName() + kInfoTitleSuffix);
-    setFixedSize(Px(kInfoClientWidth), Px(layout.outerHeight - kWindowNonClientTwips));
-    frame_->setGeometry(TwipsRect(kInfoFrameLeft, kInfoFrameTop, kInfoFrameWidth, layout.frameHeight));
-    label_->setGeometry(TwipsRect(kInfoLabelLeft, kInfoLabelTop, kInfoLabelWidth, layout.labelHeight));
-    label_->setText(QString::fromStdString(layout.labelText));
-    label_->setAccessibleName(label_->text());
+    box_.Place(layout, kInfoClientWidth, QRect(kInfoFrameLeft, kInfoFrameTop, kInfoFrameWidth, 0),
+               QRect(kInfoLabelLeft, kInfoLabelTop, kInfoLabelWidth, 0));
     button_->setGeometry(TwipsRect(kInfoButtonLeft, layout.buttonTop, kInfoButtonWidth, kInfoButtonHeight));
     // Long texts make the label reach below the button's top edge: the button stays on top.
     button_->raise();

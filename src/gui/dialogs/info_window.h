@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "dialogs/text_box_frame.h"
 
 class QFrame;
 class QLabel;
@@ -24,9 +25,7 @@ public:
 
 private:
     AppState& state_;
-    QFrame* frame_ = nullptr;
-    QLabel* picture_ = nullptr;
-    QLabel* label_ = nullptr;
+    TextBoxFrame box_;
     QPushButton* button_ = nullptr;
 };
 

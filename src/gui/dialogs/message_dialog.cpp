@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/twips.h"
-#include "app/ui_style.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 #include "dialogs/message_layout.h"
 
 namespace ordavex {
@@ -19,36 +19,32 @@ constexpr const char* kMessageTitleSuffix = " - MESSAGE";
 constexpr const char* kLogoResource = ":/icons/logo.svg";
 constexpr double kLabelPoints = 9.75;
 constexpr double kButtonPoints = 9;
+
+TextBoxDesign MessageDesign() {
+    return {"frmMessage",
+            "Messaggio",
+            "fraMessage",
+            kLogoResource,
+            TwipsRect(kMessageLogoLeft, kMessageLogoTop, kMessageLogoWidth, kMessageLogoHeight),
+            "Logo Ordavex",
+            "lblMessage",
+            Qt::AlignHCenter | Qt::AlignTop,
+            DesignFont(kTrebuchet, kLabelPoints)};
+}
+
 }  // namespace
 
 MessageDialog::MessageDialog(AppState& state, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
-      state_(state) {
-    setObjectName("frmMessage");
-    setModal(true);
-    setAccessibleName("Messaggio");
-    frame_ = new QFrame(this);
-    frame_->setObjectName("fraMessage");
-    frame_->setFrameShape(QFrame::Box);
-    frame_->setFrameShadow(QFrame::Sunken);
-    logo_ = new QLabel(frame_);
-    logo_->setObjectName("Image1");
-    logo_->setScaledContents(true);
-    logo_->setPixmap(QPixmap(kLogoResource));
-    logo_->setGeometry(TwipsRect(kMessageLogoLeft, kMessageLogoTop, kMessageLogoWidth, kMessageLogoHeight));
-    logo_->setAccessibleName("Logo Ordavex");
-    label_ = new QLabel(frame_);
-    label_->setObjectName("lblMessage");
-    label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label_->setFont(DesignFont(kTrebuchet, kLabelPoints));
-    label_->setTextFormat(Qt::PlainText);
+      state_(state),
+      box_(this, MessageDesign()) {
     // Ending the program may close the dialog; nothing else may.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { programEnding_ = true; });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { programEnding_ = true; });
 }
 
 QPushButton* MessageDialog::CreateButton(int index) {
-    auto* button = new QPushButton(frame_);
+    auto* button = new QPushButton(box_.Frame());
     button->setObjectName(QString("cmdPulsante(%1)").arg(index));
     button->setFont(DesignFont(kTrebuchet, kButtonPoints));
     // Enter presses the button that has the focus, as Space does; none is the default at opening.
@@ -67,12 +63,8 @@ void MessageDialog::Load() {
 
     setWindowTitle(ProductName() + kMessageTitleSuffix);
     state_.MessageChoice = 0;
-    const int clientHeight = layout.outerHeight - kWindowNonClientTwips;
-    setFixedSize(Px(kMessageClientWidth), Px(clientHeight));
-    frame_->setGeometry(TwipsRect(kMessageFrameLeft, 0, kMessageFrameWidth, layout.frameHeight));
-    label_->setGeometry(TwipsRect(kMessageLabelLeft, kMessageLabelTop, kMessageLabelWidth, layout.labelHeight));
-    label_->setText(QString::fromStdString(layout.labelText));
-    label_->setAccessibleName(label_->text());
+    box_.Place(layout, kMessageClientWidth, QRect(kMessageFrameLeft, 0, kMessageFrameWidth, 0),
+               QRect(kMessageLabelLeft, kMessageLabelTop, kMessageLabelWidth, 0));
 
     auto* first = CreateButton(1);
     first->setGeometry(TwipsRect(kMessageButtonDesignLeft, layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));

@@ -4,6 +4,7 @@
 #include <QList>
 
 #include "app/app_state.h"
+#include "dialogs/text_box_frame.h"
 
 class QFrame;
 class QLabel;
@@ -31,9 +32,7 @@ private:
     QPushButton* CreateButton(int index);
 
     AppState& state_;
-    QFrame* frame_ = nullptr;
-    QLabel* logo_ = nullptr;
-    QLabel* label_ = nullptr;
+    TextBoxFrame box_;
     QList<QPushButton*> buttons_;
     bool programEnding_ = false;
 };

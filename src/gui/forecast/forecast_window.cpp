@@ -9,9 +9,10 @@
 
 #include "app/error_number.h"
 #include "app/report_error.h"
-#include "app/ui_style.h"
-#include "app/application_key_filter.h"
-#include "app/window_parts.h"
+#include "widgets/ui_style.h"
+#include "widgets/application_key_filter.h"
+#include "widgets/number_keypad.h"
+#include "widgets/window_parts.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
 #include "forecast/development.h"
@@ -23,22 +24,13 @@ namespace {
 
 constexpr int kClientWidth = 10995;
 constexpr int kClientHeight = 5955;
-constexpr double kDefaultPoints = 8.25;
 constexpr double kCaptionPoints = 9;
-constexpr double kKeypadPoints = 11.25;
 constexpr double kMatrixNamePoints = 11.25;
-constexpr double kCounterPoints = 9.75;
 constexpr double kDevelopPoints = 9;
 
-constexpr int kKeypadTemplateLeft = 240;
-constexpr int kKeypadTemplateTop = 360;
-constexpr int kKeypadButtonWidth = 525;
-constexpr int kKeypadButtonHeight = 465;
-constexpr std::int16_t kKeypadPerRow = 10;
-constexpr std::int16_t kKeypadGap = 60;
+constexpr NumberKeypadDesign kKeypadDesign{"cmdTastierino", 240, 360, 60, true};
 
 const QColor kMatrixNameColour{202, 11, 39};
-const QColor kSelectedCountColour{64, 64, 64};
 const QColor kStillToSelectColour{192, 0, 0};
 
 constexpr const char* kForecastCaption = "SELEZIONE PRONOSTICO";
@@ -64,15 +56,6 @@ QLabel* NewCaption(QWidget* parent, int index, const char* text, const QRect& pl
     return NewLabel(parent, QString("Label1(%1)").arg(index), text, place, alignment, font);
 }
 
-QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
-                   const char* accessibleDescription) {
-    auto* label = NewLabel(parent, name, "0", place, Qt::AlignRight, DesignFont(kSegoeUi, kCounterPoints, true));
-    SetBackground(label, Qt::white);
-    SetTextColour(label, textColour);
-    label->setAccessibleDescription(accessibleDescription);
-    return label;
-}
-
 void ShowNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
     label->repaint();
@@ -82,13 +65,9 @@ void ShowNumber(QLabel* label, int value) {
 
 ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags),
-      context_(context) {
-    setObjectName("frmTastierino");
-    setModal(true);
-    setAccessibleName("Selezione pronostico");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
-    buttonFace_ = palette().color(QPalette::Button);
+      context_(context),
+      keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
+    SetUpFixedDialog(this, "frmTastierino", "Selezione pronostico", kClientWidth, kClientHeight);
 }
 
 void ForecastWindow::Open() {
@@ -100,22 +79,14 @@ void ForecastWindow::Open() {
 
 void ForecastWindow::BuildDesign() {
     // Every opening starts from the window as designed: the keypad is the template alone.
+    keypad_.Clear();
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    cmdTastierino_.clear();
 
     NewCaption(this, 1, kForecastCaption, TwipsRect(210, 210, 6285, 255), Qt::AlignHCenter,
                DesignFont(kSegoeUi, kCaptionPoints));
     auto* keypadFrame = NewFrame(this, "Frame1", TwipsRect(210, 480, 6285, 5265));
     keypadFrame->setAccessibleName("Tastierino del pronostico");
-    auto* keypadTemplate = new QPushButton("1", keypadFrame);
-    keypadTemplate->setObjectName("cmdTastierino(1)");
-    keypadTemplate->setGeometry(
-        TwipsRect(kKeypadTemplateLeft, kKeypadTemplateTop, kKeypadButtonWidth, kKeypadButtonHeight));
-    keypadTemplate->setFont(DesignFont(kSegoeUi, kKeypadPoints));
-    keypadTemplate->setAccessibleName("1");
-    // A filled background lets the button show the colour of its number's state.
-    SetBackground(keypadTemplate, buttonFace_);
-    cmdTastierino_[kLowestNumber] = keypadTemplate;
+    keypad_.PlaceTemplate(keypadFrame);
 
     NewCaption(this, 3, kMatrixCaption, TwipsRect(6570, 210, 4215, 255), Qt::AlignHCenter,
                DesignFont(kSegoeUi, kCaptionPoints));
@@ -129,7 +100,7 @@ void ForecastWindow::BuildDesign() {
     NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
     lblSelezionati_ = NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285),
-                                 kSelectedCountColour, "Numeri selezionati");
+                                 kCountColour, "Numeri selezionati");
     NewCaption(countersFrame, 2, kStillToSelectCaption, TwipsRect(1140, 780, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
     lblDaSelezionare_ = NewCounter(countersFrame, "lblDaSelezionare", TwipsRect(3270, 750, 465, 285),
@@ -150,12 +121,10 @@ void ForecastWindow::BuildDesign() {
 void ForecastWindow::Load() {
     AppState& state = context_.state;
     setWindowTitle(ProductTitleWithHelp());
-    BuildKeypad(kLowestNumber, kHighestNumber, kKeypadPerRow, kKeypadGap, kKeypadGap, true, true, false, cmdTastierino_,
-                state.KeypadTabCounter);
-    ConnectKeypad(cmdTastierino_, this, [this](int n) { NumberClicked(n); });
+    keypad_.Grow(state.KeypadTabCounter, this, [this](int n) { NumberClicked(n); });
     // The keypad takes tab positions after every control of the design.
-    setTabOrder(cmdSviluppa_, cmdTastierino_[kLowestNumber]);
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
+    setTabOrder(cmdSviluppa_, keypad_.First());
+    keypad_.ColourAll([this](int n) { return ColourOf(n); });
     ShowSelectedCount();
     ShowStillToSelect();
     lblNomeMatrice_->setText(QString::fromStdString(state.MatrixName));
@@ -163,12 +132,9 @@ void ForecastWindow::Load() {
     cmdSviluppa_->setFocus(Qt::OtherFocusReason);
 }
 
-void ForecastWindow::ColourButton(int n) {
+QColor ForecastWindow::ColourOf(int n) const {
     const auto state = context_.state.ForecastStates[static_cast<std::size_t>(n)];
-    const QColor& colour = state == kForecastFixed      ? kFixedColour
-                           : state == kForecastSelected ? kSelectedColour
-                                                        : buttonFace_;
-    SetBackground(cmdTastierino_[n], colour);
+    return state == kForecastFixed ? kFixedColour : state == kForecastSelected ? kSelectedColour : keypad_.Face();
 }
 
 void ForecastWindow::ShowSelectedCount() { ShowNumber(lblSelezionati_, context_.state.ForecastCount); }
@@ -177,7 +143,7 @@ void ForecastWindow::ShowStillToSelect() { ShowNumber(lblDaSelezionare_, Numbers
 
 void ForecastWindow::NumberClicked(int n) {
     CycleForecastNumber(context_.state, n);
-    ColourButton(n);
+    keypad_.Colour(n, ColourOf(n));
     ShowSelectedCount();
     // The count still to pick follows every change, so that it never shows a stale value.
     ShowStillToSelect();
@@ -185,8 +151,8 @@ void ForecastWindow::NumberClicked(int n) {
 
 void ForecastWindow::AllNumbers(bool modo) {
     SetAllForecastNumbers(context_.state, modo);
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) ColourButton(n);
-    cmdTastierino_[kLowestNumber]->setFocus(Qt::OtherFocusReason);
+    keypad_.ColourAll([this](int n) { return ColourOf(n); });
+    keypad_.FocusFirst();
     ShowSelectedCount();
     ShowStillToSelect();
 }
@@ -225,14 +191,12 @@ void ForecastWindow::KeyPressed(int key) {
 }
 
 bool ForecastWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-    auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this || !isVisible()) return false;
+    if (!IsKeyOfShownWindow(watched, event, this)) return false;
     // A key that the focused control leaves unused travels on to its parents, and a help window
     // opened meanwhile moves the focus away: the window acts on the key once, where it first
     // arrives, which is the control that has the focus in this window (or the window itself).
     const QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
-    if (widget != target) return false;
+    if (watched != target) return false;
     KeyPressed(static_cast<QKeyEvent*>(event)->key());
     return false;
 }

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "app/app_context.h"
-#include "forecast/keypad.h"
+#include "widgets/number_keypad.h"
 
 class QLabel;
 class QPushButton;
@@ -38,13 +38,12 @@ private:
     void DevelopClicked();
     void KeyPressed(int key);
     void ShowHelp();
-    void ColourButton(int n);
+    QColor ColourOf(int n) const;
     void ShowSelectedCount();
     void ShowStillToSelect();
 
     AppContext& context_;
-    QColor buttonFace_;
-    KeypadButtons cmdTastierino_;
+    NumberKeypad keypad_;
     QLabel* lblNomeMatrice_ = nullptr;
     QLabel* lblSelezionati_ = nullptr;
     QLabel* lblDaSelezionare_ = nullptr;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <Qt>
 
+class QDialog;
 class QFrame;
+class QLabel;
 class QWidget;
 
 namespace ordavex {
@@ -15,5 +18,13 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsF
 
 // A frame without caption, as the windows group their controls.
 QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place);
+
+// Names a modal window of fixed size (twips) and gives it the design's default font.
+void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips,
+                      int heightTwips);
+
+// A count shown in bold on white, right-aligned, starting at 0.
+QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
+                   const char* accessibleDescription);
 
 }  // namespace ordavex

@@ -1,4 +1,4 @@
-#include "forecast/keypad.h"
+#include "widgets/keypad.h"
 
 #include <QWidget>
 

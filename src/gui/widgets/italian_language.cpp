@@ -1,4 +1,4 @@
-#include "app/italian_language.h"
+#include "widgets/italian_language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -30,6 +30,7 @@ int Px(int twips);
 inline const QColor kValueLabelBackground{240, 240, 255};
 inline const QColor kSelectedColour{164, 196, 208};  // azure
 inline const QColor kFixedColour{232, 206, 23};      // gold
+inline const QColor kCountColour{64, 64, 64};        // dark grey of the keypad counters
 
 // Sets a widget's background colour through its palette and style sheet.
 void SetBackground(QWidget* widget, const QColor& colour);

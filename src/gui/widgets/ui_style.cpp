@@ -1,10 +1,10 @@
-#include "app/ui_style.h"
+#include "widgets/ui_style.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QWidget>
 
-#include "app/italian_language.h"
+#include "widgets/italian_language.h"
 
 #include "app/twips.h"
 

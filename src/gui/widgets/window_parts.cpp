@@ -1,0 +1,50 @@
+#include "widgets/window_parts.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+
+#include "widgets/ui_style.h"
+
+namespace ordavex {
+
+namespace {
+
+constexpr double kDefaultPoints = 8.25;
+constexpr double kCounterPoints = 9.75;
+
+}  // namespace
+
+QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips,
+                      int heightTwips) {
+    dialog->setObjectName(name);
+    dialog->setModal(true);
+    dialog->setAccessibleName(accessibleName);
+    dialog->setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    dialog->setFixedSize(Px(widthTwips), Px(heightTwips));
+}
+
+QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
+                   const char* accessibleDescription) {
+    auto* label = new QLabel("0", parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleDescription(accessibleDescription);
+    SetBackground(label, Qt::white);
+    SetTextColour(label, textColour);
+    return label;
+}
+
+}  // namespace ordavex
