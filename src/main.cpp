@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "app/main_window.h"
 #include "app/program_folder_places.h"
 #include "widgets/ui_style.h"

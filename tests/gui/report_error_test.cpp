@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "gui_harness.h"
 #include "test_files.h"
 

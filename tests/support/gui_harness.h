@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "app/main_window.h"
 #include "app/program_folders.h"
 #include "dialogs/file_chooser.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
 #include "checking/draw_check_window.h"

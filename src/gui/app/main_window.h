@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "guarantee/guarantee_tooltip_text.h"
 
 class QLabel;

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 #include "app/number_text.h"
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
 #include "checking/draw_probability.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "checking/archive_check.h"
 #include "checking/draw_archive.h"
 

@@ -13,7 +13,7 @@
 #include <QStringListModel>
 
 #include "app/error_number.h"
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "app/twips.h"
 #include "widgets/ui_style.h"
 #include "widgets/application_key_filter.h"

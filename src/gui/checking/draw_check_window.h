@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "checking/draw_marks.h"
 #include "checking/win_tabulation.h"
 #include "widgets/number_keypad.h"

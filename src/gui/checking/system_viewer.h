@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 
 class QListView;
 class QStringListModel;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 
 namespace ordavex {
 

@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
 #include "combinations/guarantee_tooltip.h"

@@ -1,7 +1,7 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "combinations/file_commands.h"
 #include "combinations/system_file.h"
 #include "dialogs/message_dialog.h"

@@ -8,7 +8,7 @@
 #include <new>
 
 #include "app/error_number.h"
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 #include "widgets/ui_style.h"
 #include "widgets/application_key_filter.h"
 #include "widgets/number_keypad.h"

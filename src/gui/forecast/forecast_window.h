@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QDialog>
 
-#include "app/app_context.h"
+#include "dialogs/app_context.h"
 #include "widgets/number_keypad.h"
 
 class QLabel;

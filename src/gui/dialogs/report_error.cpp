@@ -1,4 +1,4 @@
-#include "app/report_error.h"
+#include "dialogs/report_error.h"
 
 #include "app/error_number.h"
 #include "dialogs/message_dialog.h"
