@@ -6,6 +6,7 @@
 #include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
 #include "combinations/guarantee_tooltip.h"
+#include "combinations/load_refusal.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
 #include "guarantee/guarantee_tooltip_text.h"
@@ -26,6 +27,23 @@ MatrixPanel PanelOf(const LoadedMatrix& matrix) {
             QString::fromStdString(texts.description)};
 }
 
+LoadRefusal RefusalOf(const MatrixLoadResult& result) {
+    switch (result.outcome) {
+        case MatrixLoadOutcome::Rejected:
+            return {result.error, kIncompatible};
+        case MatrixLoadOutcome::TooManyNumbers:
+            return {0, kTooManyNumbers};
+        case MatrixLoadOutcome::NotConsecutive:
+            return {0, kNotConsecutive};
+        case MatrixLoadOutcome::TooManyCombinations:
+            return {0, kTooManyCombinations.c_str()};
+        case MatrixLoadOutcome::Failed:
+        case MatrixLoadOutcome::Loaded:
+            break;
+    }
+    return {result.error, nullptr};
+}
+
 }  // namespace
 
 void LoadMatrixCommand(AppContext& context, MainWindow& window) {
@@ -34,25 +52,9 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     if (path.empty()) return;
 
     MatrixLoadResult result = LoadMatrixFile(state.Files, path);
-    switch (result.outcome) {
-        case MatrixLoadOutcome::Rejected:
-            ReportError(state, &window, result.error);
-            ShowMessage(state, &window, kIncompatible);
-            return;
-        case MatrixLoadOutcome::TooManyNumbers:
-            ShowMessage(state, &window, kTooManyNumbers);
-            return;
-        case MatrixLoadOutcome::NotConsecutive:
-            ShowMessage(state, &window, kNotConsecutive);
-            return;
-        case MatrixLoadOutcome::TooManyCombinations:
-            ShowMessage(state, &window, kTooManyCombinations);
-            return;
-        case MatrixLoadOutcome::Failed:
-            ReportError(state, &window, result.error);
-            return;
-        case MatrixLoadOutcome::Loaded:
-            break;
+    if (result.outcome != MatrixLoadOutcome::Loaded) {
+        ShowLoadRefusal(state, &window, RefusalOf(result));
+        return;
     }
     LoadedMatrix& matrix = result.matrix;
     const MatrixPanel panel = PanelOf(matrix);

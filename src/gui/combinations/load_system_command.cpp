@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "dialogs/report_error.h"
 #include "combinations/file_commands.h"
+#include "combinations/load_refusal.h"
 #include "combinations/system_file.h"
 #include "dialogs/message_dialog.h"
 
@@ -13,6 +14,19 @@ namespace {
 constexpr const char* kIncompatibleFile = "Il file è incompatibile ..!";
 constexpr const char* kTooManyCombinations = "Ammesse max. 200 combinazioni ..!";
 
+LoadRefusal RefusalOf(const SystemLoadResult& result) {
+    switch (result.outcome) {
+        case SystemLoadOutcome::Rejected:
+            return {result.error, kIncompatibleFile};
+        case SystemLoadOutcome::TooManyLines:
+            return {0, kTooManyCombinations};
+        case SystemLoadOutcome::Failed:
+        case SystemLoadOutcome::Loaded:
+            break;
+    }
+    return {result.error, nullptr};
+}
+
 }  // namespace
 
 void LoadSystemCommand(AppContext& context, MainWindow& window) {
@@ -21,19 +35,9 @@ void LoadSystemCommand(AppContext& context, MainWindow& window) {
     if (path.empty()) return;
 
     SystemLoadResult result = LoadSystemFile(state.Files, path);
-    switch (result.outcome) {
-        case SystemLoadOutcome::Rejected:
-            ReportError(state, &window, result.error);
-            ShowMessage(state, &window, kIncompatibleFile);
-            return;
-        case SystemLoadOutcome::TooManyLines:
-            ShowMessage(state, &window, kTooManyCombinations);
-            return;
-        case SystemLoadOutcome::Failed:
-            ReportError(state, &window, result.error);
-            return;
-        case SystemLoadOutcome::Loaded:
-            break;
+    if (result.outcome != SystemLoadOutcome::Loaded) {
+        ShowLoadRefusal(state, &window, RefusalOf(result));
+        return;
     }
     state.SystemsFolder = path;
     state.ReplaceSystem(std::move(result.lines));
