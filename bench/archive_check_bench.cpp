@@ -40,7 +40,12 @@ void BM_CheckArchive(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * lines * kDraws);
 }
-BENCHMARK(BM_CheckArchive)->Arg(200)->Arg(100000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_CheckArchive)
+    ->Arg(200)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace ordavex

@@ -30,8 +30,8 @@ LineList RandomLines(int count, unsigned seed) {
 class MatrixFile {
 public:
     MatrixFile() {
-        path_ = (std::filesystem::temp_directory_path() / ("ordavex_bench_" + std::to_string(std::random_device{}()) +
-                                                           "_MATRIX10_08_V6.TXT"))
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("ordavex_bench_" + std::to_string(std::random_device{}()) + "_MATRIX10_08_V6.TXT"))
                     .string();
         std::ofstream out(path_, std::ios::binary);
         const LineList lines = RandomLines(kLines, 1);

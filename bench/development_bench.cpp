@@ -20,7 +20,9 @@ constexpr int kLineLength = 10;
 constexpr int kFixedNumbers = 8;
 
 // Lines of ten different abstract numbers out of 1..30, ascending, without leading zeros.
-LineList RandomMatrix(unsigned seed) { return bench::RandomLines(kLines, {kMatrixNumbers, kLineLength, true, 1}, seed); }
+LineList RandomMatrix(unsigned seed) {
+    return bench::RandomLines(kLines, {kMatrixNumbers, kLineLength, true, 1}, seed);
+}
 
 // A forecast of 30 numbers spread over 1..90, the first eight of them fixed.
 void PickForecast(AppState& state) {

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <array>
-#include <ctime>
 #include <cstdint>
+#include <ctime>
 #include <vector>
 
 #include "guarantee/guarantee_checker.h"

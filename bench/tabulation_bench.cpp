@@ -19,7 +19,9 @@ constexpr int kLineLength = 10;
 constexpr int kDrawSize = 20;
 
 // Lines of ten different numbers out of 1..90, ascending, in the "00" form of a developed system.
-LineList RandomSystem(unsigned seed) { return bench::RandomLines(kLines, {kHighestNumber, kLineLength, true, 2}, seed); }
+LineList RandomSystem(unsigned seed) {
+    return bench::RandomLines(kLines, {kHighestNumber, kLineLength, true, 2}, seed);
+}
 
 DrawMarks RandomDraw(unsigned seed) {
     std::mt19937 random(seed);

@@ -5,8 +5,8 @@
 // finding.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -145,7 +145,7 @@ SystemLoadOutcome LiteralSystemLoad(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         const auto length = LiteralTokens(line).size();
         if (!CleanCombinationLine(line).empty() && (length < static_cast<std::size_t>(kSystemMinLength) ||
-                                                   length > static_cast<std::size_t>(kSystemMaxLength))) {
+                                                    length > static_cast<std::size_t>(kSystemMaxLength))) {
             return SystemLoadOutcome::Rejected;
         }
     }
@@ -177,14 +177,16 @@ void CheckCleaningAndTokens(std::string_view text) {
             "cleaned line keeps a separator");
 
     auto expected = LiteralTokens(text);
-    const auto firstBad = std::find_if(expected.begin(), expected.end(), [](const NumberToken& t) { return t.error != 0; });
+    const auto firstBad =
+        std::find_if(expected.begin(), expected.end(), [](const NumberToken& t) { return t.error != 0; });
     if (firstBad != expected.end()) expected.erase(firstBad + 1, expected.end());
     CombinationTokenizer tokenizer;
     FirstFailure sink;
     tokenizer.Reset();
     const std::size_t piece = text.empty() ? 1 : 1 + static_cast<unsigned char>(text.front()) % 7;
     bool going = true;
-    for (std::size_t at = 0; going && at < text.size(); at += piece) going = tokenizer.Feed(text.substr(at, piece), sink);
+    for (std::size_t at = 0; going && at < text.size(); at += piece)
+        going = tokenizer.Feed(text.substr(at, piece), sink);
     if (going) tokenizer.Finish(sink);
     Require(sink.tokens.size() == expected.size(), "tokenizer and cleaning disagree on the number of tokens");
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -223,22 +225,26 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
     const SystemLoadOutcome expectedLoad =
         systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(RawLines(bytes));
     if (systemCheck != 0) {
-        Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck, "system refusal disagrees");
+        Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck,
+                "system refusal disagrees");
     } else if (expectedLoad != SystemLoadOutcome::Loaded) {
-        Require(system.outcome == expectedLoad && (expectedLoad != SystemLoadOutcome::Rejected || system.error == kErrBadLength),
+        Require(system.outcome == expectedLoad &&
+                    (expectedLoad != SystemLoadOutcome::Rejected || system.error == kErrBadLength),
                 "system line refusal disagrees");
     } else {
         Require(system.outcome == SystemLoadOutcome::Loaded && system.lines == cleanedLines, "system lines disagree");
         LineList copy = system.lines;
         const auto removed = RemoveDuplicates(copy);
-        Require(std::is_sorted(copy.begin(), copy.end()) && std::adjacent_find(copy.begin(), copy.end()) == copy.end() &&
+        Require(std::is_sorted(copy.begin(), copy.end()) &&
+                    std::adjacent_find(copy.begin(), copy.end()) == copy.end() &&
                     copy.size() + static_cast<std::size_t>(removed) == system.lines.size(),
                 "duplicate removal");
     }
 
     const auto matrix = LoadMatrixFile(files, path);
     if (matrixCheck != 0) {
-        Require(matrix.outcome == MatrixLoadOutcome::Rejected && matrix.error == matrixCheck, "matrix refusal disagrees");
+        Require(matrix.outcome == MatrixLoadOutcome::Rejected && matrix.error == matrixCheck,
+                "matrix refusal disagrees");
     } else {
         const MatrixInfo info = MatrixFileInfo(files, path);
         Require(info.items == static_cast<std::int32_t>(items.size()), "matrix item count disagrees");

@@ -22,8 +22,8 @@
 #include "checking/used_numbers.h"
 #include "checking/win_tabulation.h"
 #include "combinations/matrix_file.h"
-#include "forecast/development.h"
 #include "combinations/matrix_name.h"
+#include "forecast/development.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
@@ -113,7 +113,8 @@ void DevelopAndCheck(const LoadedMatrix& loaded, std::string_view bytes) {
     }
     Require(state.SystemCount == static_cast<std::int32_t>(loaded.lines.size()), "development lost lines");
     DrawnFlags drawn{};
-    for (std::size_t i = 0; i < bytes.size() && i < 20; ++i) drawn[1 + static_cast<unsigned char>(bytes[i]) % 90] = true;
+    for (std::size_t i = 0; i < bytes.size() && i < 20; ++i)
+        drawn[1 + static_cast<unsigned char>(bytes[i]) % 90] = true;
     for (const auto& line : state.SystemCombinations) {
         const int score = Score(line, drawn);
         Require(score >= 0 && score <= 10, "a score beyond the line");

@@ -142,9 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteSystemFile(files, path, lines, mode);
         Require(before != Before::ReadOnly || !existed, "a read-only file was replaced");
         const std::string target = path == chosen.string() ? written.string() : path;
-        const std::string expected = (mode == SaveMode::Append && existed && path == chosen.string() ? old + "\r\n" : "") +
-                                     (mode == SaveMode::Append && !(existed && path == chosen.string()) ? "\r\n" : "") +
-                                     Joined(lines);
+        const std::string expected =
+            (mode == SaveMode::Append && existed && path == chosen.string() ? old + "\r\n" : "") +
+            (mode == SaveMode::Append && !(existed && path == chosen.string()) ? "\r\n" : "") + Joined(lines);
         Require(Read(target) == expected, "the saved bytes differ");
         if (before == Before::SecondName && path == chosen.string()) {
             Require(Read(Folder() / "second") == expected, "the second name lost the content");

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "dialogs/app_context.h"
 #include "app/main_window.h"
 #include "app/program_folder_places.h"
-#include "widgets/ui_style.h"
+#include "dialogs/app_context.h"
 #include "dialogs/qt_file_chooser.h"
 #include "update/qt_url_opener.h"
+#include "widgets/ui_style.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -87,9 +87,8 @@ template <typename Number>
 Number WholeNumber(const std::string& name, const std::string& text, Number least, Number most) {
     Number value{};
     const char* const end = text.data() + text.size();
-    const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool digitsOnly =
+        !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (!digitsOnly || error != std::errc() || stop != end || value < least || value > most) {
         throw UsageError("option " + name + " needs a whole number from " + std::to_string(least) + " to " +
@@ -139,7 +138,8 @@ public:
                 value = arg.substr(equals + 1);
                 arg.resize(equals);
             }
-            const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) { return arg == o.name; });
+            const auto option =
+                std::find_if(known.begin(), known.end(), [&](const KnownOption& o) { return arg == o.name; });
             if (option == known.end()) throw UsageError("unknown option " + arg);
             if (!option->takesValue) {
                 if (value) throw UsageError("option " + arg + " takes no value");
@@ -225,8 +225,8 @@ bool VerifyClaim(const std::string& path, const GuaranteeMatrix& matrix, const G
                 claim->drawn);
     bool holds = true;
     if (matrix.shortestLine != claim->length || matrix.longestLine != claim->length) {
-        std::printf("FAILS: lines hold %d to %d numbers, the name says %d\n", matrix.shortestLine,
-                    matrix.longestLine, claim->length);
+        std::printf("FAILS: lines hold %d to %d numbers, the name says %d\n", matrix.shortestLine, matrix.longestLine,
+                    claim->length);
         holds = false;
     }
     if (claim->drawn < 1 || claim->drawn > matrix.numbers) {
@@ -326,7 +326,8 @@ std::string CheckedOutputPath(const std::string& folder, const std::string& name
 void PrintProgress(const GeneratorProgress& progress) {
     if (progress.bestLines == 0) {
         std::fprintf(stderr, "%7.1f s: greedy start, %s, %s uncovered\n", progress.seconds,
-                     Counted(progress.lines, "line", "lines").c_str(), Counted(progress.uncovered, "set", "sets").c_str());
+                     Counted(progress.lines, "line", "lines").c_str(),
+                     Counted(progress.uncovered, "set", "sets").c_str());
         return;
     }
     std::fprintf(stderr, "%7.1f s: %s, %s uncovered, smallest complete %zu, %.0f moves/s\n", progress.seconds,
@@ -357,9 +358,10 @@ int Generate(const Options& options) {
     if (!error.empty()) {
         throw UsageError(error);
     }
-    const std::string file = CheckedOutputPath(
-        options.Text("--out", "."), ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points),
-        options.Has("--replace"));
+    const std::string file =
+        CheckedOutputPath(options.Text("--out", "."),
+                          ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points),
+                          options.Has("--replace"));
     settings.progress = PrintProgress;
     settings.stopRequested = [] { return stopSignal != 0; };
     std::signal(SIGINT, RequestStop);
@@ -388,14 +390,16 @@ int Generate(const Options& options) {
                 Counted(result.lines.size(), "line", "lines").c_str(),
                 static_cast<unsigned long long>(result.lowerBound), result.bestSeconds, result.seconds,
                 Counted(result.moves, "move", "moves").c_str(),
-                result.interrupted ? ", stopped on request" : result.stoppedByTime ? ", stopped by the time limit" : "");
+                result.interrupted     ? ", stopped on request"
+                : result.stoppedByTime ? ", stopped by the time limit"
+                                       : "");
     return result.interrupted ? kExitInterrupted : 0;
 }
 
 // Each command with the options it knows; adding an option is one entry here.
 const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
 const std::vector<KnownOption> kGenerateOptions = {
-    {"-n", true},        {"-k", true},         {"-p", true},   {"-t", true},         {"--seed", true},
+    {"-n", true},        {"-k", true},         {"-p", true},        {"-t", true},    {"--seed", true},
     {"--seconds", true}, {"--patience", true}, {"--threads", true}, {"--out", true}, {"--replace", false},
 };
 

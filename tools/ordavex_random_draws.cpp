@@ -60,8 +60,8 @@ std::string DateText(const Day& date) {
 
 int main(int argc, char** argv) {
     Day date{};
-    if (argc != 4 || std::sscanf(argv[3], "%4d-%2d-%2d", &date.year, &date.month, &date.day) != 3 ||
-        date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date)) {
+    if (argc != 4 || std::sscanf(argv[3], "%4d-%2d-%2d", &date.year, &date.month, &date.day) != 3 || date.month < 1 ||
+        date.month > 12 || date.day < 1 || date.day > DaysInMonth(date)) {
         std::cerr << kUsage;
         return kExitUsage;
     }

@@ -31,14 +31,10 @@ TEST(UsedNumbers, LineThatIsNoCombinationEndsTheScanWithItsErrorNumber) {
         const char* line;
         int error;
     } cases[] = {
-        {"01  02", kErrTypeMismatch},   // two blanks: an empty piece
-        {"01 02 ", kErrTypeMismatch},   // trailing blank
-        {"01 x2", kErrTypeMismatch},
-        {"01\t02", kErrTypeMismatch},
-        {"01 70000", kErrOverflow},
-        {"01 91", kErrSubscript},
-        {"00 05", kErrSubscript},
-        {"-3 05", kErrSubscript},
+        {"01  02", kErrTypeMismatch},  // two blanks: an empty piece
+        {"01 02 ", kErrTypeMismatch},  // trailing blank
+        {"01 x2", kErrTypeMismatch},  {"01\t02", kErrTypeMismatch}, {"01 70000", kErrOverflow},
+        {"01 91", kErrSubscript},     {"00 05", kErrSubscript},     {"-3 05", kErrSubscript},
     };
     for (const auto& c : cases) {
         try {

@@ -26,7 +26,11 @@ std::string Lines(int count, const std::string& line, const std::string& end = "
 }
 
 TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
-    const struct { const char* name; std::string bytes; int error; } cases[] = {
+    const struct {
+        const char* name;
+        std::string bytes;
+        int error;
+    } cases[] = {
         {"five numbers", "01 02 03 04 05", 0},
         {"lengths 5, 7 and 10 mixed", "1 2 3 4 5\r\n1 2 3 4 5 6 7\r\n1 2 3 4 5 6 7 8 9 10", 0},
         {"four numbers", "1 2 3 4 5\r\n1 2 3 4", kErrBadLength},
@@ -101,7 +105,11 @@ TEST(CheckCombinationFile, ReadsRegularFilesOnly) {
 
 TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
     const std::string fiveItemsOfLongestLength = "1 2 3 4 " + std::string(kLongestLine - 9, '0') + "5";
-    const struct { const char* name; std::string bytes; int error; } cases[] = {
+    const struct {
+        const char* name;
+        std::string bytes;
+        int error;
+    } cases[] = {
         {"an item of the longest length", fiveItemsOfLongestLength, 0},
         {"one byte more", "0" + fiveItemsOfLongestLength, kErrBadLength},
         {"a huge number, even valid", "1 2 3 4 " + std::string(200000, '0') + "7", kErrBadLength},
@@ -109,8 +117,8 @@ TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
         {"a line of blanks beyond the bound", std::string(kLongestLine + 1, ' ') + "\r\n1 2 3 4 5", kErrBadLength},
         {"items on a line beyond the bound", Lines(500, "1 2 3 4 5", ","), kErrBadLength},
         // Full lines up to the first read chunk's end, where a CR LF is cut in two.
-        {"lines across a chunk", Lines(15, "1 2 3 4 5" + std::string(4085, ' ')) + "1 2 3 4 5" +
-                                     std::string(4086, ' ') + "\r\n1 2 3 4 5 6", 0},
+        {"lines across a chunk",
+         Lines(15, "1 2 3 4 5" + std::string(4085, ' ')) + "1 2 3 4 5" + std::string(4086, ' ') + "\r\n1 2 3 4 5 6", 0},
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
@@ -120,7 +128,11 @@ TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
 }
 
 TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
-    const struct { const char* name; std::string bytes; std::int32_t count; } cases[] = {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::int32_t count;
+    } cases[] = {
         {"empty", "", 0},
         {"one line without end", "1 2 3 4 5", 1},
         {"one line with end", "1 2 3 4 5\r\n", 1},
@@ -150,22 +162,40 @@ TEST(LoadSystemFile, ValidatesCountsAndLoads) {
         int error;
         LineList lines;  // when loaded, checked only if given
     } cases[] = {
-        {"200 lines with empty lines between", Lines(100, "1 2 3 4 5\r\n") + Lines(100, "6 7 8 9 10"),
-         SystemLoadOutcome::Loaded, 0, {}},
+        {"200 lines with empty lines between",
+         Lines(100, "1 2 3 4 5\r\n") + Lines(100, "6 7 8 9 10"),
+         SystemLoadOutcome::Loaded,
+         0,
+         {}},
         {"201 lines", Lines(201, "1 2 3 4 5"), SystemLoadOutcome::TooManyLines, 0, {}},
-        {"numbers kept as written, unsorted", "7 1 3 2 5\r\n\r\n01 02 03 04 05", SystemLoadOutcome::Loaded, 0,
+        {"numbers kept as written, unsorted",
+         "7 1 3 2 5\r\n\r\n01 02 03 04 05",
+         SystemLoadOutcome::Loaded,
+         0,
          {"7 1 3 2 5", "01 02 03 04 05"}},
         {"two items make one line", "1 2 3 4 5,6 7 8 9 10", SystemLoadOutcome::Loaded, 0, {"1 2 3 4 5 6 7 8 9 10"}},
-        {"mixed lengths", "1 2 3 4 5\r1 2 3 4 5 6 7\n1 2 3 4 5 6 7 8 9 10", SystemLoadOutcome::Loaded, 0,
+        {"mixed lengths",
+         "1 2 3 4 5\r1 2 3 4 5 6 7\n1 2 3 4 5 6 7 8 9 10",
+         SystemLoadOutcome::Loaded,
+         0,
          {"1 2 3 4 5", "1 2 3 4 5 6 7", "1 2 3 4 5 6 7 8 9 10"}},
         {"overflow", "1 2 3 4 70000", SystemLoadOutcome::Rejected, kErrOverflow, {}},
-        {"bad number before too many lines", Lines(300, "1 2 3 4 5") + "0 1 2 3 4", SystemLoadOutcome::Rejected,
-         kErrNumberOutOfRange, {}},
-        {"three items of five load as a line of 15", "01 02 03 04 05,06 07 08 09 10,11 12 13 14 15",
-         SystemLoadOutcome::Rejected, kErrBadLength, {}},
+        {"bad number before too many lines",
+         Lines(300, "1 2 3 4 5") + "0 1 2 3 4",
+         SystemLoadOutcome::Rejected,
+         kErrNumberOutOfRange,
+         {}},
+        {"three items of five load as a line of 15",
+         "01 02 03 04 05,06 07 08 09 10,11 12 13 14 15",
+         SystemLoadOutcome::Rejected,
+         kErrBadLength,
+         {}},
         {"two items of three load as a line of 6", "1 2 3,4 5 6", SystemLoadOutcome::Rejected, kErrBadLength, {}},
-        {"5 MB of good items on one line", Lines(500000, "1 2 3 4 5", ","), SystemLoadOutcome::Rejected,
-         kErrBadLength, {}},
+        {"5 MB of good items on one line",
+         Lines(500000, "1 2 3 4 5", ","),
+         SystemLoadOutcome::Rejected,
+         kErrBadLength,
+         {}},
     };
     test::TempFolder folder;
     FileTable files;

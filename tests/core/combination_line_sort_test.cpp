@@ -131,16 +131,36 @@ TEST(ShellSortLines, SortsByBytesListsBeyondSixteenBitsAndEmptyLists) {
 }
 
 TEST(ConvertNumberToken, AcceptsOnlySignedDecimalDigits) {
-    const struct { const char* token; int error; int value; } cases[] = {
-        {"7", 0, 7},           {"07", 0, 7},          {"007", 0, 7},
-        {"+12", 0, 12},        {"-3", 0, -3},         {"0", 0, 0},
-        {"32767", 0, 32767},   {"-32768", 0, -32768}, {"000000000000000000000090", 0, 90},
-        {"32768", kErrOverflow, 0},    {"-32769", kErrOverflow, 0}, {"70000", kErrOverflow, 0},
+    const struct {
+        const char* token;
+        int error;
+        int value;
+    } cases[] = {
+        {"7", 0, 7},
+        {"07", 0, 7},
+        {"007", 0, 7},
+        {"+12", 0, 12},
+        {"-3", 0, -3},
+        {"0", 0, 0},
+        {"32767", 0, 32767},
+        {"-32768", 0, -32768},
+        {"000000000000000000000090", 0, 90},
+        {"32768", kErrOverflow, 0},
+        {"-32769", kErrOverflow, 0},
+        {"70000", kErrOverflow, 0},
         {"99999999999999999999999", kErrOverflow, 0},
-        {"", kErrTypeMismatch, 0},     {"+", kErrTypeMismatch, 0},  {"-", kErrTypeMismatch, 0},
-        {"1a", kErrTypeMismatch, 0},   {"a1", kErrTypeMismatch, 0}, {" 1", kErrTypeMismatch, 0},
-        {"1 ", kErrTypeMismatch, 0},   {"&H10", kErrTypeMismatch, 0}, {"1e2", kErrTypeMismatch, 0},
-        {"1.0", kErrTypeMismatch, 0},  {"--1", kErrTypeMismatch, 0}, {"99999999999999999999x", kErrTypeMismatch, 0},
+        {"", kErrTypeMismatch, 0},
+        {"+", kErrTypeMismatch, 0},
+        {"-", kErrTypeMismatch, 0},
+        {"1a", kErrTypeMismatch, 0},
+        {"a1", kErrTypeMismatch, 0},
+        {" 1", kErrTypeMismatch, 0},
+        {"1 ", kErrTypeMismatch, 0},
+        {"&H10", kErrTypeMismatch, 0},
+        {"1e2", kErrTypeMismatch, 0},
+        {"1.0", kErrTypeMismatch, 0},
+        {"--1", kErrTypeMismatch, 0},
+        {"99999999999999999999x", kErrTypeMismatch, 0},
         {"\xD9\xA3", kErrTypeMismatch, 0},
     };
     for (const auto& c : cases) {

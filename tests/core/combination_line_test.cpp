@@ -13,7 +13,10 @@ namespace ordavex {
 namespace {
 
 TEST(CleanCombinationLine, RunsTheSixStepsInOrder) {
-    const struct { const char* line; const char* cleaned; } cases[] = {
+    const struct {
+        const char* line;
+        const char* cleaned;
+    } cases[] = {
         {"", ""},
         {"   ", ""},
         {"01 02 03 04 05", "01 02 03 04 05"},
@@ -24,13 +27,13 @@ TEST(CleanCombinationLine, RunsTheSixStepsInOrder) {
         {"01,02,03", "01 02 03"},
         {"01\r02", "01 02"},
         {"01  02", "01 02"},
-        {"01   02", "01  02"},      // three blanks: one pass leaves two
-        {"01    02", "01  02"},     // four blanks: two pairs, each halved
-        {"01     02", "01   02"},   // five blanks: two pairs and one left over
-        {"01 \t 02", "01  02"},     // the tab becomes a third blank in a row
+        {"01   02", "01  02"},     // three blanks: one pass leaves two
+        {"01    02", "01  02"},    // four blanks: two pairs, each halved
+        {"01     02", "01   02"},  // five blanks: two pairs and one left over
+        {"01 \t 02", "01  02"},    // the tab becomes a third blank in a row
         {"01. 02", "01 02"},
         {"01 . 02", "01  02"},
-        {"\t01 02\t", "01 02"},      // leading and trailing tabs are trimmed a step later
+        {"\t01 02\t", "01 02"},  // leading and trailing tabs are trimmed a step later
         {":01 02.", "01 02"},
         {"\t.,:", ""},
         {"a  b", "a b"},
@@ -76,10 +79,28 @@ void ExpectSameTokens(const std::string& line, std::size_t pieceSize) {
 }
 
 TEST(CombinationTokenizer, AgreesWithTheLiteralCleaning) {
-    const char* lines[] = {"",          "1 2 3",        "  1\t2 . 3  ", "1   2",       "1    2",     "1     2",
-                           "1 \t 2",    "-3 +4",        "1 2 3 x",      "1 a2 3",      "+",          "1+",
-                           "70000 1",   "1 70000x",     "\t\t",         ". : .",       "01. 02",     "01 . 02",
-                           "0 91 -0",   "99999999999", "1\r2",         "12345678901234567890 3"};
+    const char* lines[] = {"",
+                           "1 2 3",
+                           "  1\t2 . 3  ",
+                           "1   2",
+                           "1    2",
+                           "1     2",
+                           "1 \t 2",
+                           "-3 +4",
+                           "1 2 3 x",
+                           "1 a2 3",
+                           "+",
+                           "1+",
+                           "70000 1",
+                           "1 70000x",
+                           "\t\t",
+                           ". : .",
+                           "01. 02",
+                           "01 . 02",
+                           "0 91 -0",
+                           "99999999999",
+                           "1\r2",
+                           "12345678901234567890 3"};
     for (const char* line : lines) {
         for (std::size_t pieceSize : {1u, 2u, 3u, 64u}) ExpectSameTokens(line, pieceSize);
     }

@@ -21,7 +21,11 @@ TEST(FileNameOfPath, TakesTheLastComponentInCapitals) {
 }
 
 TEST(MatrixNameFields, ReadsTheGuaranteeFromTheFileNameAlone) {
-    const struct { const char* path; NameFields fields; const char* caption; } cases[] = {
+    const struct {
+        const char* path;
+        NameFields fields;
+        const char* caption;
+    } cases[] = {
         {"/m/MATRIX10_08_V6.TXT", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
         {"/m/matrix10_08_v6.txt", {"NO", "6", "10", "08"}, "Garanzia di  6/10  con  8 estratti"},
         {"/m/MATRIX06_10_V5_F2.TXT", {"2", "5", "06", "10"}, "Garanzia di  5/6  con  10 estratti"},
@@ -73,7 +77,12 @@ TEST(MatrixFileInfo, TellsNumbersItemsAndWhetherConsecutive) {
 }
 
 TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
-    const struct { const char* name; std::string bytes; MatrixLoadOutcome outcome; int error; } cases[] = {
+    const struct {
+        const char* name;
+        std::string bytes;
+        MatrixLoadOutcome outcome;
+        int error;
+    } cases[] = {
         {"consecutive 1..18", kConsecutive18, MatrixLoadOutcome::Loaded, 0},
         {"1..17 and 19", kGapAt18, MatrixLoadOutcome::NotConsecutive, 0},
         {"commas split a line", "1,2,3,4,5", MatrixLoadOutcome::Rejected, kErrBadLength},

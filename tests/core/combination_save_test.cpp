@@ -12,10 +12,10 @@
 #include "test_files.h"
 
 #if defined(__unix__) || defined(__APPLE__)
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <csignal>
 #define ORDAVEX_CAN_LIMIT_FILE_SIZE 1
 #endif
 
@@ -62,7 +62,10 @@ TEST(WriteSystemFile, WritesTheExactBytes) {
         std::string after;
     } cases[] = {
         {"one line, no line end", "", {"01 02 03 04 05"}, SaveMode::Overwrite, "01 02 03 04 05"},
-        {"CR LF between lines only", "", {"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15"}, SaveMode::Overwrite,
+        {"CR LF between lines only",
+         "",
+         {"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15"},
+         SaveMode::Overwrite,
          "1 2 3 4 5\r\n6 7 8 9 10\r\n11 12 13 14 15"},
         {"overwrite replaces", "old old old\r\nold", {"1 2 3 4 5"}, SaveMode::Overwrite, "1 2 3 4 5"},
         {"append writes one CR LF first", "a\r\nb", {"c", "d"}, SaveMode::Append, "a\r\nb\r\nc\r\nd"},
@@ -144,7 +147,8 @@ TEST(WriteSystemFile, AFolderThatRefusesNewFilesLeavesTheOldFileIntact) {
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser; the size limit test covers this";
     test::TempFolder folder;
     const auto path = folder.Write("OLD.TXT", "1 2 3 4 5");
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder.Path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     FileTable files;
     const int error = ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite); });
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);

@@ -51,7 +51,8 @@ TEST(Development, CountMismatchOnlyGivesTheMessage) {
         SCOPED_TRACE(c.selectedCount);
         AppState state;
         Prepare(state, {"1 2 3 4 5", "6 7 8 9 10"}, 10, {}, {});
-        for (int n = 1; n <= c.selectedCount; ++n) state.ForecastStates[static_cast<std::size_t>(n)] = kForecastSelected;
+        for (int n = 1; n <= c.selectedCount; ++n)
+            state.ForecastStates[static_cast<std::size_t>(n)] = kForecastSelected;
         // A fixed number counts as a selected one.
         if (c.selectedCount > 0) state.ForecastStates[1] = kForecastFixed;
         state.RecountForecast();

@@ -52,7 +52,12 @@ const std::vector<NumberMask> kFanoPlane = {Line({1, 2, 3}), Line({1, 4, 5}), Li
                                             Line({2, 5, 7}), Line({3, 4, 7}), Line({3, 5, 6})};
 
 TEST(GuaranteeCheckerTest, ProfilesWorkedOutByHand) {
-    const struct { const char* name; std::vector<NumberMask> lines; int numbers; std::vector<int> profile; } cases[] = {
+    const struct {
+        const char* name;
+        std::vector<NumberMask> lines;
+        int numbers;
+        std::vector<int> profile;
+    } cases[] = {
         // Every p numbers hold a line's worth of them: min(p, 3).
         {"all triples of 1..6", AllSubsets(6, 3), 6, {1, 2, 3, 3, 3, 3}},
         // Three numbers lie outside the line, so p drawn meet it in at least p - 3.
@@ -90,10 +95,14 @@ TEST(GuaranteeCheckerTest, ProfileAgreesWithTheDefinitionOnRandomMatrices) {
 
 TEST(GuaranteeCheckerTest, AClaimHoldsOrGivesADrawThatNoLineMeetsEnough) {
     const std::vector<NumberMask> gap = {Line({1, 2}), Line({2, 4})};  // no line uses 3
-    const struct { std::vector<NumberMask> lines; int numbers, points, drawn; bool holds; } cases[] = {
+    const struct {
+        std::vector<NumberMask> lines;
+        int numbers, points, drawn;
+        bool holds;
+    } cases[] = {
         {kFanoPlane, 7, 2, 2, true},
         {kFanoPlane, 7, 3, 5, true},
-        {kFanoPlane, 7, 0, 1, true},  // no points are always guaranteed
+        {kFanoPlane, 7, 0, 1, true},   // no points are always guaranteed
         {kFanoPlane, 7, 4, 3, false},  // more points than drawn never are
         {kFanoPlane, 7, 3, 3, false},
         {kFanoPlane, 7, 3, 4, false},

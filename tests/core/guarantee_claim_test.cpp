@@ -5,21 +5,24 @@
 #include <stdexcept>
 
 #include "combinations/matrix_file.h"
-#include "guarantee/guarantee_matrix.h"
-#include "test_files.h"
-#include "guarantee/matrix_generator_output.h"
 #include "combinations/matrix_name.h"
+#include "guarantee/guarantee_matrix.h"
+#include "guarantee/matrix_generator_output.h"
+#include "test_files.h"
 
 namespace ordavex {
 namespace {
 
 TEST(GuaranteeClaimTest, ReadsTheClaimFromTheFileName) {
-    const struct { const char* path; std::optional<GuaranteeClaim> claim; } cases[] = {
+    const struct {
+        const char* path;
+        std::optional<GuaranteeClaim> claim;
+    } cases[] = {
         {"MATRIX10_08_V6_N20.TXT", GuaranteeClaim{10, 8, 6}},
         {"matrix09_07_v5_n18.txt", GuaranteeClaim{9, 7, 5}},
         {"VV/V9/MATRIX06_03_V3_N12.TXT", GuaranteeClaim{6, 3, 3}},  // folders never count
-        {"MATRIX10_08_N20.TXT", GuaranteeClaim{10, 8, 1}},           // without a V, one point
-        {"MVTRIX10_08_V6.TXT", std::nullopt},                        // the first V decides
+        {"MATRIX10_08_N20.TXT", GuaranteeClaim{10, 8, 1}},          // without a V, one point
+        {"MVTRIX10_08_V6.TXT", std::nullopt},                       // the first V decides
         {"MATRIXAB_08_V6.TXT", std::nullopt},
         {"MATRIX10_+8_V6.TXT", std::nullopt},
         {"MATRIX10_0", GuaranteeClaim{10, 0, 1}},

@@ -53,7 +53,9 @@ TEST(GuaranteeGeneratorTest, ReachesTheLeastSizeOfSmallCases) {
 }
 
 TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
-    const struct { int numbers, length, drawn, points, threads; } cases[] = {
+    const struct {
+        int numbers, length, drawn, points, threads;
+    } cases[] = {
         {11, 5, 6, 4, 3},  // stops by patience
         {22, 6, 3, 3, 2},  // starts from S(3,6,22), which meets the bound at once
         {7, 3, 2, 2, 4},   // the searches meet the bound and stop each other
@@ -89,10 +91,13 @@ TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
 }
 
 TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
-    const struct { int numbers, length, drawn, points; const char* mentions; } cases[] = {
-        {10, 11, 5, 3, "k = 11"},  {10, 5, 11, 3, "p = 11"}, {10, 5, 4, 5, "t = 5"}, {10, 3, 5, 4, "t = 4"},
-        {10, 5, 5, 0, "t = 0"},    {0, 5, 5, 3, "N = 0"},    {91, 5, 5, 3, "N = 91"}, {30, 10, 21, 5, "p = 21"},
-        {10, 0, 5, 1, "k = 0"},    {10, 5, 0, 1, "p = 0"},
+    const struct {
+        int numbers, length, drawn, points;
+        const char* mentions;
+    } cases[] = {
+        {10, 11, 5, 3, "k = 11"}, {10, 5, 11, 3, "p = 11"}, {10, 5, 4, 5, "t = 5"},  {10, 3, 5, 4, "t = 4"},
+        {10, 5, 5, 0, "t = 0"},   {0, 5, 5, 3, "N = 0"},    {91, 5, 5, 3, "N = 91"}, {30, 10, 21, 5, "p = 21"},
+        {10, 0, 5, 1, "k = 0"},   {10, 5, 0, 1, "p = 0"},
     };
     for (const auto& c : cases) {
         const std::string error = MatrixGenerator::ParameterError(c.numbers, c.length, c.drawn, c.points);
@@ -108,9 +113,8 @@ std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numb
     std::size_t uncovered = 0;
     for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << numbers); ++bits) {
         const NumberMask set{bits, 0};
-        if (set.Count() == drawn && std::none_of(lines.begin(), lines.end(), [&](NumberMask line) {
-                return CommonCount(line, set) >= points;
-            })) {
+        if (set.Count() == drawn && std::none_of(lines.begin(), lines.end(),
+                                                 [&](NumberMask line) { return CommonCount(line, set) >= points; })) {
             ++uncovered;
         }
     }
@@ -118,7 +122,9 @@ std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numb
 }
 
 TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
-    const struct { int numbers, length, drawn, points; } cases[] = {{9, 4, 3, 2}, {10, 5, 4, 3}, {12, 6, 5, 3}, {12, 5, 6, 4}};
+    const struct {
+        int numbers, length, drawn, points;
+    } cases[] = {{9, 4, 3, 2}, {10, 5, 4, 3}, {12, 6, 5, 3}, {12, 5, 6, 4}};
     for (const auto& c : cases) {
         MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
         std::vector<NumberMask> lines;

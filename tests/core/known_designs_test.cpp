@@ -24,8 +24,10 @@ void ForEachSubset(int numbers, int size, NumberMask chosen, int from, Visit&& v
 }
 
 TEST(KnownDesignsTest, EverySetOfTheStrengthLiesInExactlyOneBlock) {
-    const struct { int numbers, length, strength; std::size_t blocks; } expected[] = {
-        {24, 8, 5, 759}, {23, 7, 4, 253}, {22, 6, 3, 77}};
+    const struct {
+        int numbers, length, strength;
+        std::size_t blocks;
+    } expected[] = {{24, 8, 5, 759}, {23, 7, 4, 253}, {22, 6, 3, 77}};
     const std::vector<SteinerSystem> systems = KnownSteinerSystems();
     ASSERT_EQ(systems.size(), std::size(expected));
     for (std::size_t i = 0; i < systems.size(); ++i) {
@@ -53,19 +55,26 @@ TEST(KnownDesignsTest, EverySetOfTheStrengthLiesInExactlyOneBlock) {
 }
 
 TEST(KnownDesignsTest, ADesignStartsOnlyTheSearchesItAlreadySolves) {
-    const struct { int numbers, length, drawn, points; std::size_t lines; } cases[] = {
-        {22, 6, 3, 3, 77}, {22, 6, 6, 3, 77}, {22, 6, 6, 2, 77}, {23, 7, 4, 4, 253}, {24, 8, 5, 5, 759},
+    const struct {
+        int numbers, length, drawn, points;
+        std::size_t lines;
+    } cases[] = {
+        {22, 6, 3, 3, 77},  {22, 6, 6, 3, 77}, {22, 6, 6, 2, 77}, {23, 7, 4, 4, 253}, {24, 8, 5, 5, 759},
         {24, 8, 5, 4, 759}, {22, 6, 2, 2, 0},  {22, 6, 3, 4, 0},  {21, 6, 3, 3, 0},   {22, 7, 3, 3, 0},
     };
     for (const auto& c : cases) {
         const auto start = KnownDesignStart(c.numbers, c.length, c.drawn, c.points);
-        EXPECT_EQ(start ? start->size() : 0U, c.lines) << c.numbers << " " << c.length << " " << c.drawn << " " << c.points;
+        EXPECT_EQ(start ? start->size() : 0U, c.lines)
+            << c.numbers << " " << c.length << " " << c.drawn << " " << c.points;
     }
 }
 
 TEST(MatrixLowerBoundTest, TheLargestOfTheBounds) {
     // Worked out by hand; where the least size is known, the bound does not pass it.
-    const struct { int numbers, length, drawn, points; std::uint64_t bound; } cases[] = {
+    const struct {
+        int numbers, length, drawn, points;
+        std::uint64_t bound;
+    } cases[] = {
         {22, 6, 3, 3, 77},   // Schönheim, met by S(3,6,22)
         {7, 3, 2, 2, 7},     // Schönheim, met by the Fano plane
         {12, 6, 3, 3, 14},   // ceil(2 ceil(11/5 ceil(10/4))); the least is 15

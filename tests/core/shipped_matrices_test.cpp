@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/file_table.h"
+#include "combinations/matrix_file.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
-#include "combinations/matrix_file.h"
 
 namespace ordavex {
 namespace {
@@ -27,12 +27,12 @@ constexpr std::size_t kLeastShippedMatrices = 67;
 // The sizes of the matrices shipped before the generator improved: a remade matrix never has
 // more lines than the one it replaces.
 const std::map<std::string, std::size_t> kEarlierSizes = {
-    {"MATRIX06_05_V3_N24.TXT", 48}, {"MATRIX06_06_V4_N15.TXT", 26}, {"MATRIX07_06_V4_N16.TXT", 19},
-    {"MATRIX08_06_V4_N20.TXT", 28}, {"MATRIX09_07_V5_N18.TXT", 23}, {"MATRIX09_08_V6_N20.TXT", 109},
-    {"MATRIX10_07_V5_N15.TXT", 3},  {"MATRIX10_07_V5_N25.TXT", 84}, {"MATRIX10_07_V5_N30.TXT", 264},
-    {"MATRIX10_07_V6_N12.TXT", 4},  {"MATRIX10_08_V5_N20.TXT", 13}, {"MATRIX10_08_V6_N14.TXT", 3},
+    {"MATRIX06_05_V3_N24.TXT", 48}, {"MATRIX06_06_V4_N15.TXT", 26},  {"MATRIX07_06_V4_N16.TXT", 19},
+    {"MATRIX08_06_V4_N20.TXT", 28}, {"MATRIX09_07_V5_N18.TXT", 23},  {"MATRIX09_08_V6_N20.TXT", 109},
+    {"MATRIX10_07_V5_N15.TXT", 3},  {"MATRIX10_07_V5_N25.TXT", 84},  {"MATRIX10_07_V5_N30.TXT", 264},
+    {"MATRIX10_07_V6_N12.TXT", 4},  {"MATRIX10_08_V5_N20.TXT", 13},  {"MATRIX10_08_V6_N14.TXT", 3},
     {"MATRIX10_08_V6_N16.TXT", 7},  {"MATRIX10_08_V6_N24.TXT", 181}, {"MATRIX10_08_V7_N15.TXT", 32},
-    {"MATRIX10_09_V6_N18.TXT", 10}, {"MATRIX10_09_V6_N20.TXT", 26}, {"MATRIX10_10_V6_N20.TXT", 14},
+    {"MATRIX10_09_V6_N18.TXT", 10}, {"MATRIX10_09_V6_N20.TXT", 26},  {"MATRIX10_10_V6_N20.TXT", 14},
     {"MATRIX10_10_V7_N18.TXT", 22},
 };
 // A player plays every line; larger matrices are left out of the library.
@@ -44,7 +44,8 @@ std::vector<std::filesystem::path> ShippedMatrices() {
         return {};
     }
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(source) / "Shared" / "SuperMatrici")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(source) / "Shared" / "SuperMatrici")) {
         if (entry.path().extension() == ".TXT") {
             files.push_back(entry.path());
         }
@@ -79,7 +80,8 @@ bool InTheProgramsOwnFormat(const std::string& text) {
 TEST(ShippedMatricesTest, TheLibraryIsThere) {
     ASSERT_NE(std::getenv("ORDAVEX_SOURCE_DIR"), nullptr) << "run through ctest, which names the sources";
     EXPECT_GE(ShippedMatrices().size(), kLeastShippedMatrices);
-    const std::filesystem::path folder = std::filesystem::path(std::getenv("ORDAVEX_SOURCE_DIR")) / "Shared" / "SuperMatrici";
+    const std::filesystem::path folder =
+        std::filesystem::path(std::getenv("ORDAVEX_SOURCE_DIR")) / "Shared" / "SuperMatrici";
     for (const auto& [name, size] : kEarlierSizes) {
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name << " is still shipped";
     }
@@ -106,8 +108,10 @@ TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
         EXPECT_EQ(matrix.shortestLine, claim->length) << name;
         EXPECT_EQ(matrix.longestLine, claim->length) << name;
         ASSERT_LE(claim->drawn, matrix.numbers) << name;
-        const ClaimResult proof = GuaranteeChecker(matrix.lines, matrix.numbers).CheckClaim(claim->points, claim->drawn);
-        EXPECT_EQ(proof.status, ClaimStatus::kHolds) << name << " misses the draw of " << ::testing::PrintToString(proof.counterexample);
+        const ClaimResult proof =
+            GuaranteeChecker(matrix.lines, matrix.numbers).CheckClaim(claim->points, claim->drawn);
+        EXPECT_EQ(proof.status, ClaimStatus::kHolds)
+            << name << " misses the draw of " << ::testing::PrintToString(proof.counterexample);
     }
 }
 

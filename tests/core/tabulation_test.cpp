@@ -29,16 +29,16 @@ TEST(Score, CountsMarkedNumbersOfTheLine) {
         int score;
     } cases[] = {
         {"03 07 12 20 33", 3},
-        {"3 7 12 20 33", 3},       // written without the leading zero
+        {"3 7 12 20 33", 3},  // written without the leading zero
         {"01 02 04 05 06", 0},
         {"90", 1},
         {"", 0},
-        {"07 07 12", 2},           // a number written twice scores once
+        {"07 07 12", 2},  // a number written twice scores once
         {"07 07 07 07 07 07", 1},
         {"03 xx 07 91 00 -3", 2},  // pieces that are no number from 1 to 90 score nothing
         {"03  07", 2},
-        {"03 07 ", 2},             // trailing blank: an empty last piece
-        {"003 +07 -12", 2},        // leading zeros and a plus sign read as usual; a negative piece no hit
+        {"03 07 ", 2},       // trailing blank: an empty last piece
+        {"003 +07 -12", 2},  // leading zeros and a plus sign read as usual; a negative piece no hit
         {"3x 07y 12", 1},
         {"90 900 9", 1},
         {"00 012", 1},
@@ -48,8 +48,8 @@ TEST(Score, CountsMarkedNumbersOfTheLine) {
 
 TEST(GeneralTable, OpeningTicksGiveSevenLinesFromTenDownToZero) {
     // Drawn: 1..6. Scores: 5, 5, 6, 0, 0, 0, 2.
-    const LineList system = {"01 02 03 04 05 40", "02 03 04 05 06 50", "01 02 03 04 05 06",
-                             "40 41 42 43 44 45", "50 51 52 53 54 55", "60 61 62 63 64 65", "01 02 70 71 72 73"};
+    const LineList system = {"01 02 03 04 05 40", "02 03 04 05 06 50", "01 02 03 04 05 06", "40 41 42 43 44 45",
+                             "50 51 52 53 54 55", "60 61 62 63 64 65", "01 02 70 71 72 73"};
     const auto lines = GeneralTable(system, Marked({1, 2, 3, 4, 5, 6}).DrawnNumbers, kOpeningTicks);
     const std::vector<std::string> expected = {"punti 10 ... 0", "punti 09 ... 0", "punti 08 ... 0", "punti 07 ... 0",
                                                "punti 06 ... 1", "punti 05 ... 2", "punti 00 ... 3"};

@@ -11,9 +11,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "widgets/ui_style.h"
 #include "gui_harness.h"
 #include "test_files.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {
@@ -64,7 +64,8 @@ const std::string kArchive = "# prova\r\n01/12/2026 1" + Numbers(1, 20) + "\r\nn
 // The draw check opened from the main window, and from it the archive window; the actions queued
 // in between act on the archive window and on the messages it shows, in order.
 struct ArchiveFixture {
-    explicit ArchiveFixture(LineList system, const std::function<void(QWidget*)>& inDrawCheck = [](QWidget*) {}) {
+    explicit ArchiveFixture(
+        LineList system, const std::function<void(QWidget*)>& inDrawCheck = [](QWidget*) {}) {
         f.state.ReplaceSystem(std::move(system));
         f.files.answers.push_back(folder.Write("ARCHIVIO.TXT", kArchive));
         script.Then([inDrawCheck](QWidget* w) {
@@ -94,8 +95,9 @@ LineList SystemOverOneToTwenty() {
 }
 
 TEST(ArchiveWindow, LoadsAnArchiveAndPutsAChosenDrawOnTheKeypadInPlaceOfTheMarks) {
-    ArchiveFixture a(SystemOverOneToTwenty(),
-                     [](QWidget* w) { QTest::mouseClick(w->findChild<QPushButton*>("cmdSpoglio(90)"), Qt::LeftButton); });
+    ArchiveFixture a(SystemOverOneToTwenty(), [](QWidget* w) {
+        QTest::mouseClick(w->findChild<QPushButton*>("cmdSpoglio(90)"), Qt::LeftButton);
+    });
     a.script.Then([&a](QWidget* w) {
         EXPECT_EQ(w->objectName(), "frmArchivio");
         EXPECT_EQ(w->windowTitle(), ProductTitle() + " - Archivio estrazioni");
@@ -104,7 +106,8 @@ TEST(ArchiveWindow, LoadsAnArchiveAndPutsAChosenDrawOnTheKeypadInPlaceOfTheMarks
         ASSERT_EQ(a.f.files.requests.size(), 1u);
         EXPECT_TRUE(a.f.files.requests[0].initialLocation.ends_with("/Shared/Estrazioni/"));
         EXPECT_EQ(a.f.files.requests[0].filterName, "Archivi estrazioni");
-        EXPECT_EQ(Text(w, "lblArchivio"), "ARCHIVIO.TXT: 3 estrazioni\nprima: 01/12/2026 n. 1\nultima: 07/12/2026 n. 3");
+        EXPECT_EQ(Text(w, "lblArchivio"),
+                  "ARCHIVIO.TXT: 3 estrazioni\nprima: 01/12/2026 n. 1\nultima: 07/12/2026 n. 3");
         EXPECT_EQ(Spin(w, "spnEstrazione")->value(), 3);
         EXPECT_EQ(Text(w, "lblEstrazione"),
                   "07/12/2026 n. 3: 01 02 03 04 05 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35");

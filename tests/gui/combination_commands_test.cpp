@@ -181,7 +181,10 @@ TEST(SaveSystemCommand, AsksOnlyAboutAFileThatHoldsData) {
     } cases[] = {
         {"new file", std::nullopt, {1}, {"Salvate 2 combinazioni ..!"}, saved},
         {"empty file", "", {1}, {"Salvate 2 combinazioni ..!"}, saved},
-        {"Appendi", "1 2 3 4 5", {1, 1}, {"File esistente ..!", "Accodate 2 combinazioni ..!"},
+        {"Appendi",
+         "1 2 3 4 5",
+         {1, 1},
+         {"File esistente ..!", "Accodate 2 combinazioni ..!"},
          "1 2 3 4 5\r\n" + saved},
         {"Sovrascrivi", "1 2 3 4 5", {2, 1}, {"File esistente ..!", "Salvate 2 combinazioni ..!"}, saved},
         {"Rinuncia", "1 2 3 4 5", {3}, {"File esistente ..!"}, "1 2 3 4 5"},

@@ -10,15 +10,13 @@
 #include <QTest>
 
 #include "app/error_number.h"
-#include "widgets/ui_style.h"
 #include "gui_harness.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {
 
-QPushButton* Key(QWidget* window, int n) {
-    return window->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
-}
+QPushButton* Key(QWidget* window, int n) { return window->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n)); }
 
 QList<int> NumbersWhose(QWidget* window, const std::function<bool(QPushButton*)>& property) {
     QList<int> numbers;

@@ -24,8 +24,8 @@ void TypeNameAndAccept(QWidget* dialog, const QString& name) {
     edit->setText(name);
     auto* box = dialog->findChild<QDialogButtonBox*>("buttonBox");
     ASSERT_NE(box, nullptr);
-    auto* accept = box->button(box->standardButtons() & QDialogButtonBox::Open ? QDialogButtonBox::Open
-                                                                               : QDialogButtonBox::Save);
+    auto* accept =
+        box->button(box->standardButtons() & QDialogButtonBox::Open ? QDialogButtonBox::Open : QDialogButtonBox::Save);
     ASSERT_NE(accept, nullptr);
     QTest::mouseClick(accept, Qt::LeftButton);
 }
@@ -44,7 +44,8 @@ TEST(QtFileChooser, OpenDialogTakesOnlyExistingFilesWithOneFilter) {
 
 TEST(QtFileChooser, SaveDialogAsksNothingAboutOverwriting) {
     test::TempFolder folder;
-    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, SaveSystemRequest(folder.Path().string())));
+    std::unique_ptr<QFileDialog> dialog(
+        QtFileChooser::CreateDialog(nullptr, SaveSystemRequest(folder.Path().string())));
     EXPECT_EQ(dialog->windowTitle(), "Save");
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
@@ -94,7 +95,8 @@ TEST(QtFileChooser, FilterShowsCapitalEndingsToo) {
     folder.Write("A.TXT", "1");
     folder.Write("b.txt", "1");
     folder.Write("c.csv", "1");
-    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, OpenSystemRequest(folder.Path().string())));
+    std::unique_ptr<QFileDialog> dialog(
+        QtFileChooser::CreateDialog(nullptr, OpenSystemRequest(folder.Path().string())));
     dialog->show();
     auto* model = dialog->findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);

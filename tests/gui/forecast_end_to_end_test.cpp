@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "gui_harness.h"
 #include "test_files.h"
@@ -48,9 +48,9 @@ TEST(ForecastEndToEnd, LoadPickDevelopAndSeeTheNewCount) {
     EXPECT_EQ(script.texts, QStringList{"Sistema creato con successo ..!"});
     EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
     EXPECT_EQ(fixture.LabelText("lblCatturate"), "3");
-    EXPECT_EQ(fixture.state.SystemCombinations,
-              (LineList{"03 07 12 20 33 41 45 56 60 71", "03 07 12 20 33 41 45 56 88 90",
-                        "03 12 20 33 41 56 60 71 88 90"}));
+    EXPECT_EQ(
+        fixture.state.SystemCombinations,
+        (LineList{"03 07 12 20 33 41 45 56 60 71", "03 07 12 20 33 41 45 56 88 90", "03 12 20 33 41 56 60 71 88 90"}));
 }
 
 }  // namespace

@@ -1,21 +1,23 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/text_split.h"
-#include "widgets/ui_style.h"
 #include "forecast/forecast_window.h"
-#include "widgets/keypad.h"
 #include "gui_harness.h"
+#include "widgets/keypad.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {
 
-QPushButton* Key(QWidget* window, int n) { return window->findChild<QPushButton*>(QString("cmdTastierino(%1)").arg(n)); }
+QPushButton* Key(QWidget* window, int n) {
+    return window->findChild<QPushButton*>(QString("cmdTastierino(%1)").arg(n));
+}
 
 QString Text(QWidget* window, const char* label) {
     auto* found = window->findChild<QLabel*>(label);
@@ -77,9 +79,7 @@ protected:
         Open();
     }
 
-    void TearDown() override {
-        EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
-    }
+    void TearDown() override { EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString(); }
 
     test::MainWindowFixture fixture;
     test::ModalScript script;

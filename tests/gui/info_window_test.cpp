@@ -1,14 +1,14 @@
+#include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "widgets/ui_style.h"
 #include "dialogs/info_window.h"
 #include "gui_harness.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
-#include "widgets/ui_style.h"
 #include "widgets/keypad.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {

@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "app/error_number.h"
-#include "widgets/ui_style.h"
 #include "gui_harness.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "widgets/ui_style.h"
 #include "dialogs/message_dialog.h"
 #include "gui_harness.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {

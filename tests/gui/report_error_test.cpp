@@ -25,9 +25,10 @@ TEST(ReportError, ShowsTheTableMessageWithOk) {
     ReportError(state, nullptr, 76);
     ReportError(state, nullptr, 100);
     ReportError(state, nullptr, 70);
-    EXPECT_EQ(script.texts, (QStringList{"File non trovato ..!", "Impossibile trovare il percorso ..!",
-                                         QString::fromUtf8("La lunghezza delle combinazioni\nnon è conforme al tipo di gioco ..!"),
-                                         QString::fromUtf8("Si è verificato l' errore: 70")}));
+    EXPECT_EQ(script.texts,
+              (QStringList{"File non trovato ..!", "Impossibile trovare il percorso ..!",
+                           QString::fromUtf8("La lunghezza delle combinazioni\nnon è conforme al tipo di gioco ..!"),
+                           QString::fromUtf8("Si è verificato l' errore: 70")}));
 }
 
 TEST(ReportError, ClosesEveryOpenFileFirst) {

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <functional>
 
-#include "widgets/ui_style.h"
 #include "gui_harness.h"
+#include "widgets/ui_style.h"
 
 namespace ordavex {
 namespace {

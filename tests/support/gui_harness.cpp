@@ -1,5 +1,6 @@
 #include "gui_harness.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QStyleFactory>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -98,8 +98,7 @@ FolderPlaces ScratchFolderPlaces(const TempFolder& root, bool portable) {
 }
 
 MainWindowFixture::MainWindowFixture(bool portable)
-    : context{state, files, urls, ScratchFolderPlaces(root, portable)},
-      window(std::make_unique<MainWindow>(context)) {
+    : context{state, files, urls, ScratchFolderPlaces(root, portable)}, window(std::make_unique<MainWindow>(context)) {
     window->show();
 }
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/app_context.h"
 #include "app/main_window.h"
 #include "app/program_folders.h"
+#include "dialogs/app_context.h"
 #include "dialogs/file_chooser.h"
 #include "test_files.h"
 #include "update/url_opener.h"

@@ -14,8 +14,8 @@ std::filesystem::path UniqueFolder() {
     static std::atomic<unsigned> counter{0};
     std::random_device seed;
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const auto name = "ordavex-test-" + std::to_string(stamp) + "-" + std::to_string(seed()) + "-" +
-                      std::to_string(counter++);
+    const auto name =
+        "ordavex-test-" + std::to_string(stamp) + "-" + std::to_string(seed()) + "-" + std::to_string(counter++);
     return std::filesystem::temp_directory_path() / name;
 }
 }  // namespace

@@ -38,8 +38,9 @@ std::string Tool() {
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
-const std::string kTwelve = "01 02 03 04 05 06 07 08 09 10\r\n03 04 05 06 07 08 09 10 11 12\r\n"
-                            "01 02 05 06 07 08 09 10 11 12\r\n01 02 03 04 07 08 09 10 11 12";
+const std::string kTwelve =
+    "01 02 03 04 05 06 07 08 09 10\r\n03 04 05 06 07 08 09 10 11 12\r\n"
+    "01 02 05 06 07 08 09 10 11 12\r\n01 02 03 04 07 08 09 10 11 12";
 
 TEST(MatrixTool, AnswersEveryArgumentWithAStatusAndAMessage) {
     test::TempFolder folder;
@@ -50,7 +51,8 @@ TEST(MatrixTool, AnswersEveryArgumentWithAStatusAndAMessage) {
     std::filesystem::create_directory(readOnly);
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const bool permissionsBind = geteuid() != 0;
-    const std::string generate = " generate -n 12 -k 10 -p 7 -t 5 --patience 100 --out " + Quoted(folder.Path().string());
+    const std::string generate =
+        " generate -n 12 -k 10 -p 7 -t 5 --patience 100 --out " + Quoted(folder.Path().string());
     const struct {
         std::string arguments;
         int status;
@@ -96,9 +98,9 @@ TEST(MatrixTool, AFailedReplaceLeavesTheOldMatrix) {
     const auto path = folder.Write("MATRIX06_06_V4_N16.TXT", old);
     // A file-size limit of 512 bytes makes the write of some 700 bytes fail part way, as a full
     // disk would.
-    const Outcome outcome = RunShell("trap '' XFSZ; ulimit -f 1; " + Tool() +
-                                     " generate -n 16 -k 6 -p 6 -t 4 --patience 10 --replace --out " +
-                                     Quoted(folder.Path().string()));
+    const Outcome outcome =
+        RunShell("trap '' XFSZ; ulimit -f 1; " + Tool() +
+                 " generate -n 16 -k 6 -p 6 -t 4 --patience 10 --replace --out " + Quoted(folder.Path().string()));
     EXPECT_EQ(outcome.status, 2) << outcome.output;
     EXPECT_NE(outcome.output.find("error 61"), std::string::npos) << outcome.output;
     EXPECT_EQ(test::ReadBytes(path), old);

@@ -30,8 +30,8 @@ void AppState::ClearForecast() {
 }
 
 void AppState::RecountForecast() {
-    ForecastCount = static_cast<std::int16_t>(
-        std::count_if(ForecastStates.begin() + 1, ForecastStates.end(), [](std::int16_t s) { return s != kForecastOff; }));
+    ForecastCount = static_cast<std::int16_t>(std::count_if(ForecastStates.begin() + 1, ForecastStates.end(),
+                                                            [](std::int16_t s) { return s != kForecastOff; }));
 }
 
 }  // namespace ordavex

@@ -25,8 +25,7 @@ std::FILE* OpenStream(const std::string& path, const char* mode) {
 
 }  // namespace
 
-OpenFile::OpenFile(OpenFile&& other) noexcept
-    : table_(std::exchange(other.table_, nullptr)), entry_(other.entry_) {}
+OpenFile::OpenFile(OpenFile&& other) noexcept : table_(std::exchange(other.table_, nullptr)), entry_(other.entry_) {}
 
 OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
     if (this != &other) {

@@ -8,11 +8,11 @@
 #include "app/utf8_path.h"
 
 #ifdef _WIN32
-#include <algorithm>
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
+#include <algorithm>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,9 +23,7 @@ namespace ordavex {
 
 namespace {
 
-[[noreturn]] void ThrowErrno(int error) {
-    throw std::system_error(error != 0 ? error : EIO, std::generic_category());
-}
+[[noreturn]] void ThrowErrno(int error) { throw std::system_error(error != 0 ? error : EIO, std::generic_category()); }
 
 constexpr std::size_t kFallbackLongestName = 255;
 
@@ -60,8 +58,8 @@ int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
 void WriteAll(int fd, std::string_view bytes, const off_t* offset) {
     off_t at = offset != nullptr ? *offset : 0;
     while (!bytes.empty()) {
-        const ssize_t written = offset != nullptr ? ::pwrite(fd, bytes.data(), bytes.size(), at)
-                                                  : ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written =
+            offset != nullptr ? ::pwrite(fd, bytes.data(), bytes.size(), at) : ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             ThrowErrno(errno);
@@ -136,8 +134,12 @@ PathFacts ExaminePath(const std::string& path) {
         if (errno == ENOENT) return {};
         ThrowErrno(errno);
     }
-    return {true, S_ISLNK(facts.st_mode), S_ISREG(facts.st_mode), static_cast<std::uintmax_t>(facts.st_size),
-            static_cast<std::uintmax_t>(facts.st_nlink), static_cast<unsigned>(facts.st_mode & 07777)};
+    return {true,
+            S_ISLNK(facts.st_mode),
+            S_ISREG(facts.st_mode),
+            static_cast<std::uintmax_t>(facts.st_size),
+            static_cast<std::uintmax_t>(facts.st_nlink),
+            static_cast<unsigned>(facts.st_mode & 07777)};
 }
 
 bool MayWrite(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }

@@ -6,7 +6,8 @@ namespace ordavex {
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int TwipsToPixels(int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
 // The designed outer heights include the title bar and the borders; the client area is

@@ -20,7 +20,8 @@ using Histograms = std::array<ScoreHistogram, kInterleave>;
 ORDAVEX_ALWAYS_INLINE void AddScores(const NumberSet* lines, std::size_t count, NumberSet draw, Histograms& counts) {
     std::size_t i = 0;
     for (; i + kInterleave <= count; i += kInterleave) {
-        for (std::size_t k = 0; k < kInterleave; ++k) ++counts[k][static_cast<std::size_t>(lines[i + k].CountCommon(draw))];
+        for (std::size_t k = 0; k < kInterleave; ++k)
+            ++counts[k][static_cast<std::size_t>(lines[i + k].CountCommon(draw))];
     }
     for (; i < count; ++i) ++counts[0][static_cast<std::size_t>(lines[i].CountCommon(draw))];
 }
@@ -30,7 +31,7 @@ ORDAVEX_ALWAYS_INLINE void AddScores(const NumberSet* lines, std::size_t count, 
 // chosen when the processor has it. Elsewhere the compiler's own choice stands.
 #if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
 __attribute__((target("popcnt"))) void AddScoresWithPopcnt(const NumberSet* lines, std::size_t count, NumberSet draw,
-                                                          Histograms& counts) {
+                                                           Histograms& counts) {
     AddScores(lines, count, draw, counts);
 }
 

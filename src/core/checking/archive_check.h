@@ -24,7 +24,7 @@ struct DrawBest {
 struct ArchiveRecord {
     std::array<std::int64_t, kHighestReportedScore + 1> drawsWith{};
     std::array<std::int64_t, kHighestReportedScore + 1> wins{};
-    std::vector<DrawBest> best;  // one entry per draw checked, in the archive's order
+    std::vector<DrawBest> best;     // one entry per draw checked, in the archive's order
     std::int64_t conditionMet = 0;  // draws holding at least `wanted` of the system's numbers
 };
 

@@ -28,7 +28,7 @@ std::string DrawLabel(const ArchiveDraw& draw, std::size_t position);
 // but the empty archive names the line at fault.
 struct ArchiveReading {
     std::vector<ArchiveDraw> draws;
-    std::string error;  // empty when the archive was read
+    std::string error;    // empty when the archive was read
     int errorNumber = 0;  // a numbered failure of the file itself (not found, unreadable)
 
     bool Ok() const { return error.empty() && errorNumber == 0; }

@@ -171,7 +171,8 @@ void DrawArchiveParser::Feed(const char* bytes, std::size_t size) {
     const char* position = bytes;
     const char* const end = bytes + size;
     while (position != end && !Failed()) {
-        const auto* newline = static_cast<const char*>(std::memchr(position, '\n', static_cast<std::size_t>(end - position)));
+        const auto* newline =
+            static_cast<const char*>(std::memchr(position, '\n', static_cast<std::size_t>(end - position)));
         AddToLine(position, newline != nullptr ? newline : end);
         if (newline == nullptr) break;
         EndLine();

@@ -18,7 +18,8 @@ void DrawMarks::AllNumbers(bool modo) {
 }
 
 void DrawMarks::MarkOnly(const NumberSet& numbers) {
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) DrawnNumbers[static_cast<std::size_t>(n)] = numbers.Contains(n);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
+        DrawnNumbers[static_cast<std::size_t>(n)] = numbers.Contains(n);
     DrawnCount = static_cast<std::int16_t>(numbers.Size());
 }
 

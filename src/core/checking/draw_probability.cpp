@@ -87,8 +87,8 @@ std::string ClaimProbabilityText(int matrixNumbers, const NameFields& nameFields
 
 std::string ConditionHistoryText(long long happened, long long draws) {
     const std::string times = happened == 1 ? " volta" : " volte";
-    std::string text = "Nelle " + std::to_string(draws) + " estrazioni scelte è successo " +
-                       std::to_string(happened) + times;
+    std::string text =
+        "Nelle " + std::to_string(draws) + " estrazioni scelte è successo " + std::to_string(happened) + times;
     if (draws > 0) text += " (" + PercentText(static_cast<long double>(happened) / draws) + ")";
     return text;
 }

@@ -17,7 +17,8 @@ constexpr std::size_t kChunkSize = 1 << 16;
 // chunks happen to cut it.
 class UnitSplitter {
 public:
-    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer) : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
+    UnitSplitter(CombinationUnit unit, UnitConsumer& consumer)
+        : items_(unit == CombinationUnit::Item), consumer_(consumer) {}
 
     // Takes the next chunk of the file; false when the consumer has asked to stop.
     bool Take(std::string_view chunk) {

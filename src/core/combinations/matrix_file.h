@@ -34,20 +34,20 @@ MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path);
 
 // A matrix ready to enter the application state.
 struct LoadedMatrix {
-    std::string name;            // capitalised file name without ".TXT"
-    LineList lines;              // the cleaned items, as written
-    std::int16_t numbers = 0;    // N
-    std::int32_t lastLength = 0; // numbers in the item stored last
+    std::string name;             // capitalised file name without ".TXT"
+    LineList lines;               // the cleaned items, as written
+    std::int16_t numbers = 0;     // N
+    std::int32_t lastLength = 0;  // numbers in the item stored last
     NameFields fields;
 };
 
 enum class MatrixLoadOutcome {
     Loaded,
-    Rejected,        // validation refused the file; `error` tells why
-    TooManyNumbers,  // more than 90 different numbers
-    NotConsecutive,  // the numbers used are not 1..N
+    Rejected,             // validation refused the file; `error` tells why
+    TooManyNumbers,       // more than 90 different numbers
+    NotConsecutive,       // the numbers used are not 1..N
     TooManyCombinations,  // more than kMatrixMaxCombinations items
-    Failed,          // the file could not be read after validation; `error` tells why
+    Failed,               // the file could not be read after validation; `error` tells why
 };
 
 struct MatrixLoadResult {

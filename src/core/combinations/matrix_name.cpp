@@ -58,7 +58,8 @@ NameFields MatrixNameFields(std::string_view path) {
 std::string MatrixDisplayName(std::string_view path) {
     std::string name = FileNameOfPath(path);
     const std::string ending = kTextEnding;
-    for (auto at = name.find(ending); at != std::string::npos; at = name.find(ending, at)) name.erase(at, ending.size());
+    for (auto at = name.find(ending); at != std::string::npos; at = name.find(ending, at))
+        name.erase(at, ending.size());
     return name;
 }
 

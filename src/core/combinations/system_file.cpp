@@ -60,8 +60,7 @@ LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t 
 }
 
 SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path) {
-    const int rejection =
-        CheckCombinationFile(files, path, {kSystemMinLength, kSystemMaxLength, kHighestNumber});
+    const int rejection = CheckCombinationFile(files, path, {kSystemMinLength, kSystemMaxLength, kHighestNumber});
     if (rejection != 0) return Failure(SystemLoadOutcome::Rejected, rejection);
     try {
         if (CountCombinationLines(files, path, kSystemMaxLines) > kSystemMaxLines) {

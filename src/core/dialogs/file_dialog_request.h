@@ -9,11 +9,11 @@ enum class FileDialogMode { Open = 1, Save = 2 };
 // What a file command asks of the file chooser.
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::Open;
-    std::string title;            // "Open" or "Save"
-    std::string filterName;       // "Sistemi" or "Matrici"
-    std::string pattern;          // "*.txt"
-    std::string initialLocation;  // a folder, or the full path of a file chosen earlier
-    std::string defaultExtension; // "txt", added to a name typed without an extension
+    std::string title;             // "Open" or "Save"
+    std::string filterName;        // "Sistemi" or "Matrici"
+    std::string pattern;           // "*.txt"
+    std::string initialLocation;   // a folder, or the full path of a file chosen earlier
+    std::string defaultExtension;  // "txt", added to a name typed without an extension
 };
 
 FileDialogRequest OpenSystemRequest(const std::string& systemsFolder);

@@ -1,6 +1,5 @@
 #include "info_layout.h"
 
-
 namespace ordavex {
 
 namespace {

@@ -21,11 +21,7 @@ constexpr std::uint64_t kWorkBetweenClockReads = 1 << 16;
 class GuaranteeChecker::Search {
 public:
     Search(const GuaranteeChecker& checker, int points, int drawn, CheckDeadline deadline)
-        : checker_(checker),
-          points_(points),
-          drawn_(drawn),
-          deadline_(deadline),
-          hits_(checker.lines_.size(), 0) {}
+        : checker_(checker), points_(points), drawn_(drawn), deadline_(deadline), hits_(checker.lines_.size(), 0) {}
 
     ClaimResult Run() {
         NumberMask forbidden;

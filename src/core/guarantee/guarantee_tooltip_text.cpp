@@ -33,7 +33,8 @@ std::string TooManyDrawnWarning(int matrixNumbers) {
 
 // The verdict on the matrix that `read` gives within the deadline.
 template <typename Read>
-GuaranteeVerdict VerdictOf(Read read, int matrixNumbers, const NameFields& nameFields, std::chrono::milliseconds budget) {
+GuaranteeVerdict VerdictOf(Read read, int matrixNumbers, const NameFields& nameFields,
+                           std::chrono::milliseconds budget) {
     const auto claim = ClaimOfNameFields(nameFields);
     if (!claim || claim->drawn < 1) {
         return {GuaranteeSign::kNone, kGuaranteeNotStatedText};
@@ -71,8 +72,8 @@ GuaranteeVerdict VerdictOf(Read read, int matrixNumbers, const NameFields& nameF
 
 GuaranteeVerdict CheckNamedGuarantee(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                      const NameFields& nameFields, std::chrono::milliseconds budget) {
-    return VerdictOf([&](CheckDeadline deadline) { return ReadGuaranteeMatrix(matrixLines, deadline); },
-                     matrixNumbers, nameFields, budget);
+    return VerdictOf([&](CheckDeadline deadline) { return ReadGuaranteeMatrix(matrixLines, deadline); }, matrixNumbers,
+                     nameFields, budget);
 }
 
 GuaranteeVerdict CheckNamedGuaranteeOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,

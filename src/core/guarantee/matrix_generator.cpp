@@ -97,8 +97,8 @@ public:
 
     GeneratorResult Run() {
         GeneratorResult result;
-        if (const auto design = KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn,
-                                                 settings_.points)) {
+        if (const auto design =
+                KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn, settings_.points)) {
             for (const NumberMask& line : *design) {
                 coverage_.AddLine(line);
             }
@@ -128,9 +128,7 @@ public:
     }
 
 private:
-    double Elapsed() const {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    }
+    double Elapsed() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(); }
 
     NumberMask RandomLineThrough(NumberMask set) {
         NumberMask line;
@@ -173,8 +171,9 @@ private:
     // line built number by number is the best candidate but costs N times more to build, so it
     // is weighed only while that stays within the work allowed for one line.
     void BuildGreedily() {
-        const std::uint64_t lineWork = coverage_.CoveredCount(settings_.length) *
-                                       static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
+        const std::uint64_t lineWork =
+            coverage_.CoveredCount(settings_.length) *
+            static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
         const bool buildNumberByNumber = lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
             if (Interrupted()) return;
@@ -444,8 +443,7 @@ private:
 }  // namespace
 
 MatrixGenerator::MatrixGenerator(GeneratorSettings settings) : settings_(std::move(settings)) {
-    const std::string error =
-        ParameterError(settings_.numbers, settings_.length, settings_.drawn, settings_.points);
+    const std::string error = ParameterError(settings_.numbers, settings_.length, settings_.drawn, settings_.points);
     if (!error.empty()) {
         throw std::invalid_argument(error);
     }

@@ -11,10 +11,10 @@ namespace ordavex {
 
 struct GeneratorProgress {
     double seconds = 0;
-    std::size_t lines = 0;       // lines of the matrix being improved
-    std::size_t bestLines = 0;   // lines of the smallest complete matrix so far (0: none yet)
-    std::size_t uncovered = 0;   // sets of drawn numbers it does not cover yet
-    std::uint64_t moves = 0;     // moves of every search so far
+    std::size_t lines = 0;      // lines of the matrix being improved
+    std::size_t bestLines = 0;  // lines of the smallest complete matrix so far (0: none yet)
+    std::size_t uncovered = 0;  // sets of drawn numbers it does not cover yet
+    std::uint64_t moves = 0;    // moves of every search so far
 };
 
 struct GeneratorSettings {

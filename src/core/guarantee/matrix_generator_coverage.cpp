@@ -69,8 +69,8 @@ MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int poi
     }
     const std::uint64_t sets = SetCount(numbers, drawn);
     if (sets > kMostSets) {
-        throw std::length_error("C(" + std::to_string(numbers) + "," + std::to_string(drawn) + ") = " +
-                                std::to_string(sets) + " sets of drawn numbers is more than the " +
+        throw std::length_error("C(" + std::to_string(numbers) + "," + std::to_string(drawn) +
+                                ") = " + std::to_string(sets) + " sets of drawn numbers is more than the " +
                                 std::to_string(kMostSets) + " the generator can hold");
     }
     for (std::size_t n = 0; n < binomial_.size(); ++n) {
@@ -98,7 +98,7 @@ std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const {
 // The ranks of base + {first} and base + {second} in one pass over base: a number of base moves
 // one place up in the order for each added number below it.
 std::pair<std::uint32_t, std::uint32_t> MatrixGeneratorCoverage::RankWithEither(NumberMask base, int first,
-                                                                                 int second) const {
+                                                                                int second) const {
     std::uint64_t withFirst = 0;
     std::uint64_t withSecond = 0;
     std::size_t place = 1;

@@ -12,15 +12,15 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "dialogs/report_error.h"
-#include "widgets/ui_style.h"
-#include "widgets/window_parts.h"
 #include "checking/draw_check_window.h"
 #include "checking/system_viewer.h"
 #include "combinations/file_commands.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 #include "forecast/forecast_window.h"
 #include "update/update_address.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 
 namespace ordavex {
 
@@ -93,8 +93,8 @@ void MainWindow::CreateStartFolders() {
     QTimer::singleShot(0, this, [this, failure] { ReportError(context_.state, this, failure); });
 }
 
-QToolButton* MainWindow::AddCommandButton(QWidget* parent, const char* name, const char* caption,
-                                          const char* toolTip, const char* icon, int left) {
+QToolButton* MainWindow::AddCommandButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                                          const char* icon, int left) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
@@ -146,8 +146,8 @@ void MainWindow::BuildTopBand() {
         {"cmdTools", "No Duplicati", "Elimina combinazioni ripetute", ":/icons/no_duplicates.svg", 8970},
     };
     using Handler = void (MainWindow::*)();
-    const Handler handlers[] = {&MainWindow::OnOpenFile, &MainWindow::OnOpenMatrice, &MainWindow::OnAdattaMatrice,
-                                &MainWindow::OnVisualizza, &MainWindow::OnSpoglio, &MainWindow::OnSalva,
+    const Handler handlers[] = {&MainWindow::OnOpenFile,   &MainWindow::OnOpenMatrice, &MainWindow::OnAdattaMatrice,
+                                &MainWindow::OnVisualizza, &MainWindow::OnSpoglio,     &MainWindow::OnSalva,
                                 &MainWindow::OnTools};
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < std::size(commands); ++i) {

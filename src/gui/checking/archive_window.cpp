@@ -15,13 +15,13 @@
 #include <algorithm>
 
 #include "app/number_text.h"
-#include "dialogs/report_error.h"
-#include "widgets/ui_style.h"
-#include "widgets/window_parts.h"
 #include "checking/draw_probability.h"
 #include "combinations/matrix_name.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 #include "guarantee/guarantee_claim.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 
 namespace ordavex {
 
@@ -67,7 +67,8 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* toolTip, const QRect& place) {
+QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                       const QRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(place);
@@ -115,9 +116,7 @@ struct ArchiveWindow::Run {
 };
 
 ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberSet&)> useDraw)
-    : QDialog(owner, kFixedDialogFlags),
-      context_(context),
-      useDraw_(std::move(useDraw)) {
+    : QDialog(owner, kFixedDialogFlags), context_(context), useDraw_(std::move(useDraw)) {
     setObjectName("frmArchivio");
     setModal(true);
     setAccessibleName("Archivio estrazioni");
@@ -134,8 +133,8 @@ ArchiveWindow::~ArchiveWindow() = default;
 
 void ArchiveWindow::BuildArchiveFrame() {
     auto* frame = NewFrame(this, "fraArchivio", TwipsRect(150, 150, 8700, 1050));
-    cmdScegliArchivio_ = NewButton(frame, "cmdScegliArchivio", kChooseCaption, kChooseToolTip,
-                                   TwipsRect(120, 300, 2400, 435));
+    cmdScegliArchivio_ =
+        NewButton(frame, "cmdScegliArchivio", kChooseCaption, kChooseToolTip, TwipsRect(120, 300, 2400, 435));
     connect(cmdScegliArchivio_, &QPushButton::clicked, this, &ArchiveWindow::ChooseArchive);
     lblArchivio_ = NewLabel(frame, "lblArchivio", kNoArchiveText, TwipsRect(2700, 90, 5880, 870));
     lblArchivio_->setWordWrap(true);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/app_context.h"
 #include "checking/archive_check.h"
 #include "checking/draw_archive.h"
+#include "dialogs/app_context.h"
 
 class QLabel;
 class QListView;

@@ -13,17 +13,17 @@
 #include <QStringListModel>
 
 #include "app/error_number.h"
-#include "dialogs/report_error.h"
 #include "app/twips.h"
-#include "widgets/ui_style.h"
-#include "widgets/application_key_filter.h"
-#include "widgets/number_keypad.h"
-#include "widgets/window_parts.h"
 #include "checking/archive_window.h"
 #include "checking/score_ruler.h"
 #include "checking/used_numbers.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
+#include "widgets/application_key_filter.h"
+#include "widgets/number_keypad.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 
 namespace ordavex {
 
@@ -44,8 +44,8 @@ constexpr int kTickWidth = 225;
 constexpr int kTickHeight = 345;
 constexpr std::array<int, kHighestReportedScore + 1> kTickLefts = {300,  690,  1080, 1470, 1860, 2250,
                                                                    2610, 2970, 3330, 3690, 4080};
-constexpr std::array<bool, kHighestReportedScore + 1> kTickedAtOpening = {true,  false, false, false, false, true,
-                                                                          true,  true,  true,  true,  true};
+constexpr std::array<bool, kHighestReportedScore + 1> kTickedAtOpening = {true, false, false, false, false, true,
+                                                                          true, true,  true,  true,  true};
 constexpr int kRulerLeft = 330;
 constexpr int kRulerTop = 5220;
 constexpr int kRulerWidth = 4155;
@@ -75,9 +75,7 @@ constexpr const char* kHelpText =
 }  // namespace
 
 DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
-    : QDialog(owner, kFixedDialogFlags),
-      context_(context),
-      keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
+    : QDialog(owner, kFixedDialogFlags), context_(context), keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
     SetUpFixedDialog(this, "frmSpoglio", "Spoglio vincite", kClientWidth, kClientHeight);
     BuildKeypadFrame();
     BuildReportFrame();

@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <array>
 
-#include "dialogs/app_context.h"
 #include "checking/draw_marks.h"
 #include "checking/win_tabulation.h"
+#include "dialogs/app_context.h"
 #include "widgets/number_keypad.h"
 
 class QCheckBox;

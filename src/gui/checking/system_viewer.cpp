@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <QStringListModel>
 
+#include "checking/numbered_line.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
-#include "checking/numbered_line.h"
 
 namespace ordavex {
 
@@ -16,9 +16,7 @@ constexpr int kClientHeight = 5955;
 constexpr double kListPoints = 11.25;
 }  // namespace
 
-SystemViewer::SystemViewer(AppContext& context, QWidget* owner)
-    : QDialog(owner, kFixedDialogFlags),
-      context_(context) {
+SystemViewer::SystemViewer(AppContext& context, QWidget* owner) : QDialog(owner, kFixedDialogFlags), context_(context) {
     setObjectName("frmVisualizza");
     setModal(true);
     setAccessibleName("Sistema in memoria");

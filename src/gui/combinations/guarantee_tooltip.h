@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <string>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 

@@ -2,13 +2,13 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "dialogs/report_error.h"
 #include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
 #include "combinations/guarantee_tooltip.h"
 #include "combinations/load_refusal.h"
 #include "combinations/matrix_file.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 #include "guarantee/guarantee_tooltip_text.h"
 
 namespace ordavex {

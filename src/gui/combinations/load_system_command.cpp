@@ -1,11 +1,11 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "dialogs/report_error.h"
 #include "combinations/file_commands.h"
 #include "combinations/load_refusal.h"
 #include "combinations/system_file.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 
 namespace ordavex {
 

@@ -2,10 +2,10 @@
 
 #include "app/error_number.h"
 #include "app/main_window.h"
-#include "dialogs/report_error.h"
 #include "combinations/file_commands.h"
 #include "combinations/system_save.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 
 namespace ordavex {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "app/twips.h"
+#include "dialogs/info_layout.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
-#include "dialogs/info_layout.h"
 
 namespace ordavex {
 
@@ -21,14 +21,9 @@ constexpr double kInfoTextPoints = 9;
 constexpr double kInfoButtonPoints = 9;
 
 TextBoxDesign InfoDesign() {
-    return {"frmInfo",
-            "Informazione",
-            "fraInfo",
-            kInfoPictureResource,
-            TwipsRect(kInfoPictureLeft, kInfoPictureTop, kInfoPictureSize, kInfoPictureSize),
-            "Simbolo di informazione",
-            "lblInfo",
-            Qt::AlignLeft | Qt::AlignTop,
+    return {"frmInfo", "Informazione", "fraInfo", kInfoPictureResource,
+            TwipsRect(kInfoPictureLeft, kInfoPictureTop, kInfoPictureSize, kInfoPictureSize), "Simbolo di informazione",
+            "lblInfo", Qt::AlignLeft | Qt::AlignTop,
             // A fixed-pitch font, so that lines indented with blanks line up.
             DesignFont(kCourierNew, kInfoTextPoints)};
 }
@@ -36,9 +31,7 @@ TextBoxDesign InfoDesign() {
 }  // namespace
 
 InfoWindow::InfoWindow(AppState& state, QWidget* owner)
-    : QDialog(owner, kFixedDialogFlags),
-      state_(state),
-      box_(this, InfoDesign()) {
+    : QDialog(owner, kFixedDialogFlags), state_(state), box_(this, InfoDesign()) {
     SetBackground(box_.Label(), Qt::white);
     box_.Label()->setText(kInfoDesignText);
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "app/twips.h"
+#include "dialogs/message_layout.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
-#include "dialogs/message_layout.h"
 
 namespace ordavex {
 
@@ -35,9 +35,7 @@ TextBoxDesign MessageDesign() {
 }  // namespace
 
 MessageDialog::MessageDialog(AppState& state, QWidget* owner)
-    : QDialog(owner, kFixedDialogFlags),
-      state_(state),
-      box_(this, MessageDesign()) {
+    : QDialog(owner, kFixedDialogFlags), state_(state), box_(this, MessageDesign()) {
     // Ending the program may close the dialog; nothing else may.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { programEnding_ = true; });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { programEnding_ = true; });
@@ -67,7 +65,8 @@ void MessageDialog::Load() {
                QRect(kMessageLabelLeft, kMessageLabelTop, kMessageLabelWidth, 0));
 
     auto* first = CreateButton(1);
-    first->setGeometry(TwipsRect(kMessageButtonDesignLeft, layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
+    first->setGeometry(
+        TwipsRect(kMessageButtonDesignLeft, layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
     for (std::size_t i = 0; i < layout.buttonLefts.size(); ++i) {
         auto* button = i == 0 ? first : CreateButton(static_cast<int>(i) + 1);
         button->setGeometry(

@@ -8,15 +8,15 @@
 #include <new>
 
 #include "app/error_number.h"
-#include "dialogs/report_error.h"
-#include "widgets/ui_style.h"
-#include "widgets/application_key_filter.h"
-#include "widgets/number_keypad.h"
-#include "widgets/window_parts.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/report_error.h"
 #include "forecast/development.h"
 #include "forecast/forecast_selection.h"
+#include "widgets/application_key_filter.h"
+#include "widgets/number_keypad.h"
+#include "widgets/ui_style.h"
+#include "widgets/window_parts.h"
 
 namespace ordavex {
 
@@ -40,8 +40,8 @@ constexpr const char* kStillToSelectCaption = "da selezionare";
 constexpr const char* kDevelopCaption = "SVILUPPA SISTEMA";
 constexpr const char* kDevelopToolTip = "Adatta Pronostico";
 
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-                 Qt::Alignment alignment, const QFont& font) {
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place, Qt::Alignment alignment,
+                 const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(place);
@@ -64,9 +64,7 @@ void ShowNumber(QLabel* label, int value) {
 }  // namespace
 
 ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
-    : QDialog(owner, kFixedDialogFlags),
-      context_(context),
-      keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
+    : QDialog(owner, kFixedDialogFlags), context_(context), keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
     SetUpFixedDialog(this, "frmTastierino", "Selezione pronostico", kClientWidth, kClientHeight);
 }
 
@@ -91,16 +89,16 @@ void ForecastWindow::BuildDesign() {
     NewCaption(this, 3, kMatrixCaption, TwipsRect(6570, 210, 4215, 255), Qt::AlignHCenter,
                DesignFont(kSegoeUi, kCaptionPoints));
     auto* matrixFrame = NewFrame(this, "Frame4", TwipsRect(6570, 480, 4215, 705));
-    lblNomeMatrice_ = NewLabel(matrixFrame, "lblNomeMatrice", QString(), TwipsRect(210, 240, 3795, 345),
-                               Qt::AlignRight, DesignFont(kSegoeUi, kMatrixNamePoints, true));
+    lblNomeMatrice_ = NewLabel(matrixFrame, "lblNomeMatrice", QString(), TwipsRect(210, 240, 3795, 345), Qt::AlignRight,
+                               DesignFont(kSegoeUi, kMatrixNamePoints, true));
     SetTextColour(lblNomeMatrice_, kMatrixNameColour);
     lblNomeMatrice_->setAccessibleDescription("Nome della matrice");
 
     auto* countersFrame = NewFrame(this, "Frame2", TwipsRect(6570, 1200, 4215, 1305));
     NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
-    lblSelezionati_ = NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285),
-                                 kCountColour, "Numeri selezionati");
+    lblSelezionati_ =
+        NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285), kCountColour, "Numeri selezionati");
     NewCaption(countersFrame, 2, kStillToSelectCaption, TwipsRect(1140, 780, 1845, 285), Qt::AlignRight,
                DesignFont(kSegoeUi, kCaptionPoints, true));
     lblDaSelezionare_ = NewCounter(countersFrame, "lblDaSelezionare", TwipsRect(3270, 750, 465, 285),

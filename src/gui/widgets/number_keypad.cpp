@@ -19,8 +19,7 @@ constexpr std::int16_t kButtonsPerRow = 10;
 }  // namespace
 
 NumberKeypad::NumberKeypad(const NumberKeypadDesign& design, const QColor& buttonFace)
-    : design_(design),
-      buttonFace_(buttonFace) {}
+    : design_(design), buttonFace_(buttonFace) {}
 
 void NumberKeypad::Clear() {
     for (auto& [index, button] : buttons_) delete button;

@@ -44,9 +44,7 @@ QFont DesignFont(const char* family, double points, bool semibold) {
 
 int Px(int twips) { return TwipsToPixels(twips); }
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+QRect TwipsRect(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();

@@ -24,8 +24,7 @@ QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
     return frame;
 }
 
-void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips,
-                      int heightTwips) {
+void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips, int heightTwips) {
     dialog->setObjectName(name);
     dialog->setModal(true);
     dialog->setAccessibleName(accessibleName);

@@ -20,8 +20,7 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsF
 QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place);
 
 // Names a modal window of fixed size (twips) and gives it the design's default font.
-void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips,
-                      int heightTwips);
+void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips, int heightTwips);
 
 // A count shown in bold on white, right-aligned, starting at 0.
 QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
