@@ -10,11 +10,11 @@ run_packages=(
   qt6-qpa-plugins qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   xvfb xauth
-  imagemagick xdotool
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
+  imagemagick xdotool
   dpkg-dev lintian desktop-file-utils appstream strace
 )
 

@@ -15,6 +15,8 @@ run_suite() {
   ctest --test-dir "$root/$folder" --output-on-failure -j "$jobs" --timeout 300
 }
 
+echo "== Layout of the code =="
+"$root/scripts/format-check.sh"
 echo "== Tests =="
 run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if command -v dpkg-deb >/dev/null; then
