@@ -42,13 +42,22 @@ lintian --fail-on error "$package"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-dpkg-deb -x "$package" "$scratch/root"
-bin="$scratch/root/usr/bin"
-matrices="$scratch/root/usr/share/ordavex/SuperMatrici"
+unpacked="$scratch/unpacked"
+dpkg-deb -x "$package" "$unpacked"
+# The installation prefix is where the unpacked tool stands, one folder up from its bin/.
+tool="$(find "$unpacked" -type f -name ordavex_matrices -print -quit)"
+if [[ -z "$tool" ]]; then
+  echo "package-check.sh: no ordavex_matrices in the package" >&2
+  exit 1
+fi
+bin="$(dirname "$tool")"
+prefix="$(dirname "$bin")"
+share="$prefix/share"
+matrices="$share/ordavex/SuperMatrici"
 
 echo "== menu entry and AppStream metadata =="
-desktop-file-validate "$scratch/root/usr/share/applications/it.ordavex.Ordavex.desktop"
-appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/it.ordavex.Ordavex.metainfo.xml"
+desktop-file-validate "$share/applications/it.ordavex.Ordavex.desktop"
+appstreamcli validate --no-net "$share/metainfo/it.ordavex.Ordavex.metainfo.xml"
 
 unexpected="$(find "$bin" -mindepth 1 ! -name ordavex ! -name ordavex_matrices)"
 if [[ -n "$unexpected" ]]; then
