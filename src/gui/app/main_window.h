@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
-#include "guarantee/guarantee_tooltip_text.h"
 
 class QLabel;
 class QToolButton;
@@ -15,28 +15,20 @@ class ForecastWindow;
 class SystemViewer;
 class DrawCheckWindow;
 
-// What the matrix panel of the main window shows after a matrix has loaded.
-struct MatrixPanel {
-    QString numbers;
-    QString combinations;
-    QString length;
-    QString fixed;
-    QString description;
-};
-
 // frmAmain: the hub of the program. Every command starts from one of its buttons.
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public FileCommandHost {
     Q_OBJECT
 public:
     explicit MainWindow(AppContext& context);
     ~MainWindow() override;
 
+    QWidget& DialogParent() override { return *this; }
     // Shows SystemCount in the counter of combinations in memory.
-    void RefreshCounter();
-    void ShowMatrixPanel(const MatrixPanel& panel);
+    void RefreshCounter() override;
+    void ShowMatrixPanel(const MatrixPanel& panel) override;
     // Tells whether the guarantee in the matrix's name holds: the tooltip of lblDesc, and a sign
     // beside it when the check proved the guarantee true or false.
-    void ShowGuaranteeCheck(const GuaranteeVerdict& verdict);
+    void ShowGuaranteeCheck(const GuaranteeVerdict& verdict) override;
 
     AppContext& Context() { return context_; }
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
 
 namespace ordavex {
 
-class MainWindow;
-
-// The file commands of the main window. Each leaves the state and the files as they were when
-// it stops on a cancel, a refusal or a failure; failures reach the user as messages.
-void LoadSystemCommand(AppContext& context, MainWindow& window);        // "Apri File"
-void LoadMatrixCommand(AppContext& context, MainWindow& window);        // "Matrice"
-void SaveSystemCommand(AppContext& context, MainWindow& window);        // "Salva"
-void RemoveDuplicatesCommand(AppContext& context, MainWindow& window);  // "No Duplicati"
+// The file commands of the main window, run from a FileCommandHost. Each leaves the state and the
+// files as they were when it stops on a cancel, a refusal or a failure; failures reach the user
+// as messages.
+void LoadSystemCommand(AppContext& context, FileCommandHost& host);        // "Apri File"
+void LoadMatrixCommand(AppContext& context, FileCommandHost& host);        // "Matrice"
+void SaveSystemCommand(AppContext& context, FileCommandHost& host);        // "Salva"
+void RemoveDuplicatesCommand(AppContext& context, FileCommandHost& host);  // "No Duplicati"
 
 }  // namespace ordavex

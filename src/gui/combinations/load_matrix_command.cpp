@@ -1,7 +1,8 @@
+#include <QWidget>
+
 #include <string>
 #include <utility>
 
-#include "app/main_window.h"
 #include "checking/draw_probability.h"
 #include "combinations/file_commands.h"
 #include "combinations/guarantee_tooltip.h"
@@ -46,8 +47,9 @@ LoadRefusal RefusalOf(const MatrixLoadResult& result) {
 
 }  // namespace
 
-void LoadMatrixCommand(AppContext& context, MainWindow& window) {
+void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
+    QWidget& window = host.DialogParent();
     const std::string path = context.files.FileDialog(&window, OpenMatrixRequest(state.MatricesFolder));
     if (path.empty()) return;
 
@@ -61,14 +63,14 @@ void LoadMatrixCommand(AppContext& context, MainWindow& window) {
     const NameFields fields = matrix.fields;
     state.MatricesFolder = path;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
-    window.ShowMatrixPanel(panel);
+    host.ShowMatrixPanel(panel);
     // The verdict, then, on a line of its own, how likely the name's condition (p of the N numbers
     // drawn) is in one draw.
     const std::string chance = ClaimProbabilityText(state.MatrixNumbers, fields);
     GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
-                                            [&window, chance](GuaranteeVerdict verdict) {
+                                            [&host, chance](GuaranteeVerdict verdict) {
                                                 if (!chance.empty()) verdict.text += "\n" + chance;
-                                                window.ShowGuaranteeCheck(verdict);
+                                                host.ShowGuaranteeCheck(verdict);
                                             });
 }
 

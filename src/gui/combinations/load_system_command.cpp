@@ -1,6 +1,5 @@
 #include <utility>
 
-#include "app/main_window.h"
 #include "combinations/file_commands.h"
 #include "combinations/load_refusal.h"
 #include "combinations/system_file.h"
@@ -29,8 +28,9 @@ LoadRefusal RefusalOf(const SystemLoadResult& result) {
 
 }  // namespace
 
-void LoadSystemCommand(AppContext& context, MainWindow& window) {
+void LoadSystemCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
+    QWidget& window = host.DialogParent();
     const std::string path = context.files.FileDialog(&window, OpenSystemRequest(state.SystemsFolder));
     if (path.empty()) return;
 
@@ -41,7 +41,7 @@ void LoadSystemCommand(AppContext& context, MainWindow& window) {
     }
     state.SystemsFolder = path;
     state.ReplaceSystem(std::move(result.lines));
-    window.RefreshCounter();
+    host.RefreshCounter();
 }
 
 }  // namespace ordavex

@@ -1,7 +1,6 @@
 #include <new>
 
 #include "app/error_number.h"
-#include "app/main_window.h"
 #include "combinations/file_commands.h"
 #include "combinations/system_save.h"
 #include "dialogs/message_dialog.h"
@@ -25,8 +24,9 @@ std::string TargetPath(const std::string& chosen, const FileDialogRequest& reque
 }  // namespace
 
 // The main window has checked that a system is in memory.
-void SaveSystemCommand(AppContext& context, MainWindow& window) {
+void SaveSystemCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
+    QWidget& window = host.DialogParent();
     const FileDialogRequest request = SaveSystemRequest(state.SystemsFolder);
     const std::string chosen = context.files.FileDialog(&window, request);
     if (chosen.empty()) return;
