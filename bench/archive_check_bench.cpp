@@ -23,7 +23,7 @@ std::vector<ArchiveDraw> RandomArchive(unsigned seed) {
     std::vector<ArchiveDraw> draws(kDraws);
     for (auto& draw : draws) {
         std::shuffle(numbers.begin(), numbers.end(), random);
-        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Add(numbers[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Set(numbers[static_cast<std::size_t>(k)]);
     }
     return draws;
 }

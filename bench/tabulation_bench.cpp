@@ -10,13 +10,13 @@
 
 #include "checking/used_numbers.h"
 #include "checking/win_tabulation.h"
+#include "lottery/draw_size.h"
 
 namespace ordavex {
 namespace {
 
 constexpr int kLines = 100000;
 constexpr int kLineLength = 10;
-constexpr int kDrawSize = 20;
 
 // Lines of ten different numbers out of 1..90, ascending, in the "00" form of a developed system.
 LineList RandomSystem(unsigned seed) {
@@ -29,7 +29,7 @@ DrawMarks RandomDraw(unsigned seed) {
     std::iota(numbers.begin(), numbers.end(), kLowestNumber);
     std::shuffle(numbers.begin(), numbers.end(), random);
     DrawMarks marks;
-    for (int k = 0; k < kDrawSize; ++k) marks.Toggle(numbers[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < kNumbersPerDraw; ++k) marks.Toggle(numbers[static_cast<std::size_t>(k)]);
     return marks;
 }
 

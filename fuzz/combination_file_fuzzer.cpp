@@ -144,8 +144,8 @@ SystemLoadOutcome LiteralSystemLoad(const std::vector<std::string>& lines) {
     }
     for (const auto& line : lines) {
         const auto length = LiteralTokens(line).size();
-        if (!CleanCombinationLine(line).empty() && (length < static_cast<std::size_t>(kSystemMinLength) ||
-                                                    length > static_cast<std::size_t>(kSystemMaxLength))) {
+        if (!CleanCombinationLine(line).empty() && (length < static_cast<std::size_t>(kShortestCombination) ||
+                                                    length > static_cast<std::size_t>(kLongestCombination))) {
             return SystemLoadOutcome::Rejected;
         }
     }
@@ -200,10 +200,10 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
     const auto items = Units(bytes, true);
     const auto lines = Units(bytes, false);
 
-    const CombinationLimits systemLimits{kSystemMinLength, kSystemMaxLength, kHighestNumber};
+    const CombinationLimits systemLimits{kShortestCombination, kLongestCombination, kHighestNumber};
     const int systemCheck = CheckCombinationFile(files, path, systemLimits);
     Require(systemCheck == LiteralCheck(bytes, systemLimits), "system validation disagrees");
-    const CombinationLimits matrixLimits{kMatrixMinLength, kMatrixMaxLength, kHighestNumber};
+    const CombinationLimits matrixLimits{kShortestCombination, kLongestCombination, kHighestNumber};
     const int matrixCheck = CheckCombinationFile(files, path, matrixLimits);
     Require(matrixCheck == LiteralCheck(bytes, matrixLimits), "matrix validation disagrees");
     const CombinationLimits looseLimits{0, 3, 32767};

@@ -39,8 +39,8 @@ void CheckReading(const ArchiveReading& reading, const ArchiveLimits& limits) {
     Require(reading.error.empty() != reading.draws.empty());
     Require(reading.draws.size() <= limits.maxDraws);
     for (const auto& draw : reading.draws) {
-        Require(draw.numbers.Size() == kNumbersPerDraw);
-        Require(!draw.numbers.Contains(0));
+        Require(draw.numbers.Count() == kNumbersPerDraw);
+        Require(Without(draw.numbers, NumberMask::FirstNumbers(kHighestNumber)).Empty());
         Require(draw.date == 0 || (draw.date >= 10000101 && draw.date <= 99991231));
     }
 }

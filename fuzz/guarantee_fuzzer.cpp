@@ -113,11 +113,11 @@ void DevelopAndCheck(const LoadedMatrix& loaded, std::string_view bytes) {
     }
     Require(state.SystemCount == static_cast<std::int32_t>(loaded.lines.size()), "development lost lines");
     DrawnFlags drawn{};
-    for (std::size_t i = 0; i < bytes.size() && i < 20; ++i)
-        drawn[1 + static_cast<unsigned char>(bytes[i]) % 90] = true;
+    for (std::size_t i = 0; i < bytes.size() && i < static_cast<std::size_t>(kNumbersPerDraw); ++i)
+        drawn[1 + static_cast<unsigned char>(bytes[i]) % kHighestNumber] = true;
     for (const auto& line : state.SystemCombinations) {
         const int score = Score(line, drawn);
-        Require(score >= 0 && score <= 10, "a score beyond the line");
+        Require(score >= 0 && score <= kLongestCombination, "a score beyond the line");
     }
     (void)TallyScores(state.SystemCombinations, drawn);
     (void)UsedNumbers(state.SystemCombinations);

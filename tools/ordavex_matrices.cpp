@@ -25,6 +25,8 @@
 #include "guarantee/guarantee_matrix.h"
 #include "guarantee/matrix_generator.h"
 #include "guarantee/matrix_generator_output.h"
+#include "lottery/line_length.h"
+#include "lottery/number_range.h"
 
 namespace {
 
@@ -33,9 +35,6 @@ using namespace ordavex;
 constexpr int kExitClaimFails = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitInternal = 3;
-// The program loads matrices whose lines hold 5 to 10 numbers.
-constexpr int kShortestProgramLine = 5;
-constexpr int kLongestProgramLine = 10;
 // The file name carries the points as a single digit.
 constexpr int kMostNamedPoints = 9;
 // Each search holds its own table of the sets of drawn numbers.
@@ -281,7 +280,7 @@ int Verify(const Options& options) {
         std::printf("FAILS: the numbers used are not exactly 1..%d\n", matrix.numbers);
         sound = false;
     }
-    if (matrix.shortestLine < kShortestProgramLine || matrix.longestLine > kLongestProgramLine) {
+    if (matrix.shortestLine < kShortestCombination || matrix.longestLine > kLongestCombination) {
         std::printf("FAILS: the program loads lines of 5 to 10 numbers only\n");
         sound = false;
     }
@@ -293,7 +292,7 @@ int Verify(const Options& options) {
 }
 
 std::string ProgramLimitsError(int length, int points) {
-    if (length < kShortestProgramLine || length > kLongestProgramLine) {
+    if (length < kShortestCombination || length > kLongestCombination) {
         return "k = " + std::to_string(length) + ": the program loads matrices whose lines hold 5 to 10 numbers";
     }
     if (points > kMostNamedPoints) {
@@ -341,10 +340,10 @@ int Generate(const Options& options) {
     }
     constexpr auto kMostCount = std::numeric_limits<std::uint64_t>::max();
     GeneratorSettings settings;
-    settings.numbers = options.Required("-n", 1, 90);
-    settings.length = options.Required("-k", 1, 90);
-    settings.drawn = options.Required("-p", 1, 90);
-    settings.points = options.Required("-t", 1, 90);
+    settings.numbers = options.Required("-n", 1, kHighestNumber);
+    settings.length = options.Required("-k", 1, kHighestNumber);
+    settings.drawn = options.Required("-p", 1, kHighestNumber);
+    settings.points = options.Required("-t", 1, kHighestNumber);
     settings.seed = options.Whole<std::uint64_t>("--seed", 1, 0, kMostCount);
     settings.seconds = options.SecondsOf("--seconds", 60);
     settings.patience = options.Whole<std::uint64_t>("--patience", 2'000'000, 1, kMostCount);

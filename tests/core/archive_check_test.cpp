@@ -6,13 +6,14 @@
 
 #include "checking/archive_check.h"
 #include "checking/draw_probability.h"
+#include "checking/number_mask_of_line.h"
 
 namespace ordavex {
 namespace {
 
-DrawnFlags FlagsOf(const NumberSet& numbers) {
+DrawnFlags FlagsOf(const NumberMask& numbers) {
     DrawnFlags flags{};
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) flags[static_cast<std::size_t>(n)] = numbers.Contains(n);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) flags[static_cast<std::size_t>(n)] = numbers.Has(n);
     return flags;
 }
 
@@ -22,7 +23,7 @@ std::vector<ArchiveDraw> RandomDraws(std::mt19937& random, int count) {
     std::vector<ArchiveDraw> draws(static_cast<std::size_t>(count));
     for (auto& draw : draws) {
         std::shuffle(numbers.begin(), numbers.end(), random);
-        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Add(numbers[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Set(numbers[static_cast<std::size_t>(k)]);
     }
     return draws;
 }
@@ -50,8 +51,8 @@ TEST(ArchiveCheck, AgreesWithTheDrawCheckTabulationOnEveryCount) {
         checker.Check(draws, 120, draws.size(), record);
 
         ArchiveRecord expected;
-        NumberSet used;
-        for (const auto& line : system) used.AddAll(NumberSetOfLine(line));
+        NumberMask used;
+        for (const auto& line : system) used |= NumberMaskOfLine(line);
         for (std::size_t d = 0; d < draws.size(); ++d) {
             const auto tally = TallyScores(system, FlagsOf(draws[d].numbers));
             for (std::size_t s = 0; s < tally.size(); ++s) {
@@ -62,7 +63,7 @@ TEST(ArchiveCheck, AgreesWithTheDrawCheckTabulationOnEveryCount) {
             for (const auto& line : system) best = std::max(best, Score(line, FlagsOf(draws[d].numbers)));
             ASSERT_EQ(record.best[d].score, best) << "draw " << d;
             ASSERT_EQ(record.best[d].position, d);
-            expected.conditionMet += used.CountCommon(draws[d].numbers) >= wanted ? 1 : 0;
+            expected.conditionMet += CommonCount(used, draws[d].numbers) >= wanted ? 1 : 0;
         }
         EXPECT_EQ(record.drawsWith, expected.drawsWith) << lines;
         EXPECT_EQ(record.wins, expected.wins) << lines;

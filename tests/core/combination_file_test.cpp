@@ -17,7 +17,7 @@
 namespace ordavex {
 namespace {
 
-constexpr CombinationLimits kSystemLimits{5, 10, 90};
+constexpr CombinationLimits kSystemLimits{kShortestCombination, kLongestCombination, kHighestNumber};
 
 std::string Lines(int count, const std::string& line, const std::string& end = "\r\n") {
     std::string text;

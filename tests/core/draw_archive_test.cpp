@@ -17,9 +17,9 @@ ArchiveReading Read(const std::string& text, const ArchiveLimits& limits = {}) {
     return ReadDrawArchive(input, limits);
 }
 
-NumberSet OneToTwenty() {
-    NumberSet set;
-    for (int n = 1; n <= 20; ++n) set.Add(n);
+NumberMask OneToTwenty() {
+    NumberMask set;
+    for (int n = 1; n <= 20; ++n) set.Set(n);
     return set;
 }
 
@@ -50,7 +50,7 @@ TEST(DrawArchive, AcceptedLines) {
         ASSERT_EQ(reading.draws.size(), 1u) << c.line;
         EXPECT_EQ(reading.draws[0].date, c.date) << c.line;
         EXPECT_EQ(reading.draws[0].drawNumber, c.drawNumber) << c.line;
-        EXPECT_EQ(reading.draws[0].numbers.Size(), 20) << c.line;
+        EXPECT_EQ(reading.draws[0].numbers.Count(), kNumbersPerDraw) << c.line;
     }
 }
 
@@ -96,8 +96,8 @@ TEST(DrawArchive, SkipsCommentsAndBlankLinesOverLfAndCrLf) {
     ASSERT_TRUE(reading.Ok()) << reading.error;
     ASSERT_EQ(reading.draws.size(), 2u);
     EXPECT_EQ(reading.draws[0].numbers, OneToTwenty());
-    EXPECT_TRUE(reading.draws[1].numbers.Contains(40));
-    EXPECT_FALSE(reading.draws[1].numbers.Contains(20));
+    EXPECT_TRUE(reading.draws[1].numbers.Has(40));
+    EXPECT_FALSE(reading.draws[1].numbers.Has(20));
     EXPECT_EQ(DrawLabel(reading.draws[0], 1), "estrazione 1");
     EXPECT_EQ(DrawLabel(reading.draws[1], 2), "02/01/2026");
 }

@@ -32,12 +32,14 @@ TEST(ForecastSelection, SelectAllDropsFixedAndClearAllClearsFixed) {
 
     SetAllForecastNumbers(state, true);
     EXPECT_EQ(state.ForecastCount, 90);
-    for (int n = 1; n <= 90; ++n) EXPECT_EQ(state.ForecastStates[static_cast<std::size_t>(n)], kForecastSelected) << n;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
+        EXPECT_EQ(state.ForecastStates[static_cast<std::size_t>(n)], kForecastSelected) << n;
 
     state.ForecastStates[33] = kForecastFixed;
     SetAllForecastNumbers(state, false);
     EXPECT_EQ(state.ForecastCount, 0);
-    for (int n = 1; n <= 90; ++n) EXPECT_EQ(state.ForecastStates[static_cast<std::size_t>(n)], kForecastOff) << n;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
+        EXPECT_EQ(state.ForecastStates[static_cast<std::size_t>(n)], kForecastOff) << n;
 }
 
 TEST(ForecastSelection, InsertOnlyForAMatrixOfFiftyFiveNumbers) {

@@ -33,10 +33,10 @@ std::vector<NumberMask> AllSubsets(int numbers, int size) {
 
 // The profile straight from its definition.
 std::vector<int> ProfileByDefinition(const std::vector<NumberMask>& lines, int numbers) {
-    std::vector<int> profile(static_cast<std::size_t>(std::min(numbers, kMostDrawnNumbers)), 99);
+    std::vector<int> profile(static_cast<std::size_t>(std::min(numbers, kNumbersPerDraw)), 99);
     for (unsigned bits = 1; bits < (1U << numbers); ++bits) {
         const int drawn = std::popcount(bits);
-        if (drawn > kMostDrawnNumbers) continue;
+        if (drawn > kNumbersPerDraw) continue;
         NumberMask set;
         set.low = bits;
         int most = 0;

@@ -26,7 +26,7 @@ void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
 
 QList<int> MarkedNumbers(QWidget* drawCheck) {
     QList<int> marked;
-    for (int n = 1; n <= 90; ++n) {
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
         auto* key = drawCheck->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
         if (key->palette().color(QPalette::Button) == kSelectedColour) marked << n;
     }

@@ -20,7 +20,7 @@ QPushButton* Key(QWidget* window, int n) { return window->findChild<QPushButton*
 
 QList<int> NumbersWhose(QWidget* window, const std::function<bool(QPushButton*)>& property) {
     QList<int> numbers;
-    for (int n = 1; n <= 90; ++n) {
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
         if (property(Key(window, n))) numbers << n;
     }
     return numbers;

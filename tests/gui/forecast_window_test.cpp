@@ -30,7 +30,8 @@ QColor Face(QWidget* window) { return window->palette().color(QPalette::Button);
 
 int KeysShowing(QWidget* window, const QColor& colour) {
     int count = 0;
-    for (int n = 1; n <= 90; ++n) count += Key(window, n) != nullptr && Colour(window, n) == colour ? 1 : 0;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
+        count += Key(window, n) != nullptr && Colour(window, n) == colour ? 1 : 0;
     return count;
 }
 
@@ -208,7 +209,7 @@ TEST_F(ForecastWindowTest, EveryKeypadTakesTheNextTabPositionsInAscendingOrder) 
     for (int opening = 0; opening < 2; ++opening) {
         OpenAnd([opening](QWidget* window) {
             SCOPED_TRACE(opening);
-            for (int n = 1; n <= 90; ++n) {
+            for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
                 EXPECT_EQ(Key(window, n)->property(kKeypadTabPositionProperty).toInt(), opening * 90 + n);
                 if (n < 90) {
                     EXPECT_EQ(Key(window, n)->nextInFocusChain(), Key(window, n + 1)) << n;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "file_table.h"
+#include "lottery/number_range.h"
 #include "program_folders.h"
 
 namespace ordavex {
@@ -13,9 +14,6 @@ namespace ordavex {
 // A list of combination lines. Entry 1 of the user's numbering is element 0 here;
 // the count kept beside each list always equals the list's size.
 using LineList = std::vector<std::string>;
-
-constexpr int kLowestNumber = 1;
-constexpr int kHighestNumber = 90;
 
 enum ForecastState : std::int16_t { kForecastOff = 0, kForecastSelected = 1, kForecastFixed = 2 };
 

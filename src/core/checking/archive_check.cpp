@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "checking/number_mask_of_line.h"
+
 namespace ordavex {
 
 namespace {
@@ -17,25 +19,25 @@ using Histograms = std::array<ScoreHistogram, kInterleave>;
 #define ORDAVEX_ALWAYS_INLINE inline
 #endif
 
-ORDAVEX_ALWAYS_INLINE void AddScores(const NumberSet* lines, std::size_t count, NumberSet draw, Histograms& counts) {
+ORDAVEX_ALWAYS_INLINE void AddScores(const NumberMask* lines, std::size_t count, NumberMask draw, Histograms& counts) {
     std::size_t i = 0;
     for (; i + kInterleave <= count; i += kInterleave) {
         for (std::size_t k = 0; k < kInterleave; ++k)
-            ++counts[k][static_cast<std::size_t>(lines[i + k].CountCommon(draw))];
+            ++counts[k][static_cast<std::size_t>(CommonCount(lines[i + k], draw))];
     }
-    for (; i < count; ++i) ++counts[0][static_cast<std::size_t>(lines[i].CountCommon(draw))];
+    for (; i < count; ++i) ++counts[0][static_cast<std::size_t>(CommonCount(lines[i], draw))];
 }
 
 // The population count is one instruction on every x86-64 processor of the last fifteen years,
 // but the baseline instruction set lacks it; the scoring loop is built a second time for it and
 // chosen when the processor has it. Elsewhere the compiler's own choice stands.
 #if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
-__attribute__((target("popcnt"))) void AddScoresWithPopcnt(const NumberSet* lines, std::size_t count, NumberSet draw,
+__attribute__((target("popcnt"))) void AddScoresWithPopcnt(const NumberMask* lines, std::size_t count, NumberMask draw,
                                                            Histograms& counts) {
     AddScores(lines, count, draw, counts);
 }
 
-void AddAllScores(const NumberSet* lines, std::size_t count, NumberSet draw, Histograms& counts) {
+void AddAllScores(const NumberMask* lines, std::size_t count, NumberMask draw, Histograms& counts) {
     static const bool hasPopcnt = __builtin_cpu_supports("popcnt");
     if (hasPopcnt) {
         AddScoresWithPopcnt(lines, count, draw, counts);
@@ -44,7 +46,7 @@ void AddAllScores(const NumberSet* lines, std::size_t count, NumberSet draw, His
     }
 }
 #else
-void AddAllScores(const NumberSet* lines, std::size_t count, NumberSet draw, Histograms& counts) {
+void AddAllScores(const NumberMask* lines, std::size_t count, NumberMask draw, Histograms& counts) {
     AddScores(lines, count, draw, counts);
 }
 #endif
@@ -54,12 +56,12 @@ void AddAllScores(const NumberSet* lines, std::size_t count, NumberSet draw, His
 ArchiveChecker::ArchiveChecker(const LineList& system, int wanted) : wanted_(wanted) {
     lines_.reserve(system.size());
     for (const auto& line : system) {
-        lines_.push_back(NumberSetOfLine(line));
-        systemNumbers_.AddAll(lines_.back());
+        lines_.push_back(NumberMaskOfLine(line));
+        systemNumbers_ |= lines_.back();
     }
 }
 
-ScoreHistogram ArchiveChecker::Histogram(const NumberSet& draw) const {
+ScoreHistogram ArchiveChecker::Histogram(const NumberMask& draw) const {
     Histograms counts{};
     AddAllScores(lines_.data(), lines_.size(), draw, counts);
     ScoreHistogram total{};
@@ -82,7 +84,7 @@ void ArchiveChecker::Check(const std::vector<ArchiveDraw>& draws, std::size_t fr
             record.wins[s] += histogram[s];
         }
         record.best.push_back({d, best});
-        if (wanted_ > 0 && systemNumbers_.CountCommon(draws[d].numbers) >= wanted_) ++record.conditionMet;
+        if (wanted_ > 0 && CommonCount(systemNumbers_, draws[d].numbers) >= wanted_) ++record.conditionMet;
     }
 }
 

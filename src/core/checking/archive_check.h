@@ -35,15 +35,15 @@ public:
     // `wanted`: the drawn numbers of the system that the record's conditionMet counts; 0 for none.
     ArchiveChecker(const LineList& system, int wanted);
 
-    ScoreHistogram Histogram(const NumberSet& draw) const;
+    ScoreHistogram Histogram(const NumberMask& draw) const;
     // Adds the draws [from, to) of `draws` to the record; a long range can be checked in pieces.
     void Check(const std::vector<ArchiveDraw>& draws, std::size_t from, std::size_t to, ArchiveRecord& record) const;
-    const NumberSet& SystemNumbers() const { return systemNumbers_; }
+    const NumberMask& SystemNumbers() const { return systemNumbers_; }
     std::size_t LineCount() const { return lines_.size(); }
 
 private:
-    std::vector<NumberSet> lines_;
-    NumberSet systemNumbers_;
+    std::vector<NumberMask> lines_;
+    NumberMask systemNumbers_;
     int wanted_;
 };
 

@@ -6,16 +6,14 @@
 #include <vector>
 
 #include "app/file_table.h"
-#include "checking/number_set.h"
+#include "combinations/number_mask.h"
+#include "lottery/draw_size.h"
 
 namespace ordavex {
 
-// Every draw of the game holds 20 different numbers out of 1..90.
-constexpr int kNumbersPerDraw = 20;
-
 // One draw of an archive: its numbers, and the date and draw number written before them.
 struct ArchiveDraw {
-    NumberSet numbers;
+    NumberMask numbers;
     std::int32_t date = 0;         // yyyymmdd, 0 when the line gives none
     std::int64_t drawNumber = -1;  // -1 when the line gives none
 };

@@ -154,8 +154,8 @@ private:
                    std::to_string(kHighestNumber);
         }
         const int n = static_cast<int>(value);
-        if (draw.numbers.Contains(n)) return "numero " + std::to_string(n) + " ripetuto";
-        draw.numbers.Add(n);
+        if (draw.numbers.Has(n)) return "numero " + std::to_string(n) + " ripetuto";
+        draw.numbers.Set(n);
         ++count_;
         return {};
     }

@@ -17,10 +17,9 @@ void DrawMarks::AllNumbers(bool modo) {
     }
 }
 
-void DrawMarks::MarkOnly(const NumberSet& numbers) {
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
-        DrawnNumbers[static_cast<std::size_t>(n)] = numbers.Contains(n);
-    DrawnCount = static_cast<std::int16_t>(numbers.Size());
+void DrawMarks::MarkOnly(const NumberMask& numbers) {
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) DrawnNumbers[static_cast<std::size_t>(n)] = numbers.Has(n);
+    DrawnCount = static_cast<std::int16_t>(numbers.Count());
 }
 
 }  // namespace ordavex

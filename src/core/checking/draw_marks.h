@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/app_state.h"
-#include "checking/number_set.h"
+#include "combinations/number_mask.h"
 
 namespace ordavex {
 
@@ -22,7 +22,7 @@ struct DrawMarks {
     // Sets the mark of every number to `modo`.
     void AllNumbers(bool modo);
     // Marks exactly the numbers of the set, clearing every other mark.
-    void MarkOnly(const NumberSet& numbers);
+    void MarkOnly(const NumberMask& numbers);
     bool IsMarked(int n) const { return DrawnNumbers[static_cast<std::size_t>(n)]; }
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/number_text.h"
-#include "checking/number_set.h"
+#include "checking/number_mask_of_line.h"
 
 namespace ordavex {
 
@@ -20,10 +20,10 @@ constexpr std::string_view kFieldSeparator = " ... ";
 
 bool IsReported(int score) { return score <= kHighestReportedScore; }
 
-NumberSet NumbersOfDraw(const DrawnFlags& drawn) {
-    NumberSet draw;
+NumberMask NumbersOfDraw(const DrawnFlags& drawn) {
+    NumberMask draw;
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        if (drawn[static_cast<std::size_t>(n)]) draw.Add(n);
+        if (drawn[static_cast<std::size_t>(n)]) draw.Set(n);
     }
     return draw;
 }
@@ -33,14 +33,14 @@ bool AnyWanted(const WantedScores& wanted) { return std::find(wanted.begin(), wa
 }  // namespace
 
 int Score(std::string_view line, const DrawnFlags& drawn) {
-    return NumberSetOfLine(line).CountCommon(NumbersOfDraw(drawn));
+    return CommonCount(NumberMaskOfLine(line), NumbersOfDraw(drawn));
 }
 
 ScoreTally TallyScores(const LineList& system, const DrawnFlags& drawn) {
     const auto draw = NumbersOfDraw(drawn);
     ScoreTally tally{};
     for (const auto& line : system) {
-        const int score = NumberSetOfLine(line).CountCommon(draw);
+        const int score = CommonCount(NumberMaskOfLine(line), draw);
         if (IsReported(score)) ++tally[static_cast<std::size_t>(score)];
     }
     return tally;
@@ -65,7 +65,7 @@ std::vector<std::string> WinnersList(const LineList& system, const DrawnFlags& d
     const auto draw = NumbersOfDraw(drawn);
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < system.size(); ++i) {
-        const int score = NumberSetOfLine(system[i]).CountCommon(draw);
+        const int score = CommonCount(NumberMaskOfLine(system[i]), draw);
         if (!IsReported(score) || !wanted[static_cast<std::size_t>(score)]) continue;
         std::string line = ZeroPadded(static_cast<std::int64_t>(i) + 1, kPositionDigits);
         line += kFieldSeparator;

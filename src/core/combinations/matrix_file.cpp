@@ -118,7 +118,8 @@ MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path) {
 }
 
 MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path) {
-    const int rejection = CheckCombinationFile(files, path, {kMatrixMinLength, kMatrixMaxLength, kHighestNumber});
+    const int rejection =
+        CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber});
     if (rejection != 0) return Failure(MatrixLoadOutcome::Rejected, rejection);
     try {
         // One read gives both what MatrixFileInfo tells and the items, so the checks and the

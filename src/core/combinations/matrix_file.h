@@ -5,13 +5,9 @@
 
 #include "app/app_state.h"
 #include "combinations/matrix_name.h"
+#include "lottery/line_length.h"
 
 namespace ordavex {
-
-// A matrix combination holds as many numbers as a system line, so that every system developed
-// from a matrix can be saved and loaded back.
-constexpr std::int16_t kMatrixMinLength = 5;
-constexpr std::int16_t kMatrixMaxLength = 10;
 
 // No real matrix comes near this; the limit keeps a huge file from filling the memory and
 // from making development and saving take minutes.

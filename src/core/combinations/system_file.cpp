@@ -60,13 +60,14 @@ LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t 
 }
 
 SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path) {
-    const int rejection = CheckCombinationFile(files, path, {kSystemMinLength, kSystemMaxLength, kHighestNumber});
+    const int rejection =
+        CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber});
     if (rejection != 0) return Failure(SystemLoadOutcome::Rejected, rejection);
     try {
         if (CountCombinationLines(files, path, kSystemMaxLines) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);
         }
-        LineList lines = ReadSystemLines(files, path, kSystemMaxLines, {kSystemMinLength, kSystemMaxLength});
+        LineList lines = ReadSystemLines(files, path, kSystemMaxLines, {kShortestCombination, kLongestCombination});
         // The file may have grown since it was counted.
         if (static_cast<std::int64_t>(lines.size()) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);

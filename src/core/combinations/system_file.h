@@ -5,11 +5,10 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "lottery/line_length.h"
 
 namespace ordavex {
 
-constexpr std::int16_t kSystemMinLength = 5;
-constexpr std::int16_t kSystemMaxLength = 10;
 constexpr std::int32_t kSystemMaxLines = 200;
 
 enum class SystemLoadOutcome {

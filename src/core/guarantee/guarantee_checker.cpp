@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "lottery/number_range.h"
+
 namespace ordavex {
 
 namespace {
@@ -108,7 +110,7 @@ private:
     const int drawn_;
     const CheckDeadline deadline_;
     std::vector<int> hits_;
-    std::array<int, 90> chosen_{};
+    std::array<int, kHighestNumber> chosen_{};
     std::uint64_t work_ = 0;
     std::uint64_t nextClockRead_ = 0;
     bool timedOut_ = false;
@@ -116,7 +118,7 @@ private:
 
 GuaranteeChecker::GuaranteeChecker(std::vector<NumberMask> lines, int numbers)
     : lines_(std::move(lines)), numbers_(numbers) {
-    if (numbers_ < 1 || numbers_ > 90) {
+    if (numbers_ < 1 || numbers_ > kHighestNumber) {
         throw std::invalid_argument("a matrix uses 1 to 90 numbers");
     }
     const NumberMask allowed = NumberMask::FirstNumbers(numbers_);
@@ -177,7 +179,7 @@ int GuaranteeChecker::GuaranteedPoints(int drawn, CheckDeadline deadline) const 
 std::vector<int> GuaranteeChecker::Profile(CheckDeadline deadline) const {
     // One more drawn number never lowers the guarantee and raises it by one point at most, so
     // each entry needs a single check: whether it is one more than the entry before.
-    const int last = std::min(numbers_, kMostDrawnNumbers);
+    const int last = std::min(numbers_, kNumbersPerDraw);
     std::vector<int> profile(static_cast<std::size_t>(last), kPointsUnknown);
     int points = 0;
     for (int drawn = 1; drawn <= last; ++drawn) {

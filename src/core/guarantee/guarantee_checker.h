@@ -5,7 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "guarantee/guarantee_mask.h"
+#include "combinations/number_mask.h"
+#include "lottery/draw_size.h"
 
 namespace ordavex {
 
@@ -20,8 +21,6 @@ struct ClaimResult {
     std::vector<int> counterexample;
 };
 
-// The most drawn numbers a profile covers (20 numbers are drawn).
-constexpr int kMostDrawnNumbers = 20;
 // A profile entry whose check ran out of time.
 constexpr int kPointsUnknown = -1;
 

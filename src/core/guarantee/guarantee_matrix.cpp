@@ -5,12 +5,12 @@
 
 #include "combinations/combination_file_reader.h"
 #include "combinations/combination_tokenizer.h"
+#include "lottery/number_range.h"
 
 namespace ordavex {
 
 namespace {
 
-constexpr int kLargestNumber = 90;
 // The clock is read once every this many lines.
 constexpr std::size_t kLinesBetweenClockReads = 1024;
 
@@ -19,7 +19,7 @@ class LineNumbers {
 public:
     explicit LineNumbers(std::size_t lineNumber) : lineNumber_(lineNumber) {}
     bool Take(const NumberToken& token) {
-        if (token.error != 0 || token.value < 1 || token.value > kLargestNumber) {
+        if (token.error != 0 || token.value < kLowestNumber || token.value > kHighestNumber) {
             throw std::invalid_argument("line " + std::to_string(lineNumber_) + ": not a number from 1 to 90");
         }
         numbers.Set(token.value);

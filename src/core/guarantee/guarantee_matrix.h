@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/file_table.h"
+#include "combinations/number_mask.h"
 #include "guarantee/guarantee_checker.h"
-#include "guarantee/guarantee_mask.h"
 
 namespace ordavex {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "guarantee/guarantee_mask.h"
+#include "combinations/number_mask.h"
 
 namespace ordavex {
 

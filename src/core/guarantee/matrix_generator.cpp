@@ -13,13 +13,15 @@
 #include "guarantee/known_designs.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "lottery/draw_size.h"
+#include "lottery/number_range.h"
 
 namespace ordavex {
 
 namespace {
 
-constexpr int kMostDrawn = 20;
-constexpr int kLargestNumber = 90;
+constexpr int kMostDrawn = kNumbersPerDraw;
+constexpr int kLargestNumber = kHighestNumber;
 // Candidate lines weighed for each line of the greedy start.
 constexpr int kGreedyCandidates = 16;
 // How many of them are built number by number, when that is affordable (kGreedyLineWork sets

@@ -4,11 +4,13 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "lottery/draw_size.h"
+
 namespace ordavex {
 
 namespace {
 
-constexpr int kMostDrawn = 20;
+constexpr int kMostDrawn = kNumbersPerDraw;
 
 // Calls visit with every `take`-number subset of pool[0..size) as a mask.
 template <class Visit>

@@ -16,6 +16,7 @@
 
 #include "app/number_text.h"
 #include "checking/draw_probability.h"
+#include "checking/number_mask_of_line.h"
 #include "combinations/matrix_name.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/report_error.h"
@@ -89,10 +90,10 @@ QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName,
     return spin;
 }
 
-std::string NumbersText(const NumberSet& numbers) {
+std::string NumbersText(const NumberMask& numbers) {
     std::string text;
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        if (!numbers.Contains(n)) continue;
+        if (!numbers.Has(n)) continue;
         if (!text.empty()) text += ' ';
         AppendZeroPadded(text, n, kScoreDigits);
     }
@@ -115,7 +116,7 @@ struct ArchiveWindow::Run {
     QElapsedTimer clock;
 };
 
-ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberSet&)> useDraw)
+ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberMask&)> useDraw)
     : QDialog(owner, kFixedDialogFlags), context_(context), useDraw_(std::move(useDraw)) {
     setObjectName("frmArchivio");
     setModal(true);
@@ -302,11 +303,11 @@ void ArchiveWindow::ShowCondition() {
         lblProbabilita_->setText(kNoConditionText);
         return;
     }
-    NumberSet used;
-    for (const auto& line : context_.state.SystemCombinations) used.AddAll(NumberSetOfLine(line));
+    NumberMask used;
+    for (const auto& line : context_.state.SystemCombinations) used |= NumberMaskOfLine(line);
     lblProbabilita_->setText(QString::fromStdString("Garanzia della Matrice " + context_.state.MatrixName + ", sui " +
-                                                    std::to_string(used.Size()) + " numeri del Sistema.\n" +
-                                                    ConditionProbabilityText(used.Size(), wanted)));
+                                                    std::to_string(used.Count()) + " numeri del Sistema.\n" +
+                                                    ConditionProbabilityText(used.Count(), wanted)));
 }
 
 void ArchiveWindow::UseDrawClicked() {

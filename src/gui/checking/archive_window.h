@@ -32,7 +32,7 @@ class ArchiveWindow : public QDialog {
     Q_OBJECT
 public:
     // `useDraw` marks a draw's numbers on the draw-check keypad.
-    ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberSet&)> useDraw);
+    ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberMask&)> useDraw);
     ~ArchiveWindow() override;
     // Shows the window modally until it is closed.
     void Open();
@@ -63,7 +63,7 @@ private:
     int ConditionNumbers() const;
 
     AppContext& context_;
-    std::function<void(const NumberSet&)> useDraw_;
+    std::function<void(const NumberMask&)> useDraw_;
     std::vector<ArchiveDraw> draws_;
     std::string archiveName_;
     std::vector<DrawBest> listed_;  // the draws of the list, in its order

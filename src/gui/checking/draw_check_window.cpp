@@ -245,7 +245,7 @@ void DrawCheckWindow::AllNumbers(bool modo) {
     ShowDrawnCount();
 }
 
-void DrawCheckWindow::MarkDraw(const NumberSet& numbers) {
+void DrawCheckWindow::MarkDraw(const NumberMask& numbers) {
     marks_.MarkOnly(numbers);
     ColourAllButtons();
     ShowDrawnCount();
@@ -253,7 +253,7 @@ void DrawCheckWindow::MarkDraw(const NumberSet& numbers) {
 
 void DrawCheckWindow::OpenArchive() {
     if (archiveWindow_ == nullptr) {
-        archiveWindow_ = new ArchiveWindow(context_, this, [this](const NumberSet& numbers) { MarkDraw(numbers); });
+        archiveWindow_ = new ArchiveWindow(context_, this, [this](const NumberMask& numbers) { MarkDraw(numbers); });
     }
     archiveWindow_->Open();
 }

@@ -35,7 +35,7 @@ public:
     // Sets the mark of every number to `modo`, then gives the focus to button 1.
     void AllNumbers(bool modo);
     // Marks exactly the numbers of a draw, replacing the marks.
-    void MarkDraw(const NumberSet& numbers);
+    void MarkDraw(const NumberMask& numbers);
 
 protected:
     // While the window is open it sees every key before its controls do.
