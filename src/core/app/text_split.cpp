@@ -4,17 +4,8 @@ namespace ordavex {
 
 std::vector<std::string> SplitText(std::string_view text, char separator) {
     std::vector<std::string> pieces;
-    if (text.empty()) return pieces;
-    std::size_t start = 0;
-    while (true) {
-        const auto end = text.find(separator, start);
-        if (end == std::string_view::npos) {
-            pieces.emplace_back(text.substr(start));
-            return pieces;
-        }
-        pieces.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    ForEachPiece(text, separator, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
 }
 
 std::string PipesToLineBreaks(std::string_view text) {

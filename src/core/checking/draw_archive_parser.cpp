@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "app/text_split.h"
 
 namespace ordavex {
 
@@ -45,25 +46,14 @@ int DaysInMonth(std::int64_t month, std::int64_t year) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::vector<std::string_view> SplitFields(std::string_view text, char separator) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == separator) {
-            fields.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return fields;
-}
-
 bool IsDateLike(std::string_view piece) { return piece.find_first_of("/-") != std::string_view::npos; }
 
 // dd/mm/yyyy or yyyy-mm-dd (day and month with one or two digits) as yyyymmdd, if a real date
 // from the year 1000 on.
 std::optional<std::int32_t> ParseDate(std::string_view piece) {
     const bool dayFirst = piece.find('/') != std::string_view::npos;
-    const auto fields = SplitFields(piece, dayFirst ? '/' : '-');
+    std::vector<std::string_view> fields;
+    ForEachPiece(piece, dayFirst ? '/' : '-', [&fields](std::string_view field) { fields.push_back(field); });
     if (fields.size() != 3) return std::nullopt;
     const auto& yearField = dayFirst ? fields[2] : fields[0];
     const auto& dayField = dayFirst ? fields[0] : fields[2];
@@ -87,7 +77,9 @@ std::optional<std::string_view> MarkedDrawNumber(std::string_view piece) {
 // The pieces of one line and what they say, checked as they are met.
 class LineReader {
 public:
-    // `pieces` is storage handed over from line to line.
+    // `pieces` is storage handed over from line to line. Unlike ForEachPiece, any run of blanks,
+    // tabs, commas and semicolons parts two pieces and gives no empty one: archives are written by
+    // hand and by other programs, which line their columns up and separate them as they please.
     LineReader(std::string_view line, std::vector<std::string_view>& pieces) : pieces_(pieces) {
         pieces_.clear();
         std::size_t start = 0;

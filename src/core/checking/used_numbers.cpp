@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/error_number.h"
-#include "combinations/combination_pieces.h"
+#include "app/text_split.h"
 #include "combinations/number_token.h"
 
 namespace ordavex {
@@ -11,7 +11,7 @@ namespace ordavex {
 std::vector<std::int16_t> UsedNumbers(const LineList& lines) {
     std::array<bool, kHighestNumber + 1> used{};
     for (const auto& line : lines) {
-        ForEachPiece(line, [&used](std::string_view piece) {
+        ForEachPiece(line, ' ', [&used](std::string_view piece) {
             const auto reading = ConvertNumberToken(piece);
             if (reading.error != 0) throw OrdavexError(reading.error);
             if (reading.value < kLowestNumber || reading.value > kHighestNumber) throw OrdavexError(kErrSubscript);

@@ -14,7 +14,8 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 // Gathers each line (at most kLongestLine bytes) and hands over its units once the line is
 // complete, so that a line beyond the bound is refused before any of it counts, wherever the
-// chunks happen to cut it.
+// chunks happen to cut it. It splits on its own, not through ForEachPiece, because a line ends
+// at any of three line ends (CR LF, CR, LF) and arrives in chunks that may cut it anywhere.
 class UnitSplitter {
 public:
     UnitSplitter(CombinationUnit unit, UnitConsumer& consumer)

@@ -14,7 +14,9 @@ namespace ordavex {
 // memory: the tokens, in their order, are those of CleanCombinationLine followed by a split at
 // single blanks and ConvertNumberToken on every piece. The separators become blanks, the blanks
 // at both ends vanish, and a run of k blanks inside leaves ceil(k / 2) blanks, so from three
-// blanks on the empty tokens between them are type mismatches.
+// blanks on the empty tokens between them are type mismatches. It splits on its own, rather than
+// through ForEachPiece, because these rules of the file format must be kept to the letter and
+// because it reads the bytes as they stream, without a cleaned copy of the line.
 //
 // Tokens go to a sink, any object with `bool Take(const NumberToken&)`; returning false stops
 // the tokenizer. A token is handed over as soon as its outcome is known: a type mismatch at its

@@ -10,7 +10,7 @@
 
 #include "app/error_number.h"
 #include "app/number_text.h"
-#include "combinations/combination_pieces.h"
+#include "app/text_split.h"
 #include "combinations/number_token.h"
 
 namespace ordavex {
@@ -47,7 +47,7 @@ bool ReadTwoDigitLine(std::string_view line, std::vector<std::int16_t>& numbers)
 // OrdavexError for a piece that is not a 16-bit number (the empty piece included).
 void ReadNumbers(std::string_view line, std::vector<std::int16_t>& numbers) {
     if (ReadTwoDigitLine(line, numbers)) return;
-    ForEachPiece(line, [&numbers](std::string_view piece) { numbers.push_back(NumberOfPiece(piece)); });
+    ForEachPiece(line, ' ', [&numbers](std::string_view piece) { numbers.push_back(NumberOfPiece(piece)); });
 }
 
 // The texts of a list one after the other in one buffer: sorting reads them there, close

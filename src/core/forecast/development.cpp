@@ -5,7 +5,7 @@
 
 #include "app/error_number.h"
 #include "app/number_text.h"
-#include "combinations/combination_pieces.h"
+#include "app/text_split.h"
 #include "combinations/line_sort.h"
 #include "combinations/number_token.h"
 
@@ -42,7 +42,7 @@ NumberToken QuickNumberToken(std::string_view piece) {
 // the line's order. Throws OrdavexError for a piece that is not a number or has no entry.
 template <typename Visitor>
 void ForEachSubstitute(std::string_view matrixLine, const SubstitutionTable& table, Visitor&& visit) {
-    ForEachPiece(matrixLine, [&table, &visit](std::string_view piece) {
+    ForEachPiece(matrixLine, ' ', [&table, &visit](std::string_view piece) {
         // Blanks at the ends or doubled give empty pieces: they stand for no number.
         if (piece.empty()) return;
         const NumberToken token = QuickNumberToken(piece);
