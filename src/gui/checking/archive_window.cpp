@@ -31,7 +31,6 @@ namespace {
 constexpr int kClientWidth = 9000;
 constexpr int kClientHeight = 8400;
 constexpr double kDefaultPoints = 8.25;
-constexpr double kCaptionPoints = 9;
 
 constexpr const char* kWindowName = " - Archivio estrazioni";
 constexpr const char* kChooseCaption = "Scegli archivio...";
@@ -66,19 +65,6 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setObjectName(name);
     label->setGeometry(place);
     return label;
-}
-
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
-                       const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
-    button->setToolTip(toolTip);
-    button->setAccessibleName(caption);
-    button->setAccessibleDescription(toolTip);
-    button->setAutoDefault(false);
-    return button;
 }
 
 QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place) {
@@ -135,7 +121,7 @@ ArchiveWindow::~ArchiveWindow() = default;
 void ArchiveWindow::BuildArchiveFrame() {
     auto* frame = NewFrame(this, "fraArchivio", TwipsRect(150, 150, 8700, 1050));
     cmdScegliArchivio_ =
-        NewButton(frame, "cmdScegliArchivio", kChooseCaption, kChooseToolTip, TwipsRect(120, 300, 2400, 435));
+        NewCommandButton(frame, "cmdScegliArchivio", kChooseCaption, kChooseToolTip, TwipsRect(120, 300, 2400, 435));
     connect(cmdScegliArchivio_, &QPushButton::clicked, this, &ArchiveWindow::ChooseArchive);
     lblArchivio_ = NewLabel(frame, "lblArchivio", kNoArchiveText, TwipsRect(2700, 90, 5880, 870));
     lblArchivio_->setWordWrap(true);
@@ -171,20 +157,22 @@ void ArchiveWindow::BuildDrawFrame() {
     lblEstrazione_ = NewLabel(frame, "lblEstrazione", "", TwipsRect(120, 540, 3960, 480));
     lblEstrazione_->setWordWrap(true);
     lblEstrazione_->setAccessibleName("Numeri dell'estrazione scelta");
-    cmdUsaEstrazione_ = NewButton(frame, "cmdUsaEstrazione", kUseCaption, kUseToolTip, TwipsRect(120, 1080, 3960, 435));
+    cmdUsaEstrazione_ =
+        NewCommandButton(frame, "cmdUsaEstrazione", kUseCaption, kUseToolTip, TwipsRect(120, 1080, 3960, 435));
     connect(cmdUsaEstrazione_, &QPushButton::clicked, this, &ArchiveWindow::UseDrawClicked);
 }
 
 void ArchiveWindow::BuildRecordControls() {
     cmdVerificaArchivio_ =
-        NewButton(this, "cmdVerificaArchivio", kCheckCaption, kCheckToolTip, TwipsRect(270, 4650, 3960, 435));
+        NewCommandButton(this, "cmdVerificaArchivio", kCheckCaption, kCheckToolTip, TwipsRect(270, 4650, 3960, 435));
     connect(cmdVerificaArchivio_, &QPushButton::clicked, this, &ArchiveWindow::CheckClicked);
     prgVerifica_ = new QProgressBar(this);
     prgVerifica_->setObjectName("prgVerifica");
     prgVerifica_->setGeometry(TwipsRect(270, 5250, 2700, 360));
     prgVerifica_->setAccessibleName("Avanzamento della verifica");
     prgVerifica_->hide();
-    cmdAnnulla_ = NewButton(this, "cmdAnnulla", kCancelCaption, kCancelCaption, TwipsRect(3030, 5220, 1200, 420));
+    cmdAnnulla_ =
+        NewCommandButton(this, "cmdAnnulla", kCancelCaption, kCancelCaption, TwipsRect(3030, 5220, 1200, 420));
     connect(cmdAnnulla_, &QPushButton::clicked, this, &ArchiveWindow::CancelCheck);
     cmdAnnulla_->hide();
 
@@ -209,13 +197,8 @@ void ArchiveWindow::BuildRecordControls() {
 
     NewLabel(this, "lblListaCaption", kListCaption, TwipsRect(4500, 5000, 4350, 300));
     drawLines_ = new QStringListModel(this);
-    lstEstrazioni_ = new QListView(this);
-    lstEstrazioni_->setObjectName("lstEstrazioni");
-    lstEstrazioni_->setGeometry(TwipsRect(4500, 5300, 4350, 1800));
-    lstEstrazioni_->setAccessibleName("Estrazioni con il punteggio migliore del Sistema");
-    lstEstrazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstEstrazioni_->setUniformItemSizes(true);
-    lstEstrazioni_->setModel(drawLines_);
+    lstEstrazioni_ = NewReadOnlyList(this, "lstEstrazioni", TwipsRect(4500, 5300, 4350, 1800),
+                                     "Estrazioni con il punteggio migliore del Sistema", drawLines_);
     connect(lstEstrazioni_->selectionModel(), &QItemSelectionModel::currentChanged, this, &ArchiveWindow::ListDraw);
     connect(lstEstrazioni_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         ListDraw(index);

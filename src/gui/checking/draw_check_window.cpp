@@ -79,14 +79,8 @@ DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     SetUpFixedDialog(this, "frmSpoglio", "Spoglio vincite", kClientWidth, kClientHeight);
     BuildKeypadFrame();
     BuildReportFrame();
-    cmdArchivio_ = new QPushButton(kArchiveCaption, this);
-    cmdArchivio_->setObjectName("cmdArchivio");
-    cmdArchivio_->setGeometry(TwipsRect(150, 5910, 2955, 435));
-    cmdArchivio_->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
-    cmdArchivio_->setToolTip(kArchiveToolTip);
-    cmdArchivio_->setAccessibleName(kArchiveCaption);
-    cmdArchivio_->setAccessibleDescription(kArchiveToolTip);
-    cmdArchivio_->setAutoDefault(false);
+    cmdArchivio_ =
+        NewCommandButton(this, "cmdArchivio", kArchiveCaption, kArchiveToolTip, TwipsRect(150, 5910, 2955, 435));
     connect(cmdArchivio_, &QPushButton::clicked, this, &DrawCheckWindow::OpenArchive);
 }
 
@@ -105,14 +99,8 @@ void DrawCheckWindow::BuildKeypadFrame() {
                                  "Numeri estratti selezionati");
 
     auto* verifyFrame = NewFrame(keypadFrame_, "Frame3", TwipsRect(2550, 4770, 3165, 675));
-    cmdVerifica_ = new QPushButton(kVerifyCaption, verifyFrame);
-    cmdVerifica_->setObjectName("cmdVerifica");
-    cmdVerifica_->setGeometry(TwipsRect(90, 150, 2955, 435));
-    cmdVerifica_->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
-    cmdVerifica_->setToolTip(kVerifyToolTip);
-    cmdVerifica_->setAccessibleName(kVerifyCaption);
-    cmdVerifica_->setAccessibleDescription(kVerifyToolTip);
-    cmdVerifica_->setAutoDefault(false);
+    cmdVerifica_ =
+        NewCommandButton(verifyFrame, "cmdVerifica", kVerifyCaption, kVerifyToolTip, TwipsRect(90, 150, 2955, 435));
     // Queued: the click returns before a message of the check opens.
     connect(cmdVerifica_, &QPushButton::clicked, this, &DrawCheckWindow::VerifyWinsClicked, Qt::QueuedConnection);
 }
@@ -121,14 +109,9 @@ void DrawCheckWindow::BuildReportFrame() {
     auto* frame = NewFrame(this, "Frame4", TwipsRect(6150, 180, 5445, 5595));
 
     reportLines_ = new QStringListModel(this);
-    lstCombinazioni_ = new QListView(frame);
-    lstCombinazioni_->setObjectName("lstCombinazioni");
-    lstCombinazioni_->setGeometry(TwipsRect(150, 240, 5115, 4020));
+    lstCombinazioni_ = NewReadOnlyList(frame, "lstCombinazioni", TwipsRect(150, 240, 5115, 4020),
+                                       "Risultati dello spoglio", reportLines_);
     lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
-    lstCombinazioni_->setAccessibleName("Risultati dello spoglio");
-    lstCombinazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstCombinazioni_->setUniformItemSizes(true);
-    lstCombinazioni_->setModel(reportLines_);
 
     const struct {
         const char* caption;

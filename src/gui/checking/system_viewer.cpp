@@ -23,16 +23,10 @@ SystemViewer::SystemViewer(AppContext& context, QWidget* owner) : QDialog(owner,
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
 
     items_ = new QStringListModel(this);
-    lstCombinazioni_ = new QListView(this);
-    lstCombinazioni_->setObjectName("lstCombinazioni");
-    lstCombinazioni_->setGeometry(TwipsRect(180, 240, 4875, 5460));
+    lstCombinazioni_ = NewReadOnlyList(this, "lstCombinazioni", TwipsRect(180, 240, 4875, 5460),
+                                       "Combinazioni del sistema numerate", items_);
     lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
-    lstCombinazioni_->setAccessibleName("Combinazioni del sistema numerate");
-    lstCombinazioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstCombinazioni_->setSelectionMode(QAbstractItemView::NoSelection);
-    // Every line has the same height, so that a system of any size is laid out at once.
-    lstCombinazioni_->setUniformItemSizes(true);
-    lstCombinazioni_->setModel(items_);
 }
 
 void SystemViewer::FillList() {

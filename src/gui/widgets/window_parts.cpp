@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QListView>
+#include <QPushButton>
 
 #include "widgets/ui_style.h"
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr double kDefaultPoints = 8.25;
 constexpr double kCounterPoints = 9.75;
+constexpr double kCommandPoints = 9;
 
 }  // namespace
 
@@ -44,6 +47,31 @@ QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const 
     SetBackground(label, Qt::white);
     SetTextColour(label, textColour);
     return label;
+}
+
+QPushButton* NewCommandButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                              const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFont(DesignFont(kSegoeUi, kCommandPoints, true));
+    button->setToolTip(toolTip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListView* NewReadOnlyList(QWidget* parent, const char* name, const QRect& place, const char* accessibleName,
+                           QAbstractItemModel* model) {
+    auto* list = new QListView(parent);
+    list->setObjectName(name);
+    list->setGeometry(place);
+    list->setAccessibleName(accessibleName);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    list->setModel(model);
+    return list;
 }
 
 }  // namespace ordavex

@@ -4,9 +4,12 @@
 #include <QRect>
 #include <Qt>
 
+class QAbstractItemModel;
 class QDialog;
 class QFrame;
 class QLabel;
+class QListView;
+class QPushButton;
 class QWidget;
 
 namespace ordavex {
@@ -25,5 +28,15 @@ void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleN
 // A count shown in bold on white, right-aligned, starting at 0.
 QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
                    const char* accessibleDescription);
+
+// A command button with its caption in bold. Its tooltip also describes it to screen readers, and
+// Enter presses it only when it has the focus.
+QPushButton* NewCommandButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                              const QRect& place);
+
+// A list of lines shown from the model, none editable. Every line has the same height, so that a
+// list of any size is laid out at once.
+QListView* NewReadOnlyList(QWidget* parent, const char* name, const QRect& place, const char* accessibleName,
+                           QAbstractItemModel* model);
 
 }  // namespace ordavex
