@@ -7,6 +7,7 @@
 #include <string>
 
 #include "checking/draw_archive_parser.h"
+#include "lottery/number_range.h"
 
 namespace ordavex {
 namespace {
