@@ -8,20 +8,6 @@
 namespace ordavex {
 namespace {
 
-TEST(AppState, StartValues) {
-    AppState state;
-    EXPECT_EQ(state.SystemCount, 0);
-    EXPECT_TRUE(state.SystemCombinations.empty());
-    EXPECT_EQ(state.MatrixCount, 0);
-    EXPECT_EQ(state.MatrixNumbers, 0);
-    EXPECT_EQ(state.ForecastCount, 0);
-    for (auto s : state.ForecastStates) EXPECT_EQ(s, 0);
-    EXPECT_EQ(state.MessageChoice, 0);
-    EXPECT_EQ(state.KeypadTabCounter, 0);
-    EXPECT_FALSE(state.HasSystem());
-    EXPECT_FALSE(state.HasMatrix());
-}
-
 TEST(AppState, ReplacingKeepsCountsEqualToTheLists) {
     AppState state;
     state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10"});

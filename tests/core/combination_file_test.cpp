@@ -19,11 +19,7 @@ namespace {
 
 constexpr CombinationLimits kSystemLimits{kShortestCombination, kLongestCombination, kHighestNumber};
 
-std::string Lines(int count, const std::string& line, const std::string& end = "\r\n") {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += line + end;
-    return text;
-}
+using test::Lines;
 
 TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
     const struct {

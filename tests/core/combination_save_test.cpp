@@ -123,23 +123,31 @@ private:
     bool applied_ = false;
 };
 
+// A write that fails part way, into a file with one name (replaced whole) or with several (written in place).
 TEST(WriteSystemFile, AFailingWriteLeavesTheOldFileIntact) {
-    test::TempFolder folder;
     const std::string old = "01 02 03 04 05\r\n06 07 08 09 10";
-    const auto path = folder.Write("OLD.TXT", old);
-    LineList big(100000, "01 02 03 04 05 06 07 08 09 10");
-    for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
-        FileTable files;
-        int error = 0;
-        {
-            FileSizeLimit limit(64 * 1024);
-            ASSERT_TRUE(limit.Applied());
-            error = ErrorOf([&] { WriteSystemFile(files, path, big, mode); });
+    const LineList big(100000, "01 02 03 04 05 06 07 08 09 10");
+    for (const bool severalNames : {false, true}) {
+        for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
+            SCOPED_TRACE(severalNames ? "several names" : "one name");
+            test::TempFolder folder;
+            const auto path = folder.Write("OLD.TXT", old);
+            if (severalNames) std::filesystem::create_hard_link(path, folder.Path() / "OTHER.TXT");
+            FileTable files;
+            int error = 0;
+            {
+                FileSizeLimit limit(64 * 1024);
+                ASSERT_TRUE(limit.Applied());
+                error = ErrorOf([&] { WriteSystemFile(files, path, big, mode); });
+            }
+            EXPECT_EQ(error, kErrDiskFull) << "the file could not grow";
+            EXPECT_EQ(test::ReadBytes(path), old);
+            if (severalNames) {
+                EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), old);
+            }
+            EXPECT_EQ(EntriesIn(folder), severalNames ? 2u : 1u) << "no partial file left";
+            EXPECT_EQ(files.OpenCount(), 0u);
         }
-        EXPECT_EQ(error, kErrDiskFull) << "the file could not grow";
-        EXPECT_EQ(test::ReadBytes(path), old);
-        EXPECT_EQ(EntriesIn(folder), 1u) << "no partial file left";
-        EXPECT_EQ(files.OpenCount(), 0u);
     }
 }
 
@@ -318,25 +326,6 @@ TEST(WriteSystemFile, AFileWithSeveralNamesIsWrittenInPlace) {
         EXPECT_EQ(test::ReadBytes(path), c.after);
         EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), c.after) << "the other name shows it too";
         EXPECT_EQ(fs::hard_link_count(path), 2u);
-    }
-}
-
-TEST(WriteSystemFile, AFullDiskLeavesAFileWithSeveralNamesIntact) {
-    test::TempFolder folder;
-    const std::string old = "01 02 03 04 05\r\n06 07 08 09 10";
-    const auto path = folder.Write("SHARED.TXT", old);
-    fs::create_hard_link(path, folder.Path() / "OTHER.TXT");
-    const LineList big(100000, "01 02 03 04 05 06 07 08 09 10");
-    for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
-        FileTable files;
-        int error = 0;
-        {
-            FileSizeLimit limit(64 * 1024);
-            ASSERT_TRUE(limit.Applied());
-            error = ErrorOf([&] { WriteSystemFile(files, path, big, mode); });
-        }
-        EXPECT_EQ(error, kErrDiskFull);
-        EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), old);
     }
 }
 

@@ -9,35 +9,6 @@
 namespace ordavex {
 namespace {
 
-struct ErrorRow {
-    int number;
-    const char* message;
-};
-
-TEST(ErrorMessage, EveryRowOfTheTable) {
-    const ErrorRow rows[] = {
-        {6, "Overflow ..!"},
-        {7, "Memoria esaurita ..!"},
-        {9, "Azione negata ..!"},
-        {11, "Divisione per zero ..!"},
-        {13, "Incompatibilità ..!"},
-        {14, "Spazio stringhe esaurito ..!"},
-        {28, "Spazio stack esaurito ..!"},
-        {52, "Nome o numero di file non vadido ..!"},
-        {53, "File non trovato ..!"},
-        {54, "Modalità apertura non valida ..!"},
-        {55, "File già aperto ..!"},
-        {61, "Disco pieno ..!"},
-        {62, "Lettura oltre la fine del file ..!"},
-        {68, "Periferica inaccessibile ..!"},
-        {76, "Impossibile trovare il percorso ..!"},
-        {100, "La lunghezza delle combinazioni|non è conforme al tipo di gioco ..!"},
-        {101, "Il file è vuoto ..!"},
-        {102, "Il file contiene numeri 0|oppure superiori al 90 ..!"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(ErrorMessage(row.number), row.message) << row.number;
-}
-
 TEST(ErrorMessage, NumbersOutsideTheTableNameTheNumber) {
     EXPECT_EQ(ErrorMessage(70), "Si è verificato l' errore: 70");
     EXPECT_EQ(ErrorMessage(0), "Si è verificato l' errore: 0");

@@ -148,16 +148,23 @@ TEST(GuaranteeCheckerTest, NumbersBeyondSixtyFourAreCounted) {
     EXPECT_EQ(split.counterexample, (std::vector<int>{1, 2, 3, 65, 66, 67}));
 }
 
+// The thirty cyclic runs of ten numbers out of thirty, each written `copies` times.
+std::vector<NumberMask> CyclicRuns(int copies) {
+    std::vector<NumberMask> lines;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int first = 1; first <= 30; ++first) {
+            NumberMask line;
+            for (int i = 0; i < 10; ++i) line.Set((first + i - 1) % 30 + 1);
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
 TEST(GuaranteeCheckerTest, ADeadlineStopsTheSearch) {
     // Ten drawn out of thirty against the thirty cyclic runs of ten: far more branches than are
     // visited between two readings of the clock.
-    std::vector<NumberMask> lines;
-    for (int first = 1; first <= 30; ++first) {
-        NumberMask line;
-        for (int i = 0; i < 10; ++i) line.Set((first + i - 1) % 30 + 1);
-        lines.push_back(line);
-    }
-    const GuaranteeChecker checker(lines, 30);
+    const GuaranteeChecker checker(CyclicRuns(1), 30);
     const auto past = std::chrono::steady_clock::now() - std::chrono::seconds(1);
     EXPECT_EQ(checker.CheckClaim(4, 10, past).status, ClaimStatus::kNotCompleted);
     EXPECT_EQ(checker.GuaranteedPoints(10, past), kPointsUnknown);
@@ -168,15 +175,7 @@ TEST(GuaranteeCheckerTest, ADeadlineStopsTheSearch) {
 TEST(GuaranteeCheckerTest, ADeadlineHoldsWhenEveryBranchVisitsManyLines) {
     // The thirty cyclic runs of ten, each written 20,000 times: every number drawn is counted on
     // 200,000 lines, so a clock read only every few thousand branches would come seconds late.
-    std::vector<NumberMask> lines;
-    for (int copy = 0; copy < 20000; ++copy) {
-        for (int first = 1; first <= 30; ++first) {
-            NumberMask line;
-            for (int i = 0; i < 10; ++i) line.Set((first + i - 1) % 30 + 1);
-            lines.push_back(line);
-        }
-    }
-    const GuaranteeChecker checker(lines, 30);
+    const GuaranteeChecker checker(CyclicRuns(20000), 30);
     const auto limit = std::chrono::milliseconds(50);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(checker.CheckClaim(4, 10, start + limit).status, ClaimStatus::kNotCompleted);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/program_folders.h"
@@ -19,16 +21,20 @@ struct Layout {
         places = {base + "/bin", base + "/share/ordavex", base + "/home/Documenti/Ordavex"};
         fs::create_directories(places.applicationFolder);
     }
+    // The start folders of the systems, the matrices and the archives.
+    std::vector<std::string> StartFolders() const {
+        AppState state;
+        state.SetStartFolders(places);
+        return {state.SystemsFolder, state.MatricesFolder, state.ArchivesFolder};
+    }
 };
 
 TEST(ProgramFolders, SharedBesideTheProgramKeepsEveryFolderThere) {
     Layout layout;
-    fs::create_directories(layout.places.applicationFolder + "/Shared");
-    AppState state;
-    state.SetStartFolders(layout.places);
-    EXPECT_EQ(state.SystemsFolder, layout.places.applicationFolder + "/Shared/Costruzioni/");
-    EXPECT_EQ(state.MatricesFolder, layout.places.applicationFolder + "/Shared/SuperMatrici/");
-    EXPECT_EQ(state.ArchivesFolder, layout.places.applicationFolder + "/Shared/Estrazioni/");
+    const std::string shared = layout.places.applicationFolder + "/Shared";
+    fs::create_directories(shared);
+    EXPECT_EQ(layout.StartFolders(),
+              (std::vector<std::string>{shared + "/Costruzioni/", shared + "/SuperMatrici/", shared + "/Estrazioni/"}));
     // A portable copy is used as it stands: nothing is made, not even under the user's documents.
     EXPECT_EQ(CreateUserFolders(layout.places), 0);
     EXPECT_FALSE(fs::exists(layout.places.applicationFolder + "/Shared/Costruzioni"));
@@ -37,11 +43,9 @@ TEST(ProgramFolders, SharedBesideTheProgramKeepsEveryFolderThere) {
 
 TEST(ProgramFolders, InstalledReadsShippedMatricesAndKeepsSystemsInTheUsersFolder) {
     Layout layout;
-    AppState state;
-    state.SetStartFolders(layout.places);
-    EXPECT_EQ(state.SystemsFolder, layout.places.userFolder + "/Costruzioni/");
-    EXPECT_EQ(state.MatricesFolder, layout.places.shippedFolder + "/SuperMatrici/");
-    EXPECT_EQ(state.ArchivesFolder, layout.places.shippedFolder + "/Estrazioni/");
+    const std::string shipped = layout.places.shippedFolder;
+    EXPECT_EQ(layout.StartFolders(), (std::vector<std::string>{layout.places.userFolder + "/Costruzioni/",
+                                                               shipped + "/SuperMatrici/", shipped + "/Estrazioni/"}));
     EXPECT_EQ(CreateUserFolders(layout.places), 0);
     EXPECT_TRUE(fs::is_directory(layout.places.userFolder + "/Costruzioni"));
     EXPECT_FALSE(fs::exists(layout.places.shippedFolder));

@@ -24,14 +24,8 @@ QString Text(QWidget* window, const char* name) { return window->findChild<QLabe
 QSpinBox* Spin(QWidget* window, const char* name) { return window->findChild<QSpinBox*>(name); }
 void Close(QWidget* window) { qobject_cast<QDialog*>(window)->close(); }
 
-QList<int> MarkedNumbers(QWidget* drawCheck) {
-    QList<int> marked;
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        auto* key = drawCheck->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
-        if (key->palette().color(QPalette::Button) == kSelectedColour) marked << n;
-    }
-    return marked;
-}
+using test::MarkedNumbers;
+using test::SystemOverOneToTwenty;
 
 // The record table as "score:draws:wins" for the scores with any draw, from 10 down to 0.
 QStringList Record(QWidget* archive) {
@@ -44,12 +38,7 @@ QStringList Record(QWidget* archive) {
     return rows;
 }
 
-QStringList ListLines(QWidget* archive) {
-    QStringList lines;
-    const auto* model = archive->findChild<QListView*>("lstEstrazioni")->model();
-    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
-    return lines;
-}
+QStringList ListLines(QWidget* archive) { return test::ListLines(archive, "lstEstrazioni"); }
 
 std::string Numbers(int from, int to) {
     std::string text;
@@ -89,10 +78,6 @@ struct ArchiveFixture {
     test::MainWindowFixture f;
     test::ModalScript script;
 };
-
-LineList SystemOverOneToTwenty() {
-    return {"01 02 03 04 05 06 07 08 09 10", "11 12 13 14 15 16 17 18 19 20", "01 03 05 07 09 11 13 15 17 19"};
-}
 
 TEST(ArchiveWindow, LoadsAnArchiveAndPutsAChosenDrawOnTheKeypadInPlaceOfTheMarks) {
     ArchiveFixture a(SystemOverOneToTwenty(), [](QWidget* w) {

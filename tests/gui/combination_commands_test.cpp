@@ -21,11 +21,7 @@ const QString kIncompatibleFile = QString::fromUtf8("Il file è incompatibile ..
 const std::string kMatrix18 = "18 17 16 15 14 13\r\n1 2 3 4 5 6\r\n07 8 9 10 11 12\r\n7 1 2 3 4";
 const QString kMatrix18Caption = "Garanzia di  6/10  con  8 estratti";
 
-std::string Lines(int count, const std::string& line) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += line + "\r\n";
-    return text;
-}
+using test::Lines;
 
 // Clicks a command and answers each message it shows with the given button.
 QStringList RunCommand(MainWindowFixture& f, const char* button, const std::vector<int>& presses) {

@@ -13,12 +13,7 @@
 namespace ordavex {
 namespace {
 
-QStringList ListLines(QWidget* window) {
-    QStringList lines;
-    const auto* model = window->findChild<QListView*>("lstCombinazioni")->model();
-    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
-    return lines;
-}
+QStringList ListLines(QWidget* window) { return test::ListLines(window, "lstCombinazioni"); }
 
 void Press(QWidget* window, const QString& name) {
     auto* button = window->findChild<QAbstractButton*>(name);

@@ -176,13 +176,5 @@ TEST(MainWindow, ExitQuestionNoKeepsRunningSiCloses) {
     }
 }
 
-TEST(MainWindow, UpdateButtonHandsTheAddressOverSilently) {
-    MainWindowFixture f;
-    ModalScript script;
-    f.Click("cmdAggiornamenti");
-    ASSERT_EQ(f.urls.addresses.size(), 1u);
-    EXPECT_EQ(script.unexpected.size(), 0);
-}
-
 }  // namespace
 }  // namespace ordavex

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
+#include <QListView>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -77,6 +79,26 @@ void ModalScript::Poll() {
     QTimer::singleShot(0, this, [target, action] {
         if (target) action(target);
     });
+}
+
+QStringList ListLines(QWidget* window, const char* listName) {
+    QStringList lines;
+    const auto* model = window->findChild<QListView*>(listName)->model();
+    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+    return lines;
+}
+
+QList<int> MarkedNumbers(QWidget* drawCheck) {
+    QList<int> marked;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        auto* key = drawCheck->findChild<QPushButton*>(QString("cmdSpoglio(%1)").arg(n));
+        if (key->palette().color(QPalette::Button) == kSelectedColour) marked << n;
+    }
+    return marked;
+}
+
+LineList SystemOverOneToTwenty() {
+    return {"01 02 03 04 05 06 07 08 09 10", "11 12 13 14 15 16 17 18 19 20", "01 03 05 07 09 11 13 15 17 19"};
 }
 
 QString MessageTextOf(QWidget* dialog) {

@@ -81,6 +81,13 @@ QString MessageTextOf(QWidget* dialog);
 // Presses button `index` of an open message dialog.
 void PressButtonOf(QWidget* dialog, int index);
 
+// The lines the list `listName` of a window shows.
+QStringList ListLines(QWidget* window, const char* listName);
+// The numbers marked on the keypad of the draw check.
+QList<int> MarkedNumbers(QWidget* drawCheck);
+// A system whose numbers are 1..20.
+LineList SystemOverOneToTwenty();
+
 // The folders of a program under `root`: "bin/" with "Shared/" beside the program when `portable`,
 // "share/ordavex/" and "Documenti/Ordavex/" for an installed one.
 FolderPlaces ScratchFolderPlaces(const TempFolder& root, bool portable);

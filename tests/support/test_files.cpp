@@ -48,4 +48,10 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string Lines(int count, const std::string& line, const std::string& end) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += line + end;
+    return text;
+}
+
 }  // namespace ordavex::test

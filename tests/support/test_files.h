@@ -25,4 +25,7 @@ private:
 
 std::string ReadBytes(const std::string& path);
 
+// `count` copies of `line`, each followed by `end`.
+std::string Lines(int count, const std::string& line, const std::string& end = "\r\n");
+
 }  // namespace ordavex::test
