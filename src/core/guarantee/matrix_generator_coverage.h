@@ -33,6 +33,11 @@ public:
     std::uint64_t OnlyCoveredBy(NumberMask line) const;
     // Change in the count of uncovered sets if the line (in the table) gave up `out` for `in`.
     std::int64_t SwapChange(NumberMask line, int out, int in) const;
+    // The same change, keeping the sets it looks at so that ApplyWeighedSwap can make the swap
+    // without finding them again.
+    std::int64_t WeighSwap(NumberMask line, int out, int in);
+    // Makes the swap last weighed by WeighSwap; the table must not have changed since.
+    void ApplyWeighedSwap();
     // The same change with every set counted by its weight.
     std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
@@ -66,6 +71,8 @@ private:
     // Where each uncovered set stands in uncovered_ (meaningless for covered sets).
     std::vector<std::uint32_t> position_;
     std::vector<std::uint32_t> uncovered_;
+    // The sets the swap last weighed uncovers and covers, in pairs.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> weighed_;
 };
 
 }  // namespace ordavex
