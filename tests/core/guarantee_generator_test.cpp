@@ -190,8 +190,8 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
-    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(30, 10), 30'045'015U);
-    EXPECT_THROW(MatrixGenerator(Settings(30, 10, 10, 6)).Run(), std::length_error);
+    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(31, 10), 44'352'165U);
+    EXPECT_THROW(MatrixGenerator(Settings(31, 10, 10, 6)).Run(), std::length_error);
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ namespace ordavex {
 // Sets are held by their colex rank, so the table needs C(N, p) entries.
 class MatrixGeneratorCoverage {
 public:
-    // The largest table the generator builds (about 14 bytes per set).
-    static constexpr std::uint64_t kMostSets = 12'000'000;
+    // The largest table the generator builds: about 14 bytes per set, some 450 MB for each search
+    // at the most, enough for every set of 10 numbers out of 30.
+    static constexpr std::uint64_t kMostSets = 32'000'000;
 
     static std::uint64_t SetCount(int numbers, int drawn);
 
