@@ -109,7 +109,6 @@ TEST(GuaranteeGeneratorTest, TheProcessorTimeOfEachSearchEndsTheRun) {
     settings.threads = 2;
     const GeneratorResult result = MatrixGenerator(settings).Run();
     EXPECT_TRUE(result.stoppedByTime);
-    EXPECT_GT(result.moves, 0U);
     EXPECT_EQ(GuaranteeChecker(result.lines, 15).CheckClaim(4, 6).status, ClaimStatus::kHolds);
 }
 
