@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Remakes the matrices of Shared/SuperMatrici: each case below is generated with one search
-# (--threads 1), seed 1, for the seconds given (less when the search reaches its lower bound),
+# (--threads 1), seed 1, for the seconds of processor time given (less when the search reaches its
+# lower bound; the wall clock may be longer on a busy machine, the result is the same),
 # proved with `ordavex_matrices verify`, and written over the shipped file only when it has fewer
 # lines. Matrices of more than 300 lines are not shipped. With MADE_FOLDER, a matrix found there
 # under its name is taken instead of generated (scripts/generator-benchmark.sh keeps its matrices,
-# made by the same recipe for 60 seconds, in such a folder).
-#   scripts/make-library.sh [BUILD_FOLDER] [MADE_FOLDER]
+# made by the same recipe for 60 seconds of processor time, in such a folder).
+# With NAMES (a shell pattern such as 'MATRIX10_10_V7_*'), only the matching files are remade.
+#   scripts/make-library.sh [BUILD_FOLDER] [MADE_FOLDER] [NAMES]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tool="${1:-$root/build}/ordavex_matrices"
@@ -23,26 +25,29 @@ cases=(
   "14 10 7 5 5" "14 10 8 5 5" "14 10 8 6 5" "14 10 9 6 5" "14 10 10 6 5" "14 10 10 7 5"
   "15 10 7 5 5" "15 10 8 5 5" "15 10 8 6 5" "15 10 8 7 60" "15 10 9 6 5" "15 10 10 6 5" "15 10 10 7 5"
   "16 10 7 5 10" "16 10 8 5 10" "16 10 8 6 10" "16 10 9 6 10" "16 10 10 6 10" "16 10 10 7 10"
-  "18 10 7 5 20" "18 10 8 5 20" "18 10 8 6 20" "18 10 9 6 60" "18 10 10 6 20" "18 10 10 7 60"
-  "20 10 7 5 40" "20 10 8 5 60" "20 10 8 6 40" "20 10 9 6 60" "20 10 10 6 60" "20 10 10 7 40"
-  "22 10 7 5 45" "22 10 8 5 45" "22 10 8 6 45" "22 10 9 6 45" "22 10 10 6 45" "22 10 10 7 45"
-  "24 10 7 5 60" "24 10 8 5 60" "24 10 8 6 60" "24 10 9 6 60" "24 10 10 6 60" "24 10 10 7 60"
-  "25 10 7 5 60" "25 10 8 5 60" "25 10 8 6 60" "25 10 9 6 60" "25 10 10 6 60" "25 10 10 7 60"
-  "27 10 7 5 90" "27 10 8 5 90" "27 10 9 6 90" "27 10 10 6 90"
+  "18 10 7 5 60" "18 10 8 5 20" "18 10 8 6 20" "18 10 9 6 60" "18 10 10 6 20" "18 10 10 7 60"
+  "20 10 7 5 40" "20 10 8 5 60" "20 10 8 6 40" "20 10 9 6 60" "20 10 10 6 60" "20 10 10 7 90"
+  "22 10 7 5 90" "22 10 8 5 45" "22 10 8 6 90" "22 10 9 6 90" "22 10 10 6 90" "22 10 10 7 45"
+  "24 10 7 5 90" "24 10 8 5 90" "24 10 8 6 60" "24 10 9 6 90" "24 10 10 6 90" "24 10 10 7 60"
+  "25 10 7 5 60" "25 10 8 5 90" "25 10 8 6 60" "25 10 9 6 60" "25 10 10 6 90" "25 10 10 7 60"
+  "27 10 7 5 90" "27 10 8 5 90" "27 10 9 6 90" "27 10 10 6 150"
   "30 10 7 5 60" "30 10 8 5 90"
 )
 
 made_folder="${2:-}"
+names="${3:-*}"
 for case in "${cases[@]}"; do
   read -r n k p t seconds <<<"$case"
   name="$(printf 'MATRIX%02d_%02d_V%d_N%02d.TXT' "$k" "$p" "$t" "$n")"
+  # shellcheck disable=SC2053 # the pattern is meant to match
+  [[ "$name" == $names ]] || continue
   made="$work/$name"
   rm -f "$work"/*.TXT
   if [[ -n "$made_folder" && -f "$made_folder/$name" ]]; then
     cp "$made_folder/$name" "$made"
   else
-    "$tool" generate -n "$n" -k "$k" -p "$p" -t "$t" --seed 1 --threads 1 --seconds "$seconds" \
-      --patience 1000000000000 --out "$work" >/dev/null
+    "$tool" generate -n "$n" -k "$k" -p "$p" -t "$t" --seed 1 --threads 1 --cpu-seconds "$seconds" \
+      --seconds 1000000 --patience 1000000000000 --out "$work" >/dev/null
   fi
   "$tool" verify "$made" --seconds 600 >/dev/null || { echo "$name: does not keep its guarantee" >&2; exit 1; }
   lines=$(grep -c . "$made")

@@ -45,13 +45,16 @@ const char* const kUsage =
     "  ordavex_matrices verify FILE [--seconds S]\n"
     "      prints whether the guarantee in the matrix's name holds (exit status 1, with a\n"
     "      counterexample, when it does not) and its profile; each check stops after S seconds\n"
-    "  ordavex_matrices generate -n N -k K -p P -t T [--seed S] [--seconds S] [--patience M]\n"
+    "  ordavex_matrices generate -n N -k K -p P -t T [--seed S] [--seconds S] [--cpu-seconds S]\n"
+    "                            [--patience M] [--method alternating|annealing|weighted]\n"
     "                            [--threads C] [--out FOLDER] [--replace]\n"
     "      builds a small matrix of K-number lines over 1..N that gives T points whenever P of\n"
     "      its numbers are drawn, and writes it to FOLDER (default: the current folder) as\n"
     "      MATRIXkk_pp_Vt_Nnn.TXT, replacing an existing file only with --replace; C searches\n"
     "      (default: one per core) run side by side with seeds S, S+1, ...; Ctrl-C writes the\n"
-    "      smallest complete matrix found so far and exits with status 130\n"
+    "      smallest complete matrix found so far and exits with status 130; the search stops\n"
+    "      after --seconds of wall clock (default 60), when each search has used --cpu-seconds\n"
+    "      of processor time (default: no such limit) or after M moves without a smaller matrix\n"
     "  ordavex_matrices --help | --version\n"
     "options take their value after a blank or an equals sign (--seconds=30); numbers are whole\n"
     "decimal numbers, seconds may have a fraction\n"
@@ -334,6 +337,17 @@ void PrintProgress(const GeneratorProgress& progress) {
                  progress.bestLines, static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3));
 }
 
+SearchMethod MethodOf(const std::string& name) {
+    const std::map<std::string, SearchMethod> methods = {{"alternating", SearchMethod::kAlternating},
+                                                         {"annealing", SearchMethod::kAnnealing},
+                                                         {"weighted", SearchMethod::kWeighted}};
+    const auto found = methods.find(name);
+    if (found == methods.end()) {
+        throw UsageError("--method " + name + ": the methods are alternating, annealing and weighted");
+    }
+    return found->second;
+}
+
 int Generate(const Options& options) {
     if (!options.Positional().empty()) {
         throw UsageError("generate takes options only");
@@ -346,6 +360,10 @@ int Generate(const Options& options) {
     settings.points = options.Required("-t", 1, kHighestNumber);
     settings.seed = options.Whole<std::uint64_t>("--seed", 1, 0, kMostCount);
     settings.seconds = options.SecondsOf("--seconds", 60);
+    if (options.Has("--cpu-seconds")) {
+        settings.cpuSeconds = options.SecondsOf("--cpu-seconds", 60);
+    }
+    settings.method = MethodOf(options.Text("--method", "alternating"));
     settings.patience = options.Whole<std::uint64_t>("--patience", 2'000'000, 1, kMostCount);
     const int cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
     settings.threads = options.Whole<int>("--threads", cores, 1, kMostThreads);
@@ -398,8 +416,18 @@ int Generate(const Options& options) {
 // Each command with the options it knows; adding an option is one entry here.
 const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
 const std::vector<KnownOption> kGenerateOptions = {
-    {"-n", true},        {"-k", true},         {"-p", true},        {"-t", true},    {"--seed", true},
-    {"--seconds", true}, {"--patience", true}, {"--threads", true}, {"--out", true}, {"--replace", false},
+    {"-n", true},
+    {"-k", true},
+    {"-p", true},
+    {"-t", true},
+    {"--seed", true},
+    {"--seconds", true},
+    {"--cpu-seconds", true},
+    {"--method", true},
+    {"--patience", true},
+    {"--threads", true},
+    {"--out", true},
+    {"--replace", false},
 };
 
 int Run(const std::vector<std::string>& args) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 
 #include "guarantee/guarantee_checker.h"
@@ -25,22 +26,27 @@ GeneratorSettings Settings(int numbers, int length, int drawn, int points) {
 
 TEST(GuaranteeGeneratorTest, EveryMatrixItMakesKeepsItsGuarantee) {
     for (const auto& [numbers, length, drawn, points] : std::vector<std::array<int, 4>>{
-             {8, 5, 4, 3}, {10, 5, 5, 3}, {12, 6, 3, 3}, {9, 6, 6, 4}, {7, 5, 2, 2}, {11, 5, 6, 4}, {10, 6, 5, 4}}) {
-        const GeneratorResult result = MatrixGenerator(Settings(numbers, length, drawn, points)).Run();
-        const std::string name = "N=" + std::to_string(numbers) + " k=" + std::to_string(length);
-        ASSERT_FALSE(result.lines.empty()) << name;
-        NumberMask used;
-        for (const NumberMask& line : result.lines) {
-            EXPECT_EQ(line.Count(), length) << name;
-            used |= line;
+             {8, 5, 4, 3}, {10, 5, 5, 3}, {12, 6, 3, 3}, {9, 6, 6, 4}, {7, 5, 2, 2}, {11, 5, 6, 4}, {10, 6, 5, 4}})
+        for (const SearchMethod method : {SearchMethod::kWeighted, SearchMethod::kAnnealing}) {
+            GeneratorSettings settings = Settings(numbers, length, drawn, points);
+            settings.method = method;
+            settings.patience = method == SearchMethod::kAnnealing ? 20'000 : settings.patience;
+            const GeneratorResult result = MatrixGenerator(settings).Run();
+            const std::string name = "N=" + std::to_string(numbers) + " k=" + std::to_string(length) +
+                                     (method == SearchMethod::kAnnealing ? " annealing" : " weighted");
+            ASSERT_FALSE(result.lines.empty()) << name;
+            NumberMask used;
+            for (const NumberMask& line : result.lines) {
+                EXPECT_EQ(line.Count(), length) << name;
+                used |= line;
+            }
+            EXPECT_EQ(used, NumberMask::FirstNumbers(numbers)) << name << ": every number 1..N is used";
+            EXPECT_TRUE(std::is_sorted(result.lines.begin(), result.lines.end(), [](NumberMask a, NumberMask b) {
+                return a.Lowest() < b.Lowest();
+            })) << name;
+            EXPECT_EQ(GuaranteeChecker(result.lines, numbers).CheckClaim(points, drawn).status, ClaimStatus::kHolds)
+                << name;
         }
-        EXPECT_EQ(used, NumberMask::FirstNumbers(numbers)) << name << ": every number 1..N is used";
-        EXPECT_TRUE(std::is_sorted(result.lines.begin(), result.lines.end(), [](NumberMask a, NumberMask b) {
-            return a.Lowest() < b.Lowest();
-        })) << name;
-        EXPECT_EQ(GuaranteeChecker(result.lines, numbers).CheckClaim(points, drawn).status, ClaimStatus::kHolds)
-            << name;
-    }
 }
 
 TEST(GuaranteeGeneratorTest, ReachesTheLeastSizeOfSmallCases) {
@@ -82,12 +88,28 @@ TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
 }
 
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
-    const GeneratorSettings settings = Settings(11, 5, 3, 3);
-    const GeneratorResult first = MatrixGenerator(settings).Run();
-    const GeneratorResult second = MatrixGenerator(settings).Run();
-    ASSERT_FALSE(first.stoppedByTime);
-    EXPECT_EQ(first.lines, second.lines);
-    EXPECT_EQ(first.moves, second.moves);
+    for (const SearchMethod method : {SearchMethod::kWeighted, SearchMethod::kAnnealing}) {
+        GeneratorSettings settings = Settings(11, 5, 3, 3);
+        settings.method = method;
+        const GeneratorResult first = MatrixGenerator(settings).Run();
+        const GeneratorResult second = MatrixGenerator(settings).Run();
+        ASSERT_FALSE(first.stoppedByTime);
+        EXPECT_EQ(first.lines, second.lines);
+        EXPECT_EQ(first.moves, second.moves);
+    }
+}
+
+TEST(GuaranteeGeneratorTest, TheProcessorTimeOfEachSearchEndsTheRun) {
+    // 19 lines is the smallest matrix known, far above the lower bound, so only the limit can end
+    // the search.
+    GeneratorSettings settings = Settings(15, 6, 6, 4);
+    settings.patience = std::numeric_limits<std::uint64_t>::max();
+    settings.seconds = 1e6;
+    settings.cpuSeconds = 0.3;
+    settings.threads = 2;
+    const GeneratorResult result = MatrixGenerator(settings).Run();
+    EXPECT_TRUE(result.stoppedByTime);
+    EXPECT_EQ(GuaranteeChecker(result.lines, 15).CheckClaim(4, 6).status, ClaimStatus::kHolds);
 }
 
 TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
@@ -147,9 +169,15 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
             if (line.Has(in) || in > c.numbers) {
                 continue;
             }
+            // Odd steps swap through the kept sets of the annealing's moves.
             const std::int64_t predicted = coverage.SwapChange(line, out, in);
             const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
-            coverage.SwapNumber(line, out, in);
+            if (step % 2 == 1) {
+                EXPECT_EQ(coverage.WeighSwap(line, out, in), predicted) << step;
+                coverage.ApplyWeighedSwap();
+            } else {
+                coverage.SwapNumber(line, out, in);
+            }
             ++swaps;
             line.Clear(out);
             line.Set(in);
@@ -161,8 +189,8 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
-    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(30, 10), 30'045'015U);
-    EXPECT_THROW(MatrixGenerator(Settings(30, 10, 10, 6)).Run(), std::length_error);
+    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(31, 10), 44'352'165U);
+    EXPECT_THROW(MatrixGenerator(Settings(31, 10, 10, 6)).Run(), std::length_error);
 }
 
 }  // namespace

@@ -78,12 +78,15 @@ TEST(MatrixTool, AnswersEveryArgumentWithAStatusAndAMessage) {
         {"generate -n 4294967308 -k 10 -p 7 -t 5", 2, "whole number"},
         {"generate -n 12 -k 10 -p 7 -t 5 --seed 18446744073709551616", 2, "whole number"},
         {"generate -n 12 -k 10 -p 7 -t 5 --bogus 1", 2, "unknown option"},
+        {"generate -n 12 -k 10 -p 7 -t 5 --method fastest", 2, "the methods are"},
+        {"generate -n 12 -k 10 -p 7 -t 5 --cpu-seconds 0", 2, "seconds"},
         {"generate -n 12 -k 10 -p 7 -t 5 --out " + Quoted(folder.File(std::string(300, 'x'))), 2, "no such folder"},
         {"generate -n 12 -k 10 -p 7 -t 5 --out " + Quoted(matrix), 2, "no such folder"},
         {"generate -n 12 -k 10 -p 7 -t 5 --out " + Quoted(readOnly.string()), permissionsBind ? 2 : 0,
          permissionsBind ? "cannot be written" : "MATRIX"},
         {generate, 0, "MATRIX10_07_V5_N12.TXT: "},
         {generate, 2, "exists already"},
+        {generate + " --replace --method annealing --cpu-seconds 0.5", 0, "MATRIX10_07_V5_N12.TXT: "},
     };
     for (const auto& c : cases) {
         const Outcome outcome = RunShell(Tool() + " " + c.arguments);

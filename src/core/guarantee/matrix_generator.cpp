@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "guarantee/known_designs.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "guarantee/thread_cpu_clock.h"
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
 
@@ -35,6 +37,19 @@ constexpr std::uint64_t kMoveWork = 1'000'000;
 // less a line; every kFreshStartEvery-th time it starts from a new greedy matrix instead.
 constexpr std::uint64_t kRestartMoves = 200'000;
 constexpr std::uint64_t kFreshStartEvery = 4;
+// The annealing's moves are tens to hundreds of times cheaper than the weighted search's, so it
+// gets that many more of them before it starts again.
+constexpr std::uint64_t kAnnealingRestartMoves = 20 * kRestartMoves;
+// Sets looked at without a smaller matrix after which the other method takes over, when the two
+// alternate: some seconds of work.
+constexpr std::uint64_t kRoundSetVisits = 300'000'000;
+// The annealing's temperature, in uncovered sets: a swap that uncovers d more sets than it covers is taken
+// with chance exp(-d / temperature). It cools by a constant factor every kCoolingMoves moves and
+// is heated again once it is too cold to climb out of anything.
+constexpr double kHotTemperature = 1.0;
+constexpr double kColdTemperature = 0.02;
+constexpr double kCooling = 0.99;
+constexpr std::uint64_t kCoolingMoves = 1000;
 // Moves between two readings of the clock.
 constexpr std::uint64_t kMovesBetweenClockReads = 64;
 
@@ -95,9 +110,12 @@ public:
           coverage_(settings.numbers, settings.drawn, settings.points),
           random_(seed),
           all_(NumberMask::FirstNumbers(settings.numbers)),
-          start_(std::chrono::steady_clock::now()) {}
+          start_(std::chrono::steady_clock::now()),
+          swapWork_(std::max<std::uint64_t>(1, coverage_.SwapWork(settings.length))) {}
 
     GeneratorResult Run() {
+        // Read on the thread that runs the search, which is not the one that built it.
+        cpuStart_ = ThreadCpuSeconds();
         GeneratorResult result;
         if (const auto design =
                 KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn, settings_.points)) {
@@ -218,12 +236,14 @@ private:
         std::uint64_t sinceBest = 0;
         std::uint64_t sinceRestart = 0;
         std::uint64_t restarts = 0;
+        annealing_ = AnnealsInRound(0);
         while (!lines_.empty()) {
             if (coverage_.UncoveredCount() == 0) {
                 if (lines_.size() < best_.size()) {
                     KeepAsBest();
                     sinceBest = 0;
                     sinceRestart = 0;
+                    roundSwaps_ = 0;
                 }
                 if (lines_.size() == 1 || best_.size() <= shared_.lowerBound) {
                     return;
@@ -234,16 +254,42 @@ private:
             if (sinceBest >= settings_.patience || (moves_ % kMovesBetweenClockReads == 0 && ShouldStop())) {
                 return;
             }
-            if (sinceRestart >= kRestartMoves) {
+            if (sinceRestart >= (annealing_ ? kAnnealingRestartMoves : kRestartMoves) || RoundSpent()) {
                 sinceRestart = 0;
+                roundSwaps_ = 0;
                 StartAgain(++restarts % kFreshStartEvery == 0);
+                annealing_ = AnnealsInRound(restarts);
                 continue;
             }
             ++moves_;
             ++sinceBest;
             ++sinceRestart;
-            MoveTowards(coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount())));
+            const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
+            if (annealing_) {
+                AnnealTowards(set);
+            } else {
+                MoveTowards(set);
+            }
         }
+    }
+
+    // When the two methods alternate, a round that finds no smaller matrix for a while hands over
+    // to the other method; the while is counted in sets looked at, so that both get about the same
+    // processor time whatever one move of each costs.
+    bool RoundSpent() const {
+        return settings_.method == SearchMethod::kAlternating && roundSwaps_ * swapWork_ >= kRoundSetVisits;
+    }
+
+    bool AnnealsInRound(std::uint64_t round) const {
+        switch (settings_.method) {
+            case SearchMethod::kAnnealing:
+                return true;
+            case SearchMethod::kWeighted:
+                return false;
+            case SearchMethod::kAlternating:
+                break;
+        }
+        return round % 2 == 1;
     }
 
     // From a new greedy matrix, or from the smallest complete one less a random line; either way
@@ -254,6 +300,8 @@ private:
         }
         coverage_.ResetWeights();
         lastLine_ = std::numeric_limits<std::size_t>::max();
+        temperature_ = kHotTemperature;
+        coolingIn_ = kCoolingMoves;
         if (fresh) {
             lines_.clear();
             BuildGreedily();
@@ -279,7 +327,7 @@ private:
             return true;
         }
         const double elapsed = ReportProgress();
-        stoppedByTime_ = elapsed >= settings_.seconds;
+        stoppedByTime_ = elapsed >= settings_.seconds || ThreadCpuSeconds() - cpuStart_ >= settings_.cpuSeconds;
         return stoppedByTime_ || shared_.stop;
     }
 
@@ -327,8 +375,7 @@ private:
                 nearest_.push_back(i);
             }
         }
-        const std::uint64_t work = std::max<std::uint64_t>(1, coverage_.SwapWork(settings_.length));
-        std::uint64_t tries = std::max<std::uint64_t>(1, kMoveWork / work);
+        std::uint64_t tries = std::max<std::uint64_t>(1, kMoveWork / swapWork_);
         std::int64_t bestChange = std::numeric_limits<std::int64_t>::max();
         std::size_t bestLine = 0;
         int bestOut = 0;
@@ -348,6 +395,7 @@ private:
                         continue;
                     }
                     --tries;
+                    ++roundSwaps_;
                     const std::int64_t change = coverage_.WeightedSwapChange(line, out, in);
                     if (change < bestChange) {
                         bestChange = change;
@@ -369,6 +417,42 @@ private:
             lastOut_ = bestOut;
         }
         coverage_.RaiseUncoveredWeights();
+    }
+
+    // One move of the annealing: a random swap of a line nearest to the set that brings one of the
+    // set's numbers into the line, taken when it does not uncover more sets than it covers, or
+    // else by chance, less and less likely as the search cools.
+    void AnnealTowards(NumberMask set) {
+        std::size_t chosen = 0;
+        int mostCommon = -1;
+        std::size_t ties = 0;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const int common = CommonCount(lines_[i], set);
+            if (common > mostCommon) {
+                mostCommon = common;
+                ties = 0;
+            }
+            if (common == mostCommon && random_.Below(++ties) == 0) {
+                chosen = i;
+            }
+        }
+        const NumberMask line = lines_[chosen];
+        const int out = random_.NumberOf(Without(line, set));
+        const int in = random_.NumberOf(Without(set, line));
+        const std::int64_t change = coverage_.WeighSwap(line, out, in);
+        ++roundSwaps_;
+        if (change <= 0 || random_.Unit() < std::exp(-static_cast<double>(change) / temperature_)) {
+            coverage_.ApplyWeighedSwap();
+            lines_[chosen].Clear(out);
+            lines_[chosen].Set(in);
+        }
+        if (--coolingIn_ == 0) {
+            coolingIn_ = kCoolingMoves;
+            temperature_ *= kCooling;
+            if (temperature_ < kColdTemperature) {
+                temperature_ = kHotTemperature;
+            }
+        }
     }
 
     // A matrix must use every number 1..N. An unused number takes the place of a number used
@@ -429,6 +513,8 @@ private:
     Random random_;
     const NumberMask all_;
     const std::chrono::steady_clock::time_point start_;
+    // Sets that weighing one swap looks at.
+    const std::uint64_t swapWork_;
     std::vector<NumberMask> lines_;
     std::vector<NumberMask> best_;
     std::vector<std::size_t> nearest_;
@@ -437,6 +523,11 @@ private:
     std::size_t lastLine_ = std::numeric_limits<std::size_t>::max();
     int lastOut_ = 0;
     double nextProgress_ = 0;
+    double cpuStart_ = 0;
+    bool annealing_ = false;
+    std::uint64_t roundSwaps_ = 0;
+    double temperature_ = kHotTemperature;
+    std::uint64_t coolingIn_ = kCoolingMoves;
     double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
     bool interrupted_ = false;

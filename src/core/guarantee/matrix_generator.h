@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ struct GeneratorProgress {
     std::uint64_t moves = 0;    // moves of every search so far
 };
 
+// How the search moves between matrices of the same size. The weighted search weighs every swap
+// of the lines nearest to an uncovered set and takes the best; annealing weighs one random swap
+// per move and takes it by chance when it uncovers more than it covers, so it makes tens to
+// hundreds of cheap moves where the weighted search makes one careful one. Alternating hands over
+// from one to the other, weighted first, whenever one has found no smaller matrix for about the
+// same amount of work.
+enum class SearchMethod { kAlternating, kAnnealing, kWeighted };
+
 struct GeneratorSettings {
     int numbers = 0;  // N
     int length = 0;   // k, numbers per line
@@ -28,6 +37,10 @@ struct GeneratorSettings {
     // ... or at this time limit, whichever comes first. Runs that end by patience repeat exactly
     // for the same settings; a run cut by the time limit depends on the machine's speed.
     double seconds = 60;
+    // ... or when each search has used this much processor time of its own thread, which does not
+    // depend on what else the machine runs.
+    double cpuSeconds = std::numeric_limits<double>::infinity();
+    SearchMethod method = SearchMethod::kAlternating;
     double progressEvery = 5;
     // Searches run side by side, each with its own seed (seed, seed + 1, ...); the smallest
     // complete matrix wins, the first search's on a tie. Only the first search reports progress.
@@ -45,6 +58,7 @@ struct GeneratorResult {
     double seconds = 0;
     // When the search met the matrix it returns.
     double bestSeconds = 0;
+    // Stopped by either time limit.
     bool stoppedByTime = false;
     // No matrix of these parameters has fewer lines (see MatrixLowerBound); the search stops
     // when it gets there.
@@ -58,7 +72,7 @@ struct GeneratorResult {
 // that covers every set of p numbers; then a local search removes the least useful line and
 // swaps single numbers of lines until the guarantee holds again, keeping the smallest complete
 // matrix it meets. When it stalls it starts again from that matrix less one line, and now and
-// then from a new greedy start.
+// then from a new greedy start, possibly with the other method (see SearchMethod).
 class MatrixGenerator {
 public:
     // Throws std::invalid_argument with a message for the user when the parameters are

@@ -215,6 +215,23 @@ std::int64_t MatrixGeneratorCoverage::SwapChange(NumberMask line, int out, int i
     return change;
 }
 
+std::int64_t MatrixGeneratorCoverage::WeighSwap(NumberMask line, int out, int in) {
+    weighed_.clear();
+    std::int64_t change = 0;
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+        weighed_.emplace_back(lost, gained);
+        change += (covers_[lost] == 1 ? 1 : 0) - (covers_[gained] == 0 ? 1 : 0);
+    });
+    return change;
+}
+
+void MatrixGeneratorCoverage::ApplyWeighedSwap() {
+    for (const auto& [lost, gained] : weighed_) {
+        Decrement(lost);
+        Increment(gained);
+    }
+}
+
 std::int64_t MatrixGeneratorCoverage::WeightedSwapChange(NumberMask line, int out, int in) const {
     std::int64_t change = 0;
     ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {

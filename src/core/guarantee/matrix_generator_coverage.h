@@ -14,8 +14,9 @@ namespace ordavex {
 // Sets are held by their colex rank, so the table needs C(N, p) entries.
 class MatrixGeneratorCoverage {
 public:
-    // The largest table the generator builds (about 14 bytes per set).
-    static constexpr std::uint64_t kMostSets = 12'000'000;
+    // The largest table the generator builds: about 14 bytes per set, some 450 MB for each search
+    // at the most, enough for every set of 10 numbers out of 30.
+    static constexpr std::uint64_t kMostSets = 32'000'000;
 
     static std::uint64_t SetCount(int numbers, int drawn);
 
@@ -33,6 +34,11 @@ public:
     std::uint64_t OnlyCoveredBy(NumberMask line) const;
     // Change in the count of uncovered sets if the line (in the table) gave up `out` for `in`.
     std::int64_t SwapChange(NumberMask line, int out, int in) const;
+    // The same change, keeping the sets it looks at so that ApplyWeighedSwap can make the swap
+    // without finding them again.
+    std::int64_t WeighSwap(NumberMask line, int out, int in);
+    // Makes the swap last weighed by WeighSwap; the table must not have changed since.
+    void ApplyWeighedSwap();
     // The same change with every set counted by its weight.
     std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
@@ -66,6 +72,8 @@ private:
     // Where each uncovered set stands in uncovered_ (meaningless for covered sets).
     std::vector<std::uint32_t> position_;
     std::vector<std::uint32_t> uncovered_;
+    // The sets the swap last weighed uncovers and covers, in pairs.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> weighed_;
 };
 
 }  // namespace ordavex
