@@ -59,42 +59,32 @@ private:
 
 // Splits into lines (CR LF, CR, LF) or items (also a comma; spaces at the start dropped),
 // leaving out the ones that hold nothing.
+// (Pieces are cut out whole rather than built a character at a time: the model must cost little
+// next to the routines it checks.)
 std::vector<std::string> Units(std::string_view bytes, bool items) {
     std::vector<std::string> units;
-    std::string current;
-    bool skippingSpaces = items;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n' || (items && c == ',')) {
-            if (!current.empty()) units.push_back(current);
-            current.clear();
-            skippingSpaces = items;
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            continue;
+    const std::string_view ends = items ? "\r\n," : "\r\n";
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        if (items) {
+            while (at < bytes.size() && bytes[at] == ' ') ++at;
         }
-        if (skippingSpaces && c == ' ') continue;
-        skippingSpaces = false;
-        current += c;
+        const std::size_t end = std::min(bytes.find_first_of(ends, at), bytes.size());
+        if (end > at) units.emplace_back(bytes.substr(at, end - at));
+        at = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
     }
-    if (!current.empty()) units.push_back(current);
     return units;
 }
 
 // Every line, empty ones included, as it stands between line ends.
 std::vector<std::string> RawLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::string current;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            continue;
-        }
-        current += c;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        if (end < bytes.size() || end > at) lines.emplace_back(bytes.substr(at, end - at));
+        at = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
     }
-    if (!current.empty()) lines.push_back(current);
     return lines;
 }
 
@@ -104,29 +94,43 @@ std::vector<NumberToken> LiteralTokens(std::string_view text) {
     return tokens;
 }
 
-// Validation, line by line: a line beyond the bound fails before its items are looked at.
-int LiteralCheck(std::string_view bytes, const CombinationLimits& limits) {
-    bool sawItem = false;
-    for (const auto& line : RawLines(bytes)) {
-        if (line.size() > kLongestLine) return kErrBadLength;
-        for (const auto& item : Units(line, true)) {
-            sawItem = true;
-            const auto tokens = LiteralTokens(item);
-            for (const auto& token : tokens) {
-                if (token.error != 0) return token.error;
-                if (token.value < 1 || token.value > limits.maxNumber) return kErrNumberOutOfRange;
-            }
-            const auto length = static_cast<std::int64_t>(tokens.size());
-            if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
+// The tokens of every item, in file order, up to the first line beyond the bound, which ends
+// validation whatever the limits: read once for every set of limits.
+struct ItemTokens {
+    std::vector<std::vector<NumberToken>> items;
+    bool lineTooLong = false;
+};
+
+ItemTokens TokensOfItems(const std::vector<std::string>& rawLines) {
+    ItemTokens result;
+    for (const auto& line : rawLines) {
+        if (line.size() > kLongestLine) {
+            result.lineTooLong = true;
+            return result;
         }
+        for (const auto& item : Units(line, true)) result.items.push_back(LiteralTokens(item));
     }
-    return sawItem ? 0 : kErrEmptyFile;
+    return result;
+}
+
+// Validation, line by line: a line beyond the bound fails before its items are looked at.
+int LiteralCheck(const ItemTokens& tokensOfItems, const CombinationLimits& limits) {
+    for (const auto& tokens : tokensOfItems.items) {
+        for (const auto& token : tokens) {
+            if (token.error != 0) return token.error;
+            if (token.value < 1 || token.value > limits.maxNumber) return kErrNumberOutOfRange;
+        }
+        const auto length = static_cast<std::int64_t>(tokens.size());
+        if (length < limits.minLength || length > limits.maxLength) return kErrBadLength;
+    }
+    if (tokensOfItems.lineTooLong) return kErrBadLength;
+    return tokensOfItems.items.empty() ? kErrEmptyFile : 0;
 }
 
 // The count of lines up to one past `stopAbove`, or -1 when a line beyond the bound comes first.
-std::int64_t LiteralCount(std::string_view bytes, std::int64_t stopAbove) {
+std::int64_t LiteralCount(const std::vector<std::string>& rawLines, std::int64_t stopAbove) {
     std::int64_t count = 0;
-    for (const auto& line : RawLines(bytes)) {
+    for (const auto& line : rawLines) {
         if (line.size() > kLongestLine) return -1;
         if (!CleanCombinationLine(line).empty() && ++count > stopAbove) return count;
     }
@@ -199,20 +203,22 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
     FileTable files;
     const auto items = Units(bytes, true);
     const auto lines = Units(bytes, false);
+    const auto rawLines = RawLines(bytes);
+    const ItemTokens tokensOfItems = TokensOfItems(rawLines);
 
     const CombinationLimits systemLimits{kShortestCombination, kLongestCombination, kHighestNumber};
     const int systemCheck = CheckCombinationFile(files, path, systemLimits);
-    Require(systemCheck == LiteralCheck(bytes, systemLimits), "system validation disagrees");
+    Require(systemCheck == LiteralCheck(tokensOfItems, systemLimits), "system validation disagrees");
     const CombinationLimits matrixLimits{kShortestCombination, kLongestCombination, kHighestNumber};
     const int matrixCheck = CheckCombinationFile(files, path, matrixLimits);
-    Require(matrixCheck == LiteralCheck(bytes, matrixLimits), "matrix validation disagrees");
+    Require(matrixCheck == LiteralCheck(tokensOfItems, matrixLimits), "matrix validation disagrees");
     const CombinationLimits looseLimits{0, 3, 32767};
-    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(bytes, looseLimits),
+    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(tokensOfItems, looseLimits),
             "validation with other limits disagrees");
 
     const auto cleanedLines = LiteralCleanedLines(lines);
     for (const std::int64_t stopAbove : {std::int64_t{2}, std::int64_t{INT32_MAX}}) {
-        const std::int64_t expected = LiteralCount(bytes, stopAbove);
+        const std::int64_t expected = LiteralCount(rawLines, stopAbove);
         try {
             const auto count = CountCombinationLines(files, path, static_cast<std::int32_t>(stopAbove));
             Require(expected == count, "count disagrees");
@@ -222,8 +228,7 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
     }
 
     const auto system = LoadSystemFile(files, path);
-    const SystemLoadOutcome expectedLoad =
-        systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(RawLines(bytes));
+    const SystemLoadOutcome expectedLoad = systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(rawLines);
     if (systemCheck != 0) {
         Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck,
                 "system refusal disagrees");

@@ -6,7 +6,8 @@
 # the reader of archives of draws (fuzz/corpus_archive).
 # Exits non-zero on any finding; the input that caused it is left in build-fuzz/.
 # ORDAVEX_FUZZ_SECONDS sets the whole time, ORDAVEX_FUZZ_RUNS a number of executions per target
-# instead (for long runs), ORDAVEX_FUZZ_TARGETS the targets to run.
+# instead (for long runs), ORDAVEX_FUZZ_TARGETS the targets to run, ORDAVEX_FUZZ_KEEP a folder that
+# keeps the new inputs of each target (in a subfolder named after it; for measuring coverage).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
@@ -37,8 +38,13 @@ for run in "${runs[@]}"; do
   read -r target corpus maxlen share <<<"$run"
   [[ " $selected " == *" $target "* ]] || continue
   # New inputs go to a scratch folder: the committed corpus is only read.
-  scratch="$(mktemp -d)"
-  log="$scratch/fuzz.log"
+  if [[ -n "${ORDAVEX_FUZZ_KEEP:-}" ]]; then
+    scratch="$ORDAVEX_FUZZ_KEEP/$target"
+    mkdir -p "$scratch"
+  else
+    scratch="$(mktemp -d)"
+  fi
+  log="$(mktemp)"
   limit=(-max_total_time=$((seconds * share / 100 > 0 ? seconds * share / 100 : 1)))
   if [[ -n "${ORDAVEX_FUZZ_RUNS:-}" ]]; then limit=(-runs="$ORDAVEX_FUZZ_RUNS"); fi
   status=0
@@ -49,10 +55,12 @@ for run in "${runs[@]}"; do
   grep -E '^(INFO: seed corpus|#[0-9]+ +DONE|stat::number_of_executed_units|stat::new_units_added)' "$log" || true
   if ((status != 0)); then
     tail -n 40 "$log" >&2
-    rm -rf "$scratch"
+    rm -f "$log"
+    [[ -n "${ORDAVEX_FUZZ_KEEP:-}" ]] || rm -rf "$scratch"
     echo "fuzz.sh: $target: finding (exit status $status)" >&2
     exit "$status"
   fi
-  rm -rf "$scratch"
+  [[ -n "${ORDAVEX_FUZZ_KEEP:-}" ]] || rm -rf "$scratch"
+  rm -f "$log"
 done
 echo "Fuzzing: no finding in ${seconds} s."

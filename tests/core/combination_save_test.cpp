@@ -1,19 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/error_number.h"
 #include "app/native_file.h"
+#include "app/save_steps.h"
 #include "combinations/system_file.h"
 #include "combinations/system_save.h"
 #include "test_files.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
 #define ORDAVEX_CAN_LIMIT_FILE_SIZE 1
@@ -21,6 +28,8 @@
 
 namespace ordavex {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The error number an action throws, 0 when it succeeds.
 template <typename Action>
@@ -151,20 +160,57 @@ TEST(WriteSystemFile, AFailingWriteLeavesTheOldFileIntact) {
     }
 }
 
-TEST(WriteSystemFile, AFolderThatRefusesNewFilesLeavesTheOldFileIntact) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser; the size limit test covers this";
-    test::TempFolder folder;
-    const auto path = folder.Write("OLD.TXT", "1 2 3 4 5");
-    std::filesystem::permissions(folder.Path(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    FileTable files;
-    const int error = ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite); });
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(error, kErrPermissionDenied);
-    EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5");
+// Runs `action` where permissions bind: here for an ordinary user; for the superuser, whom they do
+// not stop, in a child process that has given up its rights for those of "nobody". Its result
+// must fit an exit status; none when the rights cannot be given up.
+std::optional<int> RunWherePermissionsBind(const std::function<int()>& action) {
+    if (geteuid() != 0) return action();
+    constexpr uid_t kNobody = 65534;
+    constexpr int kStayedSuperuser = 255;
+    const pid_t child = fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(kStayedSuperuser);
+        _exit(action());
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == kStayedSuperuser) {
+        return std::nullopt;
+    }
+    return WEXITSTATUS(status);
 }
 
-namespace fs = std::filesystem;
+TEST(WriteSystemFile, AFolderThatRefusesAccessIsAnAccessErrorAndChangesNothing) {
+    using fs::perms;
+    const struct {
+        const char* name;
+        perms folderMode;
+    } cases[] = {
+        {"folder without write permission",
+         perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec},
+        {"folder without search permission",
+         perms::owner_read | perms::owner_write | perms::others_read | perms::others_write},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder outer;
+        fs::permissions(outer.Path(), perms::owner_all | perms::others_read | perms::others_exec);
+        const fs::path folder = outer.Path() / "inner";
+        fs::create_directory(folder);
+        const std::string path = (folder / "OLD.TXT").string();
+        outer.Write("inner/OLD.TXT", "1 2 3 4 5");
+        fs::permissions(path, perms::owner_read | perms::owner_write | perms::others_read | perms::others_write);
+        fs::permissions(folder, c.folderMode);
+        const auto error = RunWherePermissionsBind([&] {
+            FileTable files;
+            return ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite); });
+        });
+        fs::permissions(folder, perms::owner_all);
+        if (!error) GTEST_SKIP() << "the superuser's rights could not be given up, so permissions cannot bind";
+        EXPECT_EQ(*error, kErrPermissionDenied) << c.name;
+        EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5") << c.name;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << c.name;
+    }
+}
 
 TEST(WriteSystemFile, ALinkIsFollowedToTheFileItNames) {
     const struct {
@@ -195,6 +241,63 @@ TEST(WriteSystemFile, ALinkIsFollowedToTheFileItNames) {
     EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, folder.File("A.TXT"), {"1"}, SaveMode::Overwrite); }),
               kErrBadFileName)
         << "a loop of links";
+}
+
+// Takes the real steps, noting each with what the pending file holds when it is flushed, and
+// fails the one named `failing` as a failing disk would.
+class RecordingSteps : public SaveSteps {
+public:
+    explicit RecordingSteps(std::string failing) : failing_(std::move(failing)) {}
+    void SyncFile(NativeFile& file, const std::string& path) override {
+        flushedBytes = test::ReadBytes(path);
+        Take("sync file");
+        SaveSteps::SyncFile(file, path);
+    }
+    void Rename(const std::string& from, const std::string& to) override {
+        Take("rename");
+        SaveSteps::Rename(from, to);
+    }
+    void SyncFolder(const std::string& folder) override {
+        Take("sync folder");
+        SaveSteps::SyncFolder(folder);
+    }
+    std::vector<std::string> steps;
+    std::string flushedBytes;
+
+private:
+    void Take(const std::string& step) {
+        steps.push_back(step);
+        if (step == failing_) throw std::system_error(EIO, std::generic_category());
+    }
+    std::string failing_;
+};
+
+TEST(SaveFileText, FlushesTheNewFileBeforeTheRenameAndTheFolderAfterItOrKeepsTheOldFile) {
+    const std::vector<std::string> order = {"sync file", "rename", "sync folder"};
+    const struct {
+        const char* failing;
+        std::size_t stepsTaken;
+    } cases[] = {{"", 3}, {"sync file", 1}, {"rename", 2}, {"sync folder", 3}};
+    for (const auto& c : cases) {
+        for (const bool oldExists : {true, false}) {
+            const std::string label = std::string(c.failing) + (oldExists ? ", over a file" : ", new file");
+            test::TempFolder folder;
+            const std::string path = oldExists ? folder.Write("OLD.TXT", "1 2 3 4 5") : folder.File("OLD.TXT");
+            RecordingSteps steps(c.failing);
+            FileTable files;
+            const int error = ErrorOf([&] { SaveFileText(files, path, "6 7 8 9 10", SaveMode::Overwrite, steps); });
+            EXPECT_EQ(steps.steps, std::vector<std::string>(order.begin(), order.begin() + c.stepsTaken)) << label;
+            EXPECT_EQ(steps.flushedBytes, "6 7 8 9 10") << label;
+            const bool saved = std::string(c.failing).empty();
+            EXPECT_EQ(error, saved ? 0 : kErrDeviceUnavailable) << label;
+            const bool present = saved || oldExists;
+            EXPECT_EQ(fs::exists(path), present) << label;
+            if (present) {
+                EXPECT_EQ(test::ReadBytes(path), saved ? "6 7 8 9 10" : "1 2 3 4 5") << label;
+            }
+            EXPECT_EQ(EntriesIn(folder), present ? 1u : 0u) << label << ": nothing left beside the file";
+        }
+    }
 }
 
 // Names that an interrupted save (of this version or an earlier one) leaves, and names that

@@ -5,6 +5,10 @@
 #include <QLabel>
 #include <QTest>
 
+#include <new>
+#include <string>
+#include <vector>
+
 #include "combinations/guarantee_tooltip.h"
 #include "combinations/matrix_name.h"
 #include "gui_harness.h"
@@ -103,6 +107,17 @@ TEST(GuaranteeSign, TheClickDoesNotWaitForTheCheckAndANewerLoadWins) {
     Load(f, folder.Write("MATRIX05_05_V5_N06.TXT", kTwoLines));
     WaitForTheCheck(f);
     EXPECT_TRUE(DescriptionToolTip(f).contains("4/5")) << DescriptionToolTip(f).toStdString();
+}
+
+TEST(GuaranteeSign, ACheckThatThrowsIsToldAsFailedAndTheProgramGoesOn) {
+    QObject window;
+    auto* check = new GuaranteeToolTipCheck(
+        &window,
+        [](const std::string&, std::size_t, int, const NameFields&) -> GuaranteeVerdict { throw std::bad_alloc(); });
+    std::vector<std::string> shown;
+    check->Start("MATRIX05_05_V5_N06.TXT", 6, 6, {}, [&shown](const GuaranteeVerdict& v) { shown.push_back(v.text); });
+    for (int i = 0; i < 1000 && check->Busy(); ++i) QTest::qWait(10);
+    EXPECT_EQ(shown, (std::vector<std::string>{kGuaranteeCheckingText, kGuaranteeFailedText}));
 }
 
 TEST(MatrixPanel, ScreenReadersHearTheValuesAndWhatTheyAre) {

@@ -9,6 +9,7 @@
 
 #include "app/error_number.h"
 #include "app/native_file.h"
+#include "app/save_steps.h"
 #include "app/utf8_path.h"
 #include "combinations/capital_letters.h"
 
@@ -137,9 +138,37 @@ void CopyInto(FileTable& files, const std::string& from, NativeFile& to) {
     }
 }
 
+void RemoveQuietly(const std::string& path) {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove(FileSystemPath(path), ignored);
+}
+
+// A second name, of a pending file's pattern, for the old file, so that it can take its place
+// again if the rename cannot be made to last; empty where the file system has no second names
+// (a crash leaves the name to the next save's cleaning).
+std::string KeepOldFile(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string kept = InFolder(folder, PendingFileName(NameOf(target), RandomPart(), LongestNameIn(folder)));
+    std::error_code error;
+    std::filesystem::create_hard_link(FileSystemPath(target), FileSystemPath(kept), error);
+    return error ? std::string() : kept;
+}
+
+// Undoes a rename whose folder could not be flushed: the old file, or no file when there was
+// none, is what the user finds, since what the disk holds of the folder is not known.
+void PutOldFileBack(const std::string& target, const PathFacts& old, const std::string& kept) {
+    std::error_code ignored;
+    if (!kept.empty()) {
+        std::filesystem::rename(FileSystemPath(kept), FileSystemPath(target), ignored);
+    } else if (!old.exists) {
+        std::filesystem::remove(FileSystemPath(target), ignored);
+    }
+}
+
 void WriteThroughPendingFile(FileTable& files, const std::string& target, const PathFacts& old, std::string_view text,
-                             SaveMode mode) {
+                             SaveMode mode, SaveSteps& steps) {
     PendingFile pending = CreatePendingFile(target);
+    std::string kept;
     try {
         if (mode == SaveMode::Append && old.exists) CopyInto(files, target, pending.file);
         pending.file.Write(text);
@@ -148,25 +177,28 @@ void WriteThroughPendingFile(FileTable& files, const std::string& target, const 
         } else {
             pending.file.TakeDefaultMode();
         }
-        pending.file.Sync();
+        steps.SyncFile(pending.file, pending.path);
         pending.file.Close();
-        std::filesystem::rename(FileSystemPath(pending.path), FileSystemPath(target));
+        if (old.exists) kept = KeepOldFile(target);
+        steps.Rename(pending.path, target);
     } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(FileSystemPath(pending.path), ignored);
+        RemoveQuietly(pending.path);
+        RemoveQuietly(kept);
         throw;
     }
-    // The new file is in place whatever happens now; flushing the folder makes the rename
-    // survive a power cut where the system allows it.
     try {
-        SyncFolder(FolderOf(target));
-    } catch (const std::system_error&) {
+        steps.SyncFolder(FolderOf(target));
+    } catch (...) {
+        PutOldFileBack(target, old, kept);
+        throw;
     }
+    RemoveQuietly(kept);
 }
 
 // Every name of a file with several names must keep showing the new content, which a rename
 // would give to one name only.
-void WriteInPlace(const std::string& target, const PathFacts& old, std::string_view text, SaveMode mode) {
+void WriteInPlace(const std::string& target, const PathFacts& old, std::string_view text, SaveMode mode,
+                  SaveSteps& steps) {
     NativeFile file = NativeFile::OpenForUpdate(target);
     const std::uintmax_t oldSize = old.size;
     const std::uintmax_t keep = mode == SaveMode::Append ? oldSize : std::min<std::uintmax_t>(oldSize, text.size());
@@ -183,7 +215,7 @@ void WriteInPlace(const std::string& target, const PathFacts& old, std::string_v
     }
     file.WriteAt(0, head);
     if (mode == SaveMode::Overwrite && text.size() < oldSize) file.Truncate(text.size());
-    file.Sync();
+    steps.SyncFile(file, target);
     file.Close();
 }
 
@@ -246,14 +278,21 @@ void WriteSystemFile(FileTable& files, const std::string& path, const LineList& 
 }
 
 void SaveFileText(FileTable& files, const std::string& path, std::string_view text, SaveMode mode) {
+    SaveSteps steps;
+    SaveFileText(files, path, text, mode, steps);
+}
+
+void SaveFileText(FileTable& files, const std::string& path, std::string_view text, SaveMode mode, SaveSteps& steps) {
     try {
         const std::string target = FollowLinks(path);
-        const PathFacts old = WritableTargetFacts(target);
+        WritableTargetFacts(target);
         RemoveLeftPendingFiles(target);
+        // Examined again: a second name left by an interrupted save is gone now.
+        const PathFacts old = WritableTargetFacts(target);
         if (old.exists && old.hardLinks > 1) {
-            WriteInPlace(target, old, text, mode);
+            WriteInPlace(target, old, text, mode, steps);
         } else {
-            WriteThroughPendingFile(files, target, old, text, mode);
+            WriteThroughPendingFile(files, target, old, text, mode, steps);
         }
     } catch (const std::system_error& error) {
         throw OrdavexError(ErrorNumberOf(error, path));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "app/save_steps.h"
 
 namespace ordavex {
 
@@ -32,7 +33,9 @@ std::uintmax_t SavedFileLength(const std::string& path);
 // exclusively under a random name, flushed to the disk, given the old file's permissions and
 // owner, and then takes the old file's place in one rename: on any failure the old file stays
 // byte for byte as it was, nothing is left beside it, and OrdavexError carries the failure's
-// number. A file with several names (hard links) is written in place instead, so that every
+// number. Once the folder's entries are flushed to the disk the save is done; if they cannot be,
+// the old file (kept under a second name meanwhile, where the file system has them) takes its place
+// again and the failure is reported. A file with several names (hard links) is written in place instead, so that every
 // name keeps showing it: the new bytes that need new room on the disk are written first, so a
 // full disk is met before any old byte changes. Pending files that an interrupted save left
 // for the same name are removed first.
@@ -41,6 +44,8 @@ void WriteSystemFile(FileTable& files, const std::string& path, const LineList& 
 // Writes `text` as WriteSystemFile writes a system's lines: after the old content and the
 // text's own leading line end when appending, in its place when overwriting.
 void SaveFileText(FileTable& files, const std::string& path, std::string_view text, SaveMode mode);
+// The same, taking the steps that make the save last through `steps`.
+void SaveFileText(FileTable& files, const std::string& path, std::string_view text, SaveMode mode, SaveSteps& steps);
 
 // The name of a pending file for `target` with the given random part: hidden, made of the
 // target's name cut (at a whole character) so that the result fits in `longestName` bytes.

@@ -1,5 +1,6 @@
 #include "guarantee/guarantee_tooltip_text.h"
 
+#include <new>
 #include <stdexcept>
 
 #include "app/error_number.h"
@@ -17,6 +18,7 @@ const char* const kGuaranteeNotCompletedText = "Garanzia non verificata: control
 const char* const kGuaranteeNotStatedText = "Garanzia non verificabile: il nome della matrice non la indica";
 const char* const kGuaranteeFalseText = "Attenzione: la garanzia indicata nel nome non vale per queste righe";
 const char* const kGuaranteeUnreadableText = "Garanzia non verificabile: righe della matrice non valide";
+const char* const kGuaranteeFailedText = "Garanzia non verificata: controllo non riuscito";
 
 namespace {
 
@@ -65,6 +67,8 @@ GuaranteeVerdict VerdictOf(Read read, int matrixNumbers, const NameFields& nameF
         return {GuaranteeSign::kNone, kGuaranteeUnreadableText};
     } catch (const ReadingTimedOut&) {
         return {GuaranteeSign::kNone, kGuaranteeNotCompletedText};
+    } catch (const std::bad_alloc&) {
+        return {GuaranteeSign::kNone, kGuaranteeFailedText};
     }
 }
 

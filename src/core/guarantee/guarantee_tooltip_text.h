@@ -18,6 +18,7 @@ extern const char* const kGuaranteeNotCompletedText;  // the check ran out of ti
 extern const char* const kGuaranteeNotStatedText;     // the name states no guarantee
 extern const char* const kGuaranteeFalseText;         // disproved, the real value not found in time
 extern const char* const kGuaranteeUnreadableText;    // lines that are not numbers 1..N
+extern const char* const kGuaranteeFailedText;        // the check could not run (no memory, no thread)
 
 // How the check of a matrix's guarantee is shown at a glance: a proof that the name holds, a proof
 // that the name promises more than the lines give, or neither (no claim, or no proof in time).

@@ -554,15 +554,23 @@ GeneratorResult MatrixGenerator::Run() {
     std::vector<GeneratorResult> results(count);
     std::vector<std::exception_ptr> failures(count);
     std::vector<std::thread> threads;
-    for (std::size_t i = 1; i < count; ++i) {
-        threads.emplace_back([&, i] {
-            try {
-                results[i] = searches[i]->Run();
-            } catch (...) {
-                failures[i] = std::current_exception();
-                shared.stop = true;
-            }
-        });
+    try {
+        for (std::size_t i = 1; i < count; ++i) {
+            threads.emplace_back([&, i] {
+                try {
+                    results[i] = searches[i]->Run();
+                } catch (...) {
+                    failures[i] = std::current_exception();
+                    shared.stop = true;
+                }
+            });
+        }
+    } catch (...) {
+        // No thread to spare: the searches already started stop, as a running thread must not be
+        // dropped, and the failure is reported.
+        shared.stop = true;
+        for (std::thread& thread : threads) thread.join();
+        throw;
     }
     try {
         results[0] = searches[0]->Run();

@@ -1,5 +1,6 @@
 #include "combinations/guarantee_tooltip.h"
 
+#include <system_error>
 #include <utility>
 
 #include "guarantee/guarantee_tooltip_text.h"
@@ -11,7 +12,14 @@ GuaranteeToolTipCheck& GuaranteeToolTipCheck::Of(QObject& window) {
     return check != nullptr ? *check : *new GuaranteeToolTipCheck(&window);
 }
 
-GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent) : QObject(parent) {}
+GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent)
+    : GuaranteeToolTipCheck(parent, [](const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                       const NameFields& nameFields) {
+          return CheckNamedGuaranteeOfFile(path, loadedLines, matrixNumbers, nameFields);
+      }) {}
+
+GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent, Check check)
+    : QObject(parent), check_(std::move(check)) {}
 
 GuaranteeToolTipCheck::~GuaranteeToolTipCheck() {
     // Each check ends within its own time; what it would hand over is dropped with this object.
@@ -28,21 +36,32 @@ void GuaranteeToolTipCheck::Start(const std::string& path, std::size_t loadedLin
         ticket = ++latest_;
         ++running_;
     }
-    threads_.emplace_back([this, ticket, path, loadedLines, matrixNumbers, nameFields, show = std::move(show)] {
-        GuaranteeVerdict verdict = CheckNamedGuaranteeOfFile(path, loadedLines, matrixNumbers, nameFields);
-        QMetaObject::invokeMethod(
-            this,
-            [this, ticket, verdict = std::move(verdict), show] {
-                bool newest = false;
-                {
-                    const std::lock_guard lock(mutex_);
-                    newest = ticket == latest_;
-                    --running_;
-                }
-                if (newest) show(verdict);
-            },
-            Qt::QueuedConnection);
-    });
+    try {
+        threads_.emplace_back([this, ticket, path, loadedLines, matrixNumbers, nameFields, show] {
+            // An exception leaving a thread would end the program.
+            GuaranteeVerdict verdict{GuaranteeSign::kNone, kGuaranteeFailedText};
+            try {
+                verdict = check_(path, loadedLines, matrixNumbers, nameFields);
+            } catch (...) {
+            }
+            QMetaObject::invokeMethod(
+                this, [this, ticket, verdict = std::move(verdict), show] { Hand(ticket, verdict, show); },
+                Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: the window goes on without the check.
+        Hand(ticket, {GuaranteeSign::kNone, kGuaranteeFailedText}, show);
+    }
+}
+
+void GuaranteeToolTipCheck::Hand(unsigned ticket, const GuaranteeVerdict& verdict, const Show& show) {
+    bool newest = false;
+    {
+        const std::lock_guard lock(mutex_);
+        newest = ticket == latest_;
+        --running_;
+    }
+    if (newest) show(verdict);
 }
 
 bool GuaranteeToolTipCheck::Busy() const {

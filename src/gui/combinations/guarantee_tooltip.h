@@ -23,11 +23,15 @@ class GuaranteeToolTipCheck : public QObject {
     Q_OBJECT
 public:
     using Show = std::function<void(const GuaranteeVerdict&)>;
+    // Checks the matrix of a file: CheckNamedGuaranteeOfFile unless a test gives another.
+    using Check = std::function<GuaranteeVerdict(const std::string& path, std::size_t loadedLines, int matrixNumbers,
+                                                 const NameFields& nameFields)>;
 
     // The one check of the window, made the first time it is asked for.
     static GuaranteeToolTipCheck& Of(QObject& window);
 
     explicit GuaranteeToolTipCheck(QObject* parent);
+    GuaranteeToolTipCheck(QObject* parent, Check check);
     ~GuaranteeToolTipCheck() override;
 
     // Shows kGuaranteeCheckingText at once, then the check's verdict once it ends. The matrix is
@@ -39,7 +43,9 @@ public:
 
 private:
     void JoinFinished();
+    void Hand(unsigned ticket, const GuaranteeVerdict& verdict, const Show& show);
 
+    Check check_;
     mutable std::mutex mutex_;
     std::vector<std::thread> threads_;
     unsigned latest_ = 0;
