@@ -1,5 +1,6 @@
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -28,21 +29,22 @@ MatrixPanel PanelOf(const LoadedMatrix& matrix) {
             QString::fromStdString(texts.description)};
 }
 
-LoadRefusal RefusalOf(const MatrixLoadResult& result) {
+std::optional<LoadRefusal> RefusalOf(const MatrixLoadResult& result) {
     switch (result.outcome) {
         case MatrixLoadOutcome::Rejected:
-            return {result.error, kIncompatible};
+            return LoadRefusal{result.error, kIncompatible};
         case MatrixLoadOutcome::TooManyNumbers:
-            return {0, kTooManyNumbers};
+            return LoadRefusal{0, kTooManyNumbers};
         case MatrixLoadOutcome::NotConsecutive:
-            return {0, kNotConsecutive};
+            return LoadRefusal{0, kNotConsecutive};
         case MatrixLoadOutcome::TooManyCombinations:
-            return {0, kTooManyCombinations.c_str()};
-        case MatrixLoadOutcome::Failed:
+            return LoadRefusal{0, kTooManyCombinations.c_str()};
         case MatrixLoadOutcome::Loaded:
+            return std::nullopt;
+        case MatrixLoadOutcome::Failed:
             break;
     }
-    return {result.error, nullptr};
+    return LoadRefusal{result.error, nullptr};
 }
 
 }  // namespace
@@ -50,15 +52,12 @@ LoadRefusal RefusalOf(const MatrixLoadResult& result) {
 void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
     QWidget& window = host.DialogParent();
-    const std::string path = context.files.FileDialog(&window, OpenMatrixRequest(state.MatricesFolder));
-    if (path.empty()) return;
-
-    MatrixLoadResult result = LoadMatrixFile(state.Files, path);
-    if (result.outcome != MatrixLoadOutcome::Loaded) {
-        ShowLoadRefusal(state, &window, RefusalOf(result));
-        return;
-    }
-    LoadedMatrix& matrix = result.matrix;
+    auto chosen = ChooseAndLoad(
+        context, window, OpenMatrixRequest(state.MatricesFolder),
+        [&state](const std::string& path) { return LoadMatrixFile(state.Files, path); }, RefusalOf);
+    if (!chosen) return;
+    const std::string& path = chosen->path;
+    LoadedMatrix& matrix = chosen->loaded.matrix;
     const MatrixPanel panel = PanelOf(matrix);
     const NameFields fields = matrix.fields;
     state.MatricesFolder = path;

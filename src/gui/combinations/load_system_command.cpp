@@ -1,3 +1,5 @@
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "combinations/file_commands.h"
@@ -13,17 +15,18 @@ namespace {
 constexpr const char* kIncompatibleFile = "Il file è incompatibile ..!";
 constexpr const char* kTooManyCombinations = "Ammesse max. 200 combinazioni ..!";
 
-LoadRefusal RefusalOf(const SystemLoadResult& result) {
+std::optional<LoadRefusal> RefusalOf(const SystemLoadResult& result) {
     switch (result.outcome) {
         case SystemLoadOutcome::Rejected:
-            return {result.error, kIncompatibleFile};
+            return LoadRefusal{result.error, kIncompatibleFile};
         case SystemLoadOutcome::TooManyLines:
-            return {0, kTooManyCombinations};
-        case SystemLoadOutcome::Failed:
+            return LoadRefusal{0, kTooManyCombinations};
         case SystemLoadOutcome::Loaded:
+            return std::nullopt;
+        case SystemLoadOutcome::Failed:
             break;
     }
-    return {result.error, nullptr};
+    return LoadRefusal{result.error, nullptr};
 }
 
 }  // namespace
@@ -31,16 +34,12 @@ LoadRefusal RefusalOf(const SystemLoadResult& result) {
 void LoadSystemCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
     QWidget& window = host.DialogParent();
-    const std::string path = context.files.FileDialog(&window, OpenSystemRequest(state.SystemsFolder));
-    if (path.empty()) return;
-
-    SystemLoadResult result = LoadSystemFile(state.Files, path);
-    if (result.outcome != SystemLoadOutcome::Loaded) {
-        ShowLoadRefusal(state, &window, RefusalOf(result));
-        return;
-    }
-    state.SystemsFolder = path;
-    state.ReplaceSystem(std::move(result.lines));
+    auto chosen = ChooseAndLoad(
+        context, window, OpenSystemRequest(state.SystemsFolder),
+        [&state](const std::string& path) { return LoadSystemFile(state.Files, path); }, RefusalOf);
+    if (!chosen) return;
+    state.SystemsFolder = chosen->path;
+    state.ReplaceSystem(std::move(chosen->loaded.lines));
     host.RefreshCounter();
 }
 
