@@ -51,9 +51,8 @@ std::optional<LoadRefusal> RefusalOf(const MatrixLoadResult& result) {
 
 void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
-    QWidget& window = host.DialogParent();
     auto chosen = ChooseAndLoad(
-        context, window, OpenMatrixRequest(state.MatricesFolder),
+        context, host, OpenMatrixRequest(state.MatricesFolder),
         [&state](const std::string& path) { return LoadMatrixFile(state.Files, path); }, RefusalOf);
     if (!chosen) return;
     const std::string& path = chosen->path;
@@ -66,6 +65,7 @@ void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
     // The verdict, then, on a line of its own, how likely the name's condition (p of the N numbers
     // drawn) is in one draw.
     const std::string chance = ClaimProbabilityText(state.MatrixNumbers, fields);
+    QWidget& window = host.DialogParent();
     GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
                                             [&host, chance](GuaranteeVerdict verdict) {
                                                 if (!chance.empty()) verdict.text += "\n" + chance;

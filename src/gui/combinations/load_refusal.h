@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
 
 class QWidget;
@@ -30,8 +31,9 @@ struct ChosenFile {
 // `refusalOf` refuses (nullopt: loaded) is answered there. Nothing when the user cancelled or the
 // file was refused.
 template <class Load, class RefusalOf>
-auto ChooseAndLoad(AppContext& context, QWidget& window, const FileDialogRequest& request, Load load,
+auto ChooseAndLoad(AppContext& context, FileCommandHost& host, const FileDialogRequest& request, Load load,
                    RefusalOf refusalOf) -> std::optional<ChosenFile<std::invoke_result_t<Load, const std::string&>>> {
+    QWidget& window = host.DialogParent();
     std::string path = context.files.FileDialog(&window, request);
     if (path.empty()) return std::nullopt;
     auto loaded = load(path);

@@ -33,9 +33,8 @@ std::optional<LoadRefusal> RefusalOf(const SystemLoadResult& result) {
 
 void LoadSystemCommand(AppContext& context, FileCommandHost& host) {
     AppState& state = context.state;
-    QWidget& window = host.DialogParent();
     auto chosen = ChooseAndLoad(
-        context, window, OpenSystemRequest(state.SystemsFolder),
+        context, host, OpenSystemRequest(state.SystemsFolder),
         [&state](const std::string& path) { return LoadSystemFile(state.Files, path); }, RefusalOf);
     if (!chosen) return;
     state.SystemsFolder = chosen->path;
