@@ -22,8 +22,6 @@ namespace ordavex {
 
 namespace {
 
-constexpr int kMostDrawn = kNumbersPerDraw;
-constexpr int kLargestNumber = kHighestNumber;
 // Candidate lines weighed for each line of the greedy start.
 constexpr int kGreedyCandidates = 16;
 // How many of them are built number by number, when that is affordable (kGreedyLineWork sets
@@ -600,7 +598,7 @@ GeneratorResult MatrixGenerator::Run() {
 
 std::string MatrixGenerator::ParameterError(int numbers, int length, int drawn, int points) {
     const auto text = [](int value) { return std::to_string(value); };
-    if (numbers < 1 || numbers > kLargestNumber) {
+    if (numbers < 1 || numbers > kHighestNumber) {
         return "N = " + text(numbers) + ": a matrix uses 1 to 90 numbers";
     }
     if (length < 1 || length > numbers) {
@@ -609,7 +607,7 @@ std::string MatrixGenerator::ParameterError(int numbers, int length, int drawn, 
     if (drawn < 1 || drawn > numbers) {
         return "p = " + text(drawn) + ": the drawn numbers must be 1 to N = " + text(numbers);
     }
-    if (drawn > kMostDrawn) {
+    if (drawn > kNumbersPerDraw) {
         return "p = " + text(drawn) + ": at most 20 numbers are drawn";
     }
     if (points < 1 || points > std::min(length, drawn)) {

@@ -5,12 +5,11 @@
 #include <stdexcept>
 
 #include "lottery/draw_size.h"
+#include "lottery/number_range.h"
 
 namespace ordavex {
 
 namespace {
-
-constexpr int kMostDrawn = kNumbersPerDraw;
 
 // Calls visit with every `take`-number subset of pool[0..size) as a mask.
 template <class Visit>
@@ -18,7 +17,7 @@ void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
     if (take < 0 || take > size) {
         return;
     }
-    std::array<int, kMostDrawn + 1> index{};
+    std::array<int, kNumbersPerDraw + 1> index{};
     for (int i = 0; i < take; ++i) {
         index[static_cast<std::size_t>(i)] = i;
     }
@@ -43,7 +42,7 @@ void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
 }
 
 // The numbers of a set, ascending, into pool; returns how many.
-int ToPool(NumberMask set, std::array<int, 90>& pool) {
+int ToPool(NumberMask set, std::array<int, kHighestNumber>& pool) {
     int size = 0;
     for (; !set.Empty(); set.RemoveLowest()) {
         pool[static_cast<std::size_t>(size++)] = set.Lowest();
@@ -66,7 +65,7 @@ std::uint64_t MatrixGeneratorCoverage::SetCount(int numbers, int drawn) {
 
 MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int points)
     : numbers_(numbers), drawn_(drawn), points_(points) {
-    if (drawn < 1 || drawn > kMostDrawn || drawn > numbers || numbers > 90) {
+    if (drawn < 1 || drawn > kNumbersPerDraw || drawn > numbers || numbers > kHighestNumber) {
         throw std::invalid_argument("the drawn numbers must be 1 to 20 and at most N");
     }
     const std::uint64_t sets = SetCount(numbers, drawn);
@@ -154,8 +153,8 @@ void MatrixGeneratorCoverage::Decrement(std::uint32_t rank) {
 
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) const {
-    std::array<int, 90> inside{};
-    std::array<int, 90> outside{};
+    std::array<int, kHighestNumber> inside{};
+    std::array<int, kHighestNumber> outside{};
     const int insideSize = ToPool(line, inside);
     const int outsideSize = ToPool(Without(NumberMask::FirstNumbers(numbers_), line), outside);
     for (int common = points_; common <= std::min(insideSize, drawn_); ++common) {
@@ -171,8 +170,8 @@ void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) con
 // receives both ranks for each such pair.
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const {
-    std::array<int, 90> inside{};
-    std::array<int, 90> outside{};
+    std::array<int, kHighestNumber> inside{};
+    std::array<int, kHighestNumber> outside{};
     NumberMask rest = line;
     rest.Clear(out);
     NumberMask others = Without(NumberMask::FirstNumbers(numbers_), line);
