@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/application_start.h"
 #include "app/main_window.h"
 #include "app/program_folder_places.h"
 #include "dialogs/app_context.h"
@@ -9,8 +10,8 @@
 #include "widgets/ui_style.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    application.setStyle(QStyleFactory::create("Fusion"));
+    const std::unique_ptr<QApplication> application = ordavex::StartApplication(argc, argv);
+    application->setStyle(QStyleFactory::create("Fusion"));
     // Lets the desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName("it.ordavex.Ordavex");
     ordavex::PrepareApplication();
@@ -22,5 +23,5 @@ int main(int argc, char* argv[]) {
 
     ordavex::MainWindow window(context);
     window.show();
-    return application.exec();
+    return application->exec();
 }

@@ -2,34 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "shell_run.h"
 #include "test_files.h"
 
 namespace ordavex {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
-
-Outcome RunShell(const std::string& command) {
-    Outcome outcome;
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) outcome.output += buffer.data();
-    const int raw = pclose(pipe);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return outcome;
-}
+using test::RunShell;
+using Outcome = test::ShellOutcome;
 
 std::string Tool() {
     const char* tool = std::getenv("ORDAVEX_MATRICES_TOOL");

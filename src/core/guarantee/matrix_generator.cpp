@@ -533,7 +533,8 @@ private:
 
 }  // namespace
 
-MatrixGenerator::MatrixGenerator(GeneratorSettings settings) : settings_(std::move(settings)) {
+MatrixGenerator::MatrixGenerator(GeneratorSettings settings, ThreadStarter startThread)
+    : settings_(std::move(settings)), startThread_(std::move(startThread)) {
     const std::string error = ParameterError(settings_.numbers, settings_.length, settings_.drawn, settings_.points);
     if (!error.empty()) {
         throw std::invalid_argument(error);
@@ -551,34 +552,16 @@ GeneratorResult MatrixGenerator::Run() {
     }
     std::vector<GeneratorResult> results(count);
     std::vector<std::exception_ptr> failures(count);
-    std::vector<std::thread> threads;
-    try {
-        for (std::size_t i = 1; i < count; ++i) {
-            threads.emplace_back([&, i] {
-                try {
-                    results[i] = searches[i]->Run();
-                } catch (...) {
-                    failures[i] = std::current_exception();
-                    shared.stop = true;
-                }
-            });
+    const auto runSearch = [&](std::size_t i) {
+        try {
+            results[i] = searches[i]->Run();
+        } catch (...) {
+            failures[i] = std::current_exception();
+            shared.stop = true;
         }
-    } catch (...) {
-        // No thread to spare: the searches already started stop, as a running thread must not be
-        // dropped, and the failure is reported.
-        shared.stop = true;
-        for (std::thread& thread : threads) thread.join();
-        throw;
-    }
-    try {
-        results[0] = searches[0]->Run();
-    } catch (...) {
-        failures[0] = std::current_exception();
-        shared.stop = true;
-    }
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
+    };
+    RunInParallel(
+        count, runSearch, [&shared] { shared.stop = true; }, startThread_);
     for (const std::exception_ptr& failure : failures) {
         if (failure) {
             std::rethrow_exception(failure);

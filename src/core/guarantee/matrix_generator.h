@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "combinations/number_mask.h"
+#include "guarantee/parallel_runs.h"
 
 namespace ordavex {
 
@@ -78,7 +79,8 @@ public:
     // Throws std::invalid_argument with a message for the user when the parameters are
     // impossible (k > N, p > N, t > min(k, p), ...), and std::length_error when C(N, p) is beyond
     // what the search can hold.
-    explicit MatrixGenerator(GeneratorSettings settings);
+    // startThread starts the searches after the first; a test hands in one that fails.
+    explicit MatrixGenerator(GeneratorSettings settings, ThreadStarter startThread = StartThread);
 
     GeneratorResult Run();
 
@@ -87,6 +89,7 @@ public:
 
 private:
     GeneratorSettings settings_;
+    ThreadStarter startThread_;
 };
 
 }  // namespace ordavex
