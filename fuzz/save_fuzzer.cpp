@@ -35,13 +35,28 @@ void Require(bool condition, const char* what) {
     }
 }
 
+// Removed when the fuzzer ends, so that runs leave nothing in the temporary folder.
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : path_(fs::temp_directory_path() / ("ordavex_fuzz_save_" + std::to_string(std::random_device{}()))) {
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 const fs::path& Folder() {
-    static const fs::path folder = [] {
-        auto path = fs::temp_directory_path() / ("ordavex_fuzz_save_" + std::to_string(std::random_device{}()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const ScratchFolder folder;
+    return folder.Path();
 }
 
 void EmptyFolder() {
