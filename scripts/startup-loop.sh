@@ -8,22 +8,28 @@
 # Default: 300 starts of build-sanitize/ordavex. Exits 1 when any start failed.
 # ORDAVEX_START_SECONDS sets SECONDS. ORDAVEX_START_STRESS=1 runs every start on one processor
 # shared with a busy loop, and stops each after a random time up to SECONDS, so that SIGTERM lands
-# at every moment of the start-up.
+# at every moment of the start-up. ORDAVEX_START_OWN_SERVER=1 gives every start a server of its own,
+# started just before it, as a fresh xvfb-run does.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 count="${1:-300}"
 program="${2:-$root/build-sanitize/ordavex}"
 seconds="${ORDAVEX_START_SECONDS:-2}"
 stress="${ORDAVEX_START_STRESS:-0}"
+own_server="${ORDAVEX_START_OWN_SERVER:-0}"
 
 if [[ ! -x "$program" ]]; then
   echo "startup-loop.sh: $program is missing (build it first)" >&2
   exit 2
 fi
 logs="$(mktemp -d)"
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r display <&3
+# Starts an Xvfb server; sets xvfb_pid and display.
+start_server() {
+  exec 3< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+  xvfb_pid=$!
+  read -r display <&3
+}
+start_server
 busy_pid=""
 pin=()
 if [[ "$stress" == 1 ]]; then
@@ -51,6 +57,11 @@ lifetime() {
 failed=0
 declare -A statuses=()
 for ((i = 1; i <= count; i++)); do
+  if [[ "$own_server" == 1 ]] && ((i > 1)); then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    start_server
+  fi
   DISPLAY=":$display" QT_QPA_PLATFORM=xcb ASAN_OPTIONS="handle_abort=1:detect_leaks=0" \
     TSAN_OPTIONS="halt_on_error=0" "${pin[@]}" "$program" >"$logs/$i.out" 2>"$logs/$i.err" &
   pid=$!
