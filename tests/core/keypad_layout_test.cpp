@@ -6,7 +6,7 @@ namespace ordavex {
 namespace {
 
 // Both windows' keypads start from a template at 240, 360, 525 x 465; only the gaps differ.
-constexpr KeypadTemplate kTemplate{240, 360, 525, 465};
+constexpr TwipsPlace kTemplate{240, 360, 525, 465};
 
 TEST(KeypadLayout, ButtonsStandInRowsOfTenForBothWindowsGaps) {
     const struct {
