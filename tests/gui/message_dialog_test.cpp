@@ -63,16 +63,6 @@ TEST(MessageDialog, WithNoCaptionOrFourTheDesignButtonStaysBlank) {
     EXPECT_EQ(ShowMessage(state, nullptr, "x", ""), 1) << "the blank design button answers 1";
 }
 
-TEST(MessageDialog, EachButtonYieldsItsPosition) {
-    AppState state;
-    for (int index = 1; index <= 3; ++index) {
-        test::ModalScript script;
-        script.PressMessageButton(index);
-        EXPECT_EQ(ShowMessage(state, nullptr, "File esistente ..!", "Appendi,Sovrascrivi,Rinuncia"), index);
-        EXPECT_EQ(state.MessageChoice, index);
-    }
-}
-
 TEST(MessageDialog, FocusStartsOnTheFirstButtonAndEnterPressesIt) {
     AppState state;
     test::ModalScript script;
