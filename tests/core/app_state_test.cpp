@@ -8,27 +8,6 @@
 namespace ordavex {
 namespace {
 
-TEST(AppState, ReplacingKeepsCountsEqualToTheLists) {
-    AppState state;
-    state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10"});
-    EXPECT_EQ(state.SystemCount, 2);
-    state.ReplaceSystem({"01 02 03 04 05"});
-    EXPECT_EQ(state.SystemCount, 1);
-    EXPECT_EQ(state.SystemCombinations.size(), 1u);
-
-    state.ForecastStates[7] = kForecastFixed;
-    state.ForecastStates[45] = kForecastSelected;
-    state.RecountForecast();
-    EXPECT_EQ(state.ForecastCount, 2);
-
-    state.ReplaceMatrix("M", {"1 2 3 4 5"}, 5);
-    EXPECT_EQ(state.MatrixCount, 1);
-    EXPECT_EQ(state.MatrixNumbers, 5);
-    EXPECT_EQ(state.ForecastCount, 0);
-    EXPECT_EQ(state.ForecastStates[7], 0);
-    EXPECT_EQ(state.SystemCount, 1) << "loading a matrix leaves the system in memory";
-}
-
 TEST(FileTable, CloseAllClosesEveryOpenFile) {
     test::TempFolder folder;
     const auto path = folder.Write("a.txt", "1 2 3 4 5");

@@ -11,18 +11,6 @@ int MarkedFlags(const DrawMarks& marks) {
     return static_cast<int>(std::count(marks.DrawnNumbers.begin() + 1, marks.DrawnNumbers.end(), true));
 }
 
-TEST(DrawMarks, ToggleTwiceRestoresMarkAndCount) {
-    DrawMarks marks;
-    EXPECT_TRUE(marks.Toggle(90));
-    EXPECT_TRUE(marks.Toggle(1));
-    EXPECT_EQ(marks.DrawnCount, 2);
-    EXPECT_FALSE(marks.Toggle(90));
-    EXPECT_FALSE(marks.IsMarked(90));
-    EXPECT_TRUE(marks.IsMarked(1));
-    EXPECT_EQ(marks.DrawnCount, 1);
-    EXPECT_FALSE(marks.DrawnNumbers[0]);
-}
-
 TEST(DrawMarks, AllNumbersSetsEveryMarkAndRecounts) {
     DrawMarks marks;
     marks.Toggle(5);

@@ -10,6 +10,7 @@
 #include "app/number_text.h"
 #include "combinations/line_sort.h"
 #include "combinations/number_token.h"
+#include "error_of.h"
 
 namespace ordavex {
 namespace {
@@ -36,12 +37,7 @@ TEST(NormalizeCombinations, RejectsLinesThatAreNotNumbersAndKeepsTheList) {
     const int expectedErrors[] = {kErrTypeMismatch, kErrTypeMismatch, kErrTypeMismatch, kErrOverflow};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         LineList lines = cases[i];
-        try {
-            NormalizeCombinations(lines);
-            ADD_FAILURE() << "accepted case " << i;
-        } catch (const OrdavexError& error) {
-            EXPECT_EQ(error.Number(), expectedErrors[i]) << "case " << i;
-        }
+        EXPECT_EQ(test::ErrorOf([&] { NormalizeCombinations(lines); }), expectedErrors[i]) << "case " << i;
         EXPECT_EQ(lines, cases[i]) << "case " << i;
     }
 }

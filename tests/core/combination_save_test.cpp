@@ -12,8 +12,8 @@
 #include "app/error_number.h"
 #include "app/native_file.h"
 #include "app/save_steps.h"
-#include "combinations/system_file.h"
 #include "combinations/system_save.h"
+#include "error_of.h"
 #include "test_files.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -31,16 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The error number an action throws, 0 when it succeeds.
-template <typename Action>
-int ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const OrdavexError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorOf;
 
 std::size_t EntriesIn(const test::TempFolder& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
@@ -91,22 +82,6 @@ TEST(WriteSystemFile, WritesTheExactBytes) {
         EXPECT_EQ(files.OpenCount(), 0u) << c.name;
         EXPECT_EQ(EntriesIn(folder), 1u) << c.name << ": nothing is left beside the file";
     }
-}
-
-TEST(WriteSystemFile, SavedAndAppendedTwiceLoadsBackAsOneList) {
-    test::TempFolder folder;
-    FileTable files;
-    const auto path = folder.File("LISTA.TXT");
-    WriteSystemFile(files, path, {"01 02 03 04 05", "7 6 5 4 3", "1 2 3 4 5 6 7 8 9 10"}, SaveMode::Overwrite);
-    WriteSystemFile(files, path, {"11 12 13 14 15", "16 17 18 19 20"}, SaveMode::Append);
-    WriteSystemFile(files, path, {"21 22 23 24 25"}, SaveMode::Append);
-    const auto loaded = LoadSystemFile(files, path);
-    ASSERT_EQ(loaded.outcome, SystemLoadOutcome::Loaded);
-    EXPECT_EQ(loaded.lines, (LineList{"01 02 03 04 05", "7 6 5 4 3", "1 2 3 4 5 6 7 8 9 10", "11 12 13 14 15",
-                                      "16 17 18 19 20", "21 22 23 24 25"}));
-    const auto bytes = test::ReadBytes(path);
-    EXPECT_EQ(bytes.find("\r\n\r\n"), std::string::npos) << "no empty line between the parts";
-    EXPECT_NE(bytes.substr(bytes.size() - 2), "\r\n");
 }
 
 #ifdef ORDAVEX_CAN_LIMIT_FILE_SIZE
@@ -361,16 +336,6 @@ TEST(PendingFileName, FitsTheLongestNameAndCutsAtAWholeCharacter) {
         EXPECT_EQ(pending, c.pending) << c.target;
         EXPECT_LE(pending.size(), c.longest) << c.target;
     }
-}
-
-TEST(WriteSystemFile, ALongLegalNameIsSaved) {
-    test::TempFolder folder;
-    const auto path = folder.File(std::string(250, 'L') + ".TXT");
-    FileTable files;
-    WriteSystemFile(files, path, {"1 2 3 4 5"}, SaveMode::Overwrite);
-    WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Append);
-    EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5\r\n6 7 8 9 10");
-    EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
 TEST(WriteSystemFile, TheReplacedFileKeepsItsModeOwnerAndGroup) {

@@ -102,21 +102,6 @@ TEST(DrawArchive, SkipsCommentsAndBlankLinesOverLfAndCrLf) {
     EXPECT_EQ(DrawLabel(reading.draws[1], 2), "02/01/2026");
 }
 
-TEST(DrawArchive, EmptyArchivesAreRefused) {
-    for (const std::string text : {"", "\n\n", "# solo commenti\n# e basta"}) {
-        EXPECT_EQ(Read(text).error, "L'archivio non contiene estrazioni") << text;
-    }
-}
-
-TEST(DrawArchive, LabelsGiveDateAndNumber) {
-    ArchiveDraw draw;
-    draw.date = 20260107;
-    draw.drawNumber = 12;
-    EXPECT_EQ(DrawLabel(draw, 3), "07/01/2026 n. 12");
-    draw.date = 0;
-    EXPECT_EQ(DrawLabel(draw, 3), "n. 12");
-}
-
 // Endless text made of one repeated piece, `total` bytes in all, produced as it is read.
 class RepeatingBuffer : public std::streambuf {
 public:

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "app/error_number.h"
 #include "test_files.h"
@@ -19,21 +20,16 @@ TEST(ErrorMessage, NumbersOutsideTheTableNameTheNumber) {
 
 TEST(ErrorNumberForSystemError, MapsPlatformFailuresToTheTable) {
     test::TempFolder folder;
-    const auto inExistingFolder = folder.File("missing.txt");
-    const auto inMissingFolder = folder.File("nowhere/missing.txt");
-    EXPECT_EQ(ErrorNumberForErrno(ENOENT, inExistingFolder), 53);
-    EXPECT_EQ(ErrorNumberForErrno(ENOENT, inMissingFolder), 76);
-    EXPECT_EQ(ErrorNumberForErrno(ENOTDIR, inExistingFolder), 76);
-    EXPECT_EQ(ErrorNumberForErrno(EACCES, inExistingFolder), 70);
-    EXPECT_EQ(ErrorNumberForErrno(EPERM, inExistingFolder), 70);
-    EXPECT_EQ(ErrorNumberForErrno(ELOOP, inExistingFolder), 52);
-    EXPECT_EQ(ErrorNumberForErrno(EINVAL, inExistingFolder), 52);
-    EXPECT_EQ(ErrorNumberForErrno(ENOSPC, inExistingFolder), 61);
-    EXPECT_EQ(ErrorNumberForErrno(EFBIG, inExistingFolder), 61);
-    EXPECT_EQ(ErrorNumberForErrno(EIO, inExistingFolder), 68);
-    EXPECT_EQ(ErrorNumberForErrno(EISDIR, inExistingFolder), 52);
-    EXPECT_EQ(ErrorNumberForErrno(ENAMETOOLONG, inExistingFolder), 52);
-    EXPECT_EQ(ErrorNumberForErrno(ENOMEM, inExistingFolder), 7);
+    // A missing file is told apart from a missing folder on its path.
+    EXPECT_EQ(ErrorNumberForErrno(ENOENT, folder.File("missing.txt")), 53);
+    EXPECT_EQ(ErrorNumberForErrno(ENOENT, folder.File("nowhere/missing.txt")), 76);
+    // Platform failure, error number.
+    const std::pair<int, int> cases[] = {{ENOTDIR, 76}, {EACCES, 70}, {EPERM, 70},       {ELOOP, 52},
+                                         {EINVAL, 52},  {ENOSPC, 61}, {EFBIG, 61},       {EIO, 68},
+                                         {EISDIR, 52},  {ENOMEM, 7},  {ENAMETOOLONG, 52}};
+    for (const auto& [platform, number] : cases) {
+        EXPECT_EQ(ErrorNumberForErrno(platform, folder.File("missing.txt")), number) << platform;
+    }
 }
 
 }  // namespace

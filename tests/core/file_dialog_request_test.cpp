@@ -6,27 +6,6 @@
 namespace ordavex {
 namespace {
 
-TEST(FileDialogRequest, TheThreeCallersAskWhatTheyNeed) {
-    const auto system = OpenSystemRequest("a/");
-    EXPECT_EQ(system.mode, FileDialogMode::Open);
-    EXPECT_EQ(system.title, "Open");
-    EXPECT_EQ(system.filterName, "Sistemi");
-    EXPECT_EQ(system.pattern, "*.txt");
-    EXPECT_EQ(system.initialLocation, "a/");
-    EXPECT_EQ(system.defaultExtension, "txt");
-
-    const auto matrix = OpenMatrixRequest("m/");
-    EXPECT_EQ(matrix.mode, FileDialogMode::Open);
-    EXPECT_EQ(matrix.filterName, "Matrici");
-    EXPECT_EQ(matrix.initialLocation, "m/");
-
-    const auto save = SaveSystemRequest("s/X.TXT");
-    EXPECT_EQ(save.mode, FileDialogMode::Save);
-    EXPECT_EQ(save.title, "Save");
-    EXPECT_EQ(save.filterName, "Sistemi");
-    EXPECT_EQ(save.initialLocation, "s/X.TXT");
-}
-
 TEST(SplitStartLocation, FolderOrFilePath) {
     test::TempFolder folder;
     const auto existing = folder.Path().string();

@@ -52,14 +52,6 @@ TEST(ForecastSelection, InsertOnlyForAMatrixOfFiftyFiveNumbers) {
     EXPECT_TRUE(InsertSelectsAll(state));
 }
 
-TEST(ForecastSelection, StillToSelectGoesNegativeWhenTooManyArePicked) {
-    AppState state;
-    state.MatrixNumbers = 12;
-    EXPECT_EQ(NumbersStillToSelect(state), 12);
-    for (int n = 1; n <= 15; ++n) CycleForecastNumber(state, n);
-    EXPECT_EQ(NumbersStillToSelect(state), -3);
-}
-
 TEST(ForecastHelp, TwelveLinesWithTheMatrixSizeOnTheThird) {
     const struct {
         int numbers;

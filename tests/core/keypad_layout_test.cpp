@@ -6,7 +6,7 @@ namespace ordavex {
 namespace {
 
 // Both windows' keypads start from a template at 240, 360, 525 x 465; only the gaps differ.
-constexpr KeypadTemplate kTemplate{240, 360, 525, 465};
+constexpr TwipsPlace kTemplate{240, 360, 525, 465};
 
 TEST(KeypadLayout, ButtonsStandInRowsOfTenForBothWindowsGaps) {
     const struct {
@@ -31,12 +31,6 @@ TEST(KeypadLayout, ButtonsStandInRowsOfTenForBothWindowsGaps) {
     }
 }
 
-TEST(KeypadLayout, LastBelowFirstPlacesNothingAndKeepsTheCounter) {
-    std::int32_t counter = 17;
-    EXPECT_TRUE(LayOutKeypad({5, 4, 10, 60, 60}, kTemplate, true, counter).empty());
-    EXPECT_EQ(counter, 17);
-}
-
 TEST(KeypadLayout, PerRowLargerThanTheCountKeepsOneRowWithoutTabPositions) {
     std::int32_t counter = 90;
     const auto placements = LayOutKeypad({1, 7, 20, 60, 60}, kTemplate, false, counter);
@@ -47,16 +41,6 @@ TEST(KeypadLayout, PerRowLargerThanTheCountKeepsOneRowWithoutTabPositions) {
         EXPECT_EQ(placements[i].tabPosition, 0);
     }
     EXPECT_EQ(counter, 90);
-}
-
-TEST(KeypadLayout, SuccessiveKeypadsTakeSuccessiveTabPositions) {
-    std::int32_t counter = 0;
-    for (int keypad = 0; keypad < 3; ++keypad) {
-        const auto placements = LayOutKeypad({1, 90, 10, 30, 30}, kTemplate, true, counter);
-        EXPECT_EQ(placements.front().tabPosition, keypad * 90 + 1);
-        EXPECT_EQ(placements.back().tabPosition, keypad * 90 + 90);
-    }
-    EXPECT_EQ(counter, 270);
 }
 
 TEST(KeypadLayout, RowAdvancesByEachButtonsOwnWidth) {

@@ -56,12 +56,6 @@ TEST(GeneralTable, OpeningTicksGiveSevenLinesFromTenDownToZero) {
     EXPECT_EQ(lines, expected);
 }
 
-TEST(GeneralTable, OnlyTickedScores) {
-    const LineList system = {"01 02 10", "01 20 30", "40 50 60"};
-    EXPECT_EQ(GeneralTable(system, Marked({1, 2}).DrawnNumbers, Ticked({2, 1})),
-              (std::vector<std::string>{"punti 02 ... 1", "punti 01 ... 1"}));
-}
-
 TEST(GeneralTable, ScoreAboveTenIsCountedInNoRow) {
     const LineList system = {"01 02 03 04 05 06 07 08 09 10 11", "01 02 03 04 05 06 07 08 09 10", "01 50"};
     const auto drawn = Marked({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}).DrawnNumbers;

@@ -5,11 +5,6 @@
 namespace ordavex {
 namespace {
 
-TEST(UpdateAddress, HttpsOnTheConfiguredHostWithTheArchivePath) {
-    const std::string address = UpdateAddress();
-    EXPECT_EQ(address, std::string("https://") + ORDAVEX_UPDATE_HOST + "/update/ordavex.zip");
-}
-
 TEST(UpdateAddress, HostIsAPlainNonEmptyName) {
     const std::string host = ORDAVEX_UPDATE_HOST;
     EXPECT_FALSE(host.empty());

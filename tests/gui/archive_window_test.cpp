@@ -62,7 +62,6 @@ struct ArchiveFixture {
             Click(w, "cmdArchivio");
         });
     }
-    ~ArchiveFixture() { EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString(); }
 
     // Runs what was queued, then `afterArchive` in the draw check before closing it.
     void Run(const std::function<void(QWidget*)>& afterArchive = [](QWidget*) {}) {

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
-#include <filesystem>
 
 #include "app/error_number.h"
 #include "gui_harness.h"
@@ -104,19 +103,7 @@ TEST(MainWindow, ButtonsAnswerTheirPreconditionsOnceTheClickHasReturned) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         EXPECT_EQ(f.files.requests.size(), asked + 1) << button;
     }
-    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
     EXPECT_EQ(f.state.SystemCount, 0);
-}
-
-TEST(MainWindow, InstalledProgramKeepsSystemsInTheUsersFolderAndOpensShippedMatrices) {
-    MainWindowFixture f(false);
-    const FolderPlaces& places = f.context.folders;
-    EXPECT_TRUE(std::filesystem::is_directory(places.userFolder + "/Costruzioni"));
-    f.Click("cmdOpenMatrice");
-    f.Click("cmdOpenFile");
-    ASSERT_EQ(f.files.requests.size(), 2u);
-    EXPECT_EQ(f.files.requests[0].initialLocation, places.shippedFolder + "/SuperMatrici/");
-    EXPECT_EQ(f.files.requests[1].initialLocation, places.userFolder + "/Costruzioni/");
 }
 
 TEST(MainWindow, AUsersFolderThatCannotBeMadeIsToldAtStart) {
@@ -140,15 +127,6 @@ TEST(MainWindow, EveryWindowShowsTheProgramIcon) {
     MainWindowFixture f;
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     EXPECT_EQ(f.window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
-}
-
-TEST(MainWindow, CounterFollowsTheSystemAfterACommand) {
-    MainWindowFixture f;
-    f.state.ReplaceSystem({"01 02 03 04 05", "06 07 08 09 10", "11 12 13 14 15"});
-    ModalScript script;
-    script.AcknowledgeMessage();
-    f.Click("cmdAdattaMatrice");
-    EXPECT_EQ(f.LabelText("lblCatturate"), "3");
 }
 
 TEST(MainWindow, ExitQuestionNoKeepsRunningSiCloses) {

@@ -63,32 +63,6 @@ TEST(MessageDialog, WithNoCaptionOrFourTheDesignButtonStaysBlank) {
     EXPECT_EQ(ShowMessage(state, nullptr, "x", ""), 1) << "the blank design button answers 1";
 }
 
-TEST(MessageDialog, EachButtonYieldsItsPosition) {
-    AppState state;
-    for (int index = 1; index <= 3; ++index) {
-        test::ModalScript script;
-        script.PressMessageButton(index);
-        EXPECT_EQ(ShowMessage(state, nullptr, "File esistente ..!", "Appendi,Sovrascrivi,Rinuncia"), index);
-        EXPECT_EQ(state.MessageChoice, index);
-        EXPECT_TRUE(script.unexpected.isEmpty());
-    }
-    test::ModalScript script;
-    script.PressMessageButton(2);
-    EXPECT_EQ(ShowMessage(state, nullptr, "Confermi uscita dal programma?", "NO,SI"), 2);
-}
-
-TEST(MessageDialog, RepeatedOpeningsStartFromOneButton) {
-    AppState state;
-    test::ModalScript script;
-    script.PressMessageButton(3);
-    ShowMessage(state, nullptr, "q", "a,b,c");
-    script.Then([](QWidget* dialog) {
-        EXPECT_EQ(dialog->findChildren<QPushButton*>().size(), 1);
-        test::PressButtonOf(dialog, 1);
-    });
-    EXPECT_EQ(ShowMessage(state, nullptr, "ok"), 1);
-}
-
 TEST(MessageDialog, FocusStartsOnTheFirstButtonAndEnterPressesIt) {
     AppState state;
     test::ModalScript script;

@@ -34,7 +34,6 @@ QStringList View(MainWindowFixture& f, ModalScript& script, const std::function<
         qobject_cast<QDialog*>(viewer)->close();
     });
     f.Click("cmdVisualizza");
-    EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join("; ").toStdString();
     return items;
 }
 

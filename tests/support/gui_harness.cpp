@@ -31,7 +31,10 @@ ModalScript::ModalScript() {
     timer_.start();
 }
 
-ModalScript::~ModalScript() { timer_.stop(); }
+ModalScript::~ModalScript() {
+    timer_.stop();
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join("; ").toStdString();
+}
 
 void ModalScript::Then(Action action) { actions_.push_back(std::move(action)); }
 

@@ -38,7 +38,7 @@ public:
 // Acts on the modal windows that appear while a test runs, one queued action per window,
 // in order; a window that becomes the active modal one again after an inner one closed takes
 // the next action too. A modal window with no action left is answered with its first button and
-// recorded as unexpected.
+// recorded as unexpected, which fails the test when the script ends.
 class ModalScript : public QObject {
 public:
     using Action = std::function<void(QWidget*)>;

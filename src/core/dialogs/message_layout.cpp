@@ -6,11 +6,6 @@ namespace ordavex {
 
 namespace {
 
-constexpr int kLineHeight = 275;
-constexpr int kOuterBase = 2450;
-constexpr int kFrameBase = 2000;
-constexpr int kButtonTopBase = 1400;
-
 struct ButtonRow {
     int firstLeft;
     int gap;
@@ -23,8 +18,7 @@ constexpr ButtonRow kRows[] = {{0, 0}, {1700, 0}, {1000, 60}, {185, 70}};
 
 MessageLayout LayOutMessage(const std::string& text, const std::string& buttons) {
     MessageLayout layout;
-    static_cast<TextBoxLayout&>(layout) =
-        LayOutTextBox(text, {kLineHeight, kLineHeight, kOuterBase, kFrameBase, kButtonTopBase});
+    static_cast<TextBoxLayout&>(layout) = LayOutTextBox(text, kMessageGeometry);
     layout.captions = SplitText(buttons, ',');
 
     const auto count = layout.captions.size();
@@ -32,7 +26,7 @@ MessageLayout LayOutMessage(const std::string& text, const std::string& buttons)
         int left = kRows[count].firstLeft;
         for (std::size_t i = 0; i < count; ++i) {
             layout.buttonLefts.push_back(left);
-            left += kMessageButtonWidth + kRows[count].gap;
+            left += kMessageGeometry.button.width + kRows[count].gap;
         }
     }
     return layout;

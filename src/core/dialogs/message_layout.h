@@ -16,20 +16,6 @@ struct MessageLayout : TextBoxLayout {
     std::vector<int> buttonLefts;
 };
 
-constexpr int kMessageClientWidth = 4815;
-constexpr int kMessageFrameLeft = 30;
-constexpr int kMessageFrameWidth = 4725;
-constexpr int kMessageLogoLeft = 1170;
-constexpr int kMessageLogoTop = 210;
-constexpr int kMessageLogoWidth = 2400;
-constexpr int kMessageLogoHeight = 600;
-constexpr int kMessageLabelLeft = 210;
-constexpr int kMessageLabelTop = 1050;
-constexpr int kMessageLabelWidth = 4275;
-constexpr int kMessageButtonDesignLeft = 210;
-constexpr int kMessageButtonWidth = 1400;
-constexpr int kMessageButtonHeight = 465;
-
 MessageLayout LayOutMessage(const std::string& text, const std::string& buttons);
 
 }  // namespace ordavex

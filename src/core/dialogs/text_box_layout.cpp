@@ -4,7 +4,8 @@
 
 namespace ordavex {
 
-TextBoxLayout LayOutTextBox(const std::string& text, const TextBoxGrowth& growth) {
+TextBoxLayout LayOutTextBox(const std::string& text, const TextBoxGeometry& geometry) {
+    const TextBoxGrowth& growth = geometry.growth;
     TextBoxLayout layout;
     layout.lineCount = static_cast<int>(SplitText(text, '|').size());
     layout.outerHeight = growth.windowLinePitch * layout.lineCount + growth.outerBase;

@@ -2,7 +2,7 @@
 
 namespace ordavex {
 
-std::vector<KeypadPlacement> LayOutKeypad(const KeypadGrid& grid, const KeypadTemplate& keypadTemplate,
+std::vector<KeypadPlacement> LayOutKeypad(const KeypadGrid& grid, const TwipsPlace& keypadTemplate,
                                           bool assignTabPositions, std::int32_t& tabCounter,
                                           const KeypadWidthOf& widthOf) {
     std::vector<KeypadPlacement> placements;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/twips.h"
+
 namespace ordavex {
 
 // How a keypad is laid out: the buttons first..last, perRow of them to a row, with the gaps
@@ -14,14 +16,6 @@ struct KeypadGrid {
     int perRow = 1;
     int horizontalGap = 0;
     int verticalGap = 0;
-};
-
-// The template button's place and size inside its container.
-struct KeypadTemplate {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
 };
 
 // Where one button of the keypad goes, and the tab position it takes (0 when tab positions
@@ -36,13 +30,14 @@ struct KeypadPlacement {
 // The width of button `index`: the template's for every button made as its copy.
 using KeypadWidthOf = std::function<int(int index)>;
 
-// Places the buttons in ascending order of their indexes. A row advances by each button's own
+// Places the buttons in ascending order of their indexes, the first where the template button
+// stands inside its container. A row advances by each button's own
 // width plus the horizontal gap; a new row starts at the template's left edge, one template
 // height plus the vertical gap lower, after every perRow buttons (a perRow not above zero never
 // closes a row). With assignTabPositions each placed button takes the next value of
 // tabCounter, which is advanced first; a last index below the first places nothing and leaves
 // the counter alone.
-std::vector<KeypadPlacement> LayOutKeypad(const KeypadGrid& grid, const KeypadTemplate& keypadTemplate,
+std::vector<KeypadPlacement> LayOutKeypad(const KeypadGrid& grid, const TwipsPlace& keypadTemplate,
                                           bool assignTabPositions, std::int32_t& tabCounter,
                                           const KeypadWidthOf& widthOf = {});
 

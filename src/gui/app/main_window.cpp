@@ -41,10 +41,6 @@ constexpr int kCommandTop = 270;
 constexpr int kCommandWidth = 1400;
 constexpr int kCommandHeight = 1200;
 constexpr int kCommandIconPixels = 48;
-constexpr double kDefaultPoints = 8.25;
-constexpr double kCommandPoints = 9;
-constexpr double kValuePoints = 9.75;
-constexpr double kDescriptionPoints = 11.25;
 const QColor kFisseColour{255, 0, 0};
 constexpr int kSignTwips = 240;
 constexpr int kSignPixels = 16;
@@ -66,7 +62,7 @@ MainWindow::MainWindow(AppContext& context)
                            Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
       context_(context) {
     setObjectName("frmAmain");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
+    setFont(DesignFont(kSegoeUi, kSmallPoints));
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     BuildTopBand();
     BuildMiddleBand();
@@ -104,7 +100,7 @@ QToolButton* MainWindow::AddCommandButton(QWidget* parent, const char* name, con
     button->setIcon(QIcon(icon));
     button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(DesignFont(kSegoeUi, kCommandPoints, true));
+    button->setFont(DesignFont(kSegoeUi, kRegularPoints, true));
     button->setFocusPolicy(Qt::StrongFocus);
     button->setAutoRaise(false);
     button->setGeometry(TwipsRect(left, kCommandTop, kCommandWidth, kCommandHeight));
@@ -118,7 +114,7 @@ QLabel* MainWindow::AddValueLabel(QWidget* parent, const char* name, int left, i
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    label->setFont(DesignFont(kSegoeUi, kValuePoints, true));
+    label->setFont(DesignFont(kSegoeUi, kMediumPoints, true));
     SetBackground(label, kValueLabelBackground);
     return label;
 }
@@ -175,22 +171,37 @@ void MainWindow::BuildMiddleBand() {
     auto* panel = new QGroupBox("Matrice Selezionata", frame);
     panel->setObjectName("Frame3");
     panel->setGeometry(TwipsRect(7470, 270, 3045, 2025));
-    panel->setFont(DesignFont(kSegoeUi, kDefaultPoints, true));
+    panel->setFont(DesignFont(kSegoeUi, kSmallPoints, true));
 
-    AddCaptionLabel(panel, 0, "Numeri in Gioco", 180, 450, 1695, 195, kDefaultPoints);
-    lblNumeri_ = AddValueLabel(panel, "lblNumeri", 2040, 360, 780, 315);
-    // Value labels carry no accessible name, so that a screen reader speaks the value itself; the
-    // description tells what the value is.
-    lblNumeri_->setAccessibleDescription("Numeri in gioco della matrice");
-    AddCaptionLabel(panel, 2, "Combinazioni", 180, 840, 1695, 195, kDefaultPoints);
-    lblCombinazioni_ = AddValueLabel(panel, "lblCombinazioni", 2040, 750, 780, 315);
-    lblCombinazioni_->setAccessibleDescription("Combinazioni della matrice");
-    AddCaptionLabel(panel, 3, "Lunghezza", 840, 1200, 1035, 195, kDefaultPoints);
-    lblLunghezza_ = AddValueLabel(panel, "lblLunghezza", 2040, 1140, 780, 315);
-    lblLunghezza_->setAccessibleDescription("Lunghezza delle combinazioni");
-    AddCaptionLabel(panel, 4, "FISSE", 810, 1590, 1065, 195, kDefaultPoints);
-    lblFisse_ = AddValueLabel(panel, "lblFisse", 2040, 1530, 780, 315);
-    lblFisse_->setAccessibleDescription("Numeri fissi della matrice");
+    // Each row: a caption (its index, text, left, top, width), then its value (name, top, description).
+    const struct {
+        int captionIndex;
+        const char* caption;
+        int captionLeft;
+        int captionTop;
+        int captionWidth;
+        const char* valueName;
+        int valueTop;
+        const char* valueDescription;
+        QLabel* MainWindow::*value;
+    } rows[] = {
+        {0, "Numeri in Gioco", 180, 450, 1695, "lblNumeri", 360, "Numeri in gioco della matrice",
+         &MainWindow::lblNumeri_},
+        {2, "Combinazioni", 180, 840, 1695, "lblCombinazioni", 750, "Combinazioni della matrice",
+         &MainWindow::lblCombinazioni_},
+        {3, "Lunghezza", 840, 1200, 1035, "lblLunghezza", 1140, "Lunghezza delle combinazioni",
+         &MainWindow::lblLunghezza_},
+        {4, "FISSE", 810, 1590, 1065, "lblFisse", 1530, "Numeri fissi della matrice", &MainWindow::lblFisse_},
+    };
+    for (const auto& row : rows) {
+        AddCaptionLabel(panel, row.captionIndex, row.caption, row.captionLeft, row.captionTop, row.captionWidth, 195,
+                        kSmallPoints);
+        QLabel* value = AddValueLabel(panel, row.valueName, 2040, row.valueTop, 780, 315);
+        // Value labels carry no accessible name, so that a screen reader speaks the value itself; the
+        // description tells what the value is.
+        value->setAccessibleDescription(row.valueDescription);
+        this->*row.value = value;
+    }
     SetTextColour(lblFisse_, kFisseColour);
 }
 
@@ -198,7 +209,7 @@ void MainWindow::BuildBottomBand() {
     auto* band = NewFrame(this, "Frame1(1)", TwipsRect(kBandLeft, 4440, kBandWidth, 1335));
 
     auto* counterFrame = NewFrame(band, "Frame5", TwipsRect(300, 270, 4185, 855));
-    AddCaptionLabel(counterFrame, 1, "Combinazioni attuali in memoria", 120, 420, 2775, 195, kCommandPoints)
+    AddCaptionLabel(counterFrame, 1, "Combinazioni attuali in memoria", 120, 420, 2775, 195, kRegularPoints)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblCatturate_ = AddValueLabel(counterFrame, "lblCatturate", 3120, 360, 780, 315);
     lblCatturate_->setAccessibleDescription("Combinazioni attuali in memoria");
@@ -207,7 +218,7 @@ void MainWindow::BuildBottomBand() {
     lblDesc_ = new QLabel(descriptionFrame);
     lblDesc_->setObjectName("lblDesc");
     lblDesc_->setGeometry(TwipsRect(270, 390, 4035, 345));
-    lblDesc_->setFont(DesignFont(kSegoeUi, kDescriptionPoints));
+    lblDesc_->setFont(DesignFont(kSegoeUi, kLargePoints));
     lblDesc_->setAlignment(Qt::AlignCenter);
     lblDesc_->setAccessibleDescription("Descrizione della matrice");
 

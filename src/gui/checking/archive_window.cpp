@@ -28,9 +28,7 @@ namespace ordavex {
 
 namespace {
 
-constexpr int kClientWidth = 9000;
-constexpr int kClientHeight = 8400;
-constexpr double kDefaultPoints = 8.25;
+constexpr FixedDialogDesign kWindowDesign{"frmArchivio", "Archivio estrazioni", 9000, 8400};
 
 constexpr const char* kWindowName = " - Archivio estrazioni";
 constexpr const char* kChooseCaption = "Scegli archivio...";
@@ -104,11 +102,7 @@ struct ArchiveWindow::Run {
 
 ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<void(const NumberMask&)> useDraw)
     : QDialog(owner, kFixedDialogFlags), context_(context), useDraw_(std::move(useDraw)) {
-    setObjectName("frmArchivio");
-    setModal(true);
-    setAccessibleName("Archivio estrazioni");
-    setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    SetUpFixedDialog(this, kWindowDesign);
     BuildArchiveFrame();
     BuildRangeFrame();
     BuildDrawFrame();
@@ -134,7 +128,7 @@ void ArchiveWindow::BuildRangeFrame() {
         auto* option = new QRadioButton(kRangeCaptions[i], frame);
         option->setObjectName(QString("opIntervallo(%1)").arg(i));
         option->setGeometry(TwipsRect(120, 150 + 420 * static_cast<int>(i), 1300, 330));
-        option->setFont(DesignFont(kSegoeUi, kDefaultPoints, true));
+        option->setFont(DesignFont(kSegoeUi, kSmallPoints, true));
         option->setAccessibleName(QString("Estrazioni: ") + kRangeCaptions[i]);
         opIntervallo_[i] = option;
     }

@@ -29,12 +29,8 @@ namespace ordavex {
 
 namespace {
 
-constexpr int kClientWidth = 11745;
-// One row below the design's frames holds the button of the archive of draws.
-constexpr int kClientHeight = 6555;
-constexpr double kCaptionPoints = 9;
-constexpr double kOptionPoints = 8.25;
-constexpr double kListPoints = 11.25;
+// One row below the design's frames holds the button of the archive of draws: 6555 twips high.
+constexpr FixedDialogDesign kWindowDesign{"frmSpoglio", "Spoglio vincite", 11745, 6555};
 
 // Enter on a number marks it rather than starting the check.
 constexpr NumberKeypadDesign kKeypadDesign{"cmdSpoglio", 180, 270, 30, false};
@@ -76,7 +72,7 @@ constexpr const char* kHelpText =
 
 DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags), context_(context), keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
-    SetUpFixedDialog(this, "frmSpoglio", "Spoglio vincite", kClientWidth, kClientHeight);
+    SetUpFixedDialog(this, kWindowDesign);
     BuildKeypadFrame();
     BuildReportFrame();
     cmdArchivio_ =
@@ -92,7 +88,7 @@ void DrawCheckWindow::BuildKeypadFrame() {
     auto* caption = new QLabel(kSelectedCaption, counterFrame);
     caption->setObjectName("Label1(0)");
     caption->setGeometry(TwipsRect(150, 270, 975, 285));
-    caption->setFont(DesignFont(kSegoeUi, kCaptionPoints, true));
+    caption->setFont(DesignFont(kSegoeUi, kRegularPoints, true));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     lblSelezionati_ = NewCounter(counterFrame, "lblSelezionati", TwipsRect(1410, 240, 465, 285), kCountColour,
@@ -111,7 +107,7 @@ void DrawCheckWindow::BuildReportFrame() {
     reportLines_ = new QStringListModel(this);
     lstCombinazioni_ = NewReadOnlyList(frame, "lstCombinazioni", TwipsRect(150, 240, 5115, 4020),
                                        "Risultati dello spoglio", reportLines_);
-    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
+    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kLargePoints));
 
     const struct {
         const char* caption;
@@ -122,7 +118,7 @@ void DrawCheckWindow::BuildReportFrame() {
         auto* option = new QRadioButton(options[i].caption, frame);
         option->setObjectName(QString("opTipo(%1)").arg(i));
         option->setGeometry(TwipsRect(options[i].left, 4350, 1335, 285));
-        option->setFont(DesignFont(kSegoeUi, kOptionPoints, true));
+        option->setFont(DesignFont(kSegoeUi, kSmallPoints, true));
         option->setToolTip(options[i].toolTip);
         option->setAccessibleName(options[i].caption);
         option->setAccessibleDescription(options[i].toolTip);

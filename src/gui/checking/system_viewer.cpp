@@ -11,21 +11,16 @@
 namespace ordavex {
 
 namespace {
-constexpr int kClientWidth = 5280;
-constexpr int kClientHeight = 5955;
-constexpr double kListPoints = 11.25;
+constexpr FixedDialogDesign kWindowDesign{"frmVisualizza", "Sistema in memoria", 5280, 5955};
 }  // namespace
 
 SystemViewer::SystemViewer(AppContext& context, QWidget* owner) : QDialog(owner, kFixedDialogFlags), context_(context) {
-    setObjectName("frmVisualizza");
-    setModal(true);
-    setAccessibleName("Sistema in memoria");
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    SetUpFixedDialog(this, kWindowDesign);
 
     items_ = new QStringListModel(this);
     lstCombinazioni_ = NewReadOnlyList(this, "lstCombinazioni", TwipsRect(180, 240, 4875, 5460),
                                        "Combinazioni del sistema numerate", items_);
-    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kListPoints));
+    lstCombinazioni_->setFont(DesignFont(kSegoeUi, kLargePoints));
     lstCombinazioni_->setSelectionMode(QAbstractItemView::NoSelection);
 }
 

@@ -6,9 +6,9 @@
 
 namespace ordavex {
 
-void ShowLoadRefusal(AppState& state, QWidget* window, const LoadRefusal& refusal) {
-    if (refusal.error != 0) ReportError(state, window, refusal.error);
-    if (refusal.message != nullptr) ShowMessage(state, window, refusal.message);
+void ShowLoadRefusal(AppState& state, QWidget* window, int error, const char* message) {
+    if (error != 0) ReportError(state, window, error);
+    if (message != nullptr) ShowMessage(state, window, message);
 }
 
 }  // namespace ordavex

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
-#include <type_traits>
-#include <utility>
 
 #include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
@@ -12,36 +11,43 @@ class QWidget;
 
 namespace ordavex {
 
-// How a load command answers a file it did not load: the failure's error number through
-// ReportError (0 when there is none), then the command's own message (none when null).
-struct LoadRefusal {
-    int error = 0;
-    const char* message = nullptr;
+// The message a load command gives for one way a file is refused.
+template <class Outcome>
+struct RefusalMessage {
+    Outcome outcome;
+    const char* message;
 };
 
-void ShowLoadRefusal(AppState& state, QWidget* window, const LoadRefusal& refusal);
-
+// A load command's messages, for the outcomes of its kind of load result.
 template <class Result>
-struct ChosenFile {
-    std::string path;
-    Result loaded;
-};
+using RefusalMessages = std::span<const RefusalMessage<decltype(Result::outcome)>>;
 
-// The opening every load command shares: the user picks a file, `load` reads it, and a file that
-// `refusalOf` refuses (nullopt: loaded) is answered there. Nothing when the user cancelled or the
-// file was refused.
-template <class Load, class RefusalOf>
-auto ChooseAndLoad(AppContext& context, FileCommandHost& host, const FileDialogRequest& request, Load load,
-                   RefusalOf refusalOf) -> std::optional<ChosenFile<std::invoke_result_t<Load, const std::string&>>> {
+// How a load command answers a file it did not load: the failure's error number through
+// ReportError (none when 0), then the command's own message (none when null).
+void ShowLoadRefusal(AppState& state, QWidget* window, int error, const char* message);
+
+// The opening every load command shares: the user picks a file in the dialog that `request` asks
+// for, starting at `lastPath`, and `load` reads it. A file whose outcome is not Loaded is answered
+// with its error and the message `messages` give for its outcome. A loaded file's path becomes
+// `lastPath`, where the next dialog starts. Nothing when the user cancelled or the file was refused.
+template <class Result>
+std::optional<Result> ChooseAndLoad(AppContext& context, FileCommandHost& host, std::string& lastPath,
+                                    FileDialogRequest (*request)(const std::string&),
+                                    Result (*load)(FileTable&, const std::string&), RefusalMessages<Result> messages) {
     QWidget& window = host.DialogParent();
-    std::string path = context.files.FileDialog(&window, request);
+    const std::string path = context.files.FileDialog(&window, request(lastPath));
     if (path.empty()) return std::nullopt;
-    auto loaded = load(path);
-    if (const std::optional<LoadRefusal> refusal = refusalOf(loaded)) {
-        ShowLoadRefusal(context.state, &window, *refusal);
+    Result loaded = load(context.state.Files, path);
+    if (loaded.outcome != decltype(loaded.outcome)::Loaded) {
+        const char* message = nullptr;
+        for (const auto& row : messages) {
+            if (row.outcome == loaded.outcome) message = row.message;
+        }
+        ShowLoadRefusal(context.state, &window, loaded.error, message);
         return std::nullopt;
     }
-    return ChosenFile<decltype(loaded)>{std::move(path), std::move(loaded)};
+    lastPath = path;
+    return loaded;
 }
 
 }  // namespace ordavex

@@ -5,8 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "app/twips.h"
-#include "dialogs/info_layout.h"
+#include "dialogs/text_box_layout.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
 
@@ -17,15 +16,12 @@ constexpr const char* kInfoTitleSuffix = " - Informazione";
 constexpr const char* kInfoPictureResource = ":/icons/info.svg";
 constexpr const char* kInfoDesignText = "Messaggio informativo";
 constexpr const char* kInfoButtonCaption = "OK";
-constexpr double kInfoTextPoints = 9;
-constexpr double kInfoButtonPoints = 9;
 
 TextBoxDesign InfoDesign() {
-    return {"frmInfo", "Informazione", "fraInfo", kInfoPictureResource,
-            TwipsRect(kInfoPictureLeft, kInfoPictureTop, kInfoPictureSize, kInfoPictureSize), "Simbolo di informazione",
-            "lblInfo", Qt::AlignLeft | Qt::AlignTop,
+    return {"frmInfo", "Informazione", "fraInfo", kInfoPictureResource, "Simbolo di informazione", "lblInfo",
+            Qt::AlignLeft | Qt::AlignTop,
             // A fixed-pitch font, so that lines indented with blanks line up.
-            DesignFont(kCourierNew, kInfoTextPoints)};
+            DesignFont(kCourierNew, kRegularPoints), kInfoGeometry};
 }
 
 }  // namespace
@@ -37,18 +33,17 @@ InfoWindow::InfoWindow(AppState& state, QWidget* owner)
 
     button_ = new QPushButton(kInfoButtonCaption, box_.Frame());
     button_->setObjectName("cmdInfo");
-    button_->setFont(DesignFont(kTrebuchet, kInfoButtonPoints));
+    button_->setFont(DesignFont(kTrebuchet, kRegularPoints));
     button_->setAccessibleName(kInfoButtonCaption);
     button_->setAutoDefault(true);
     connect(button_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void InfoWindow::Load() {
-    const auto layout = LayOutInfo(state_.InfoText);
+    const auto layout = LayOutTextBox(state_.InfoText, kInfoGeometry);
     setWindowTitle(ProductName() + kInfoTitleSuffix);
-    box_.Place(layout, kInfoClientWidth, QRect(kInfoFrameLeft, kInfoFrameTop, kInfoFrameWidth, 0),
-               QRect(kInfoLabelLeft, kInfoLabelTop, kInfoLabelWidth, 0));
-    button_->setGeometry(TwipsRect(kInfoButtonLeft, layout.buttonTop, kInfoButtonWidth, kInfoButtonHeight));
+    box_.Place(layout);
+    button_->setGeometry(box_.ButtonPlace(kInfoGeometry.button.left, layout));
     // Long texts make the label reach below the button's top edge: the button stays on top.
     button_->raise();
     button_->setFocus(Qt::OtherFocusReason);

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "app/twips.h"
 #include "dialogs/message_layout.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
@@ -17,19 +16,17 @@ namespace ordavex {
 namespace {
 constexpr const char* kMessageTitleSuffix = " - MESSAGE";
 constexpr const char* kLogoResource = ":/icons/logo.svg";
-constexpr double kLabelPoints = 9.75;
-constexpr double kButtonPoints = 9;
 
 TextBoxDesign MessageDesign() {
     return {"frmMessage",
             "Messaggio",
             "fraMessage",
             kLogoResource,
-            TwipsRect(kMessageLogoLeft, kMessageLogoTop, kMessageLogoWidth, kMessageLogoHeight),
             "Logo Ordavex",
             "lblMessage",
             Qt::AlignHCenter | Qt::AlignTop,
-            DesignFont(kTrebuchet, kLabelPoints)};
+            DesignFont(kTrebuchet, kMediumPoints),
+            kMessageGeometry};
 }
 
 }  // namespace
@@ -44,7 +41,7 @@ MessageDialog::MessageDialog(AppState& state, QWidget* owner)
 QPushButton* MessageDialog::CreateButton(int index) {
     auto* button = new QPushButton(box_.Frame());
     button->setObjectName(QString("cmdPulsante(%1)").arg(index));
-    button->setFont(DesignFont(kTrebuchet, kButtonPoints));
+    button->setFont(DesignFont(kTrebuchet, kRegularPoints));
     // Enter presses the button that has the focus, as Space does; none is the default at opening.
     button->setAutoDefault(true);
     button->setDefault(false);
@@ -61,16 +58,13 @@ void MessageDialog::Load() {
 
     setWindowTitle(ProductName() + kMessageTitleSuffix);
     state_.MessageChoice = 0;
-    box_.Place(layout, kMessageClientWidth, QRect(kMessageFrameLeft, 0, kMessageFrameWidth, 0),
-               QRect(kMessageLabelLeft, kMessageLabelTop, kMessageLabelWidth, 0));
+    box_.Place(layout);
 
     auto* first = CreateButton(1);
-    first->setGeometry(
-        TwipsRect(kMessageButtonDesignLeft, layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
+    first->setGeometry(box_.ButtonPlace(kMessageGeometry.button.left, layout));
     for (std::size_t i = 0; i < layout.buttonLefts.size(); ++i) {
         auto* button = i == 0 ? first : CreateButton(static_cast<int>(i) + 1);
-        button->setGeometry(
-            TwipsRect(layout.buttonLefts[i], layout.buttonTop, kMessageButtonWidth, kMessageButtonHeight));
+        button->setGeometry(box_.ButtonPlace(layout.buttonLefts[i], layout));
         button->setText(QString::fromStdString(layout.captions[i]));
         button->setAccessibleName(button->text());
         button->show();

@@ -10,7 +10,16 @@
 
 namespace ordavex {
 
-TextBoxFrame::TextBoxFrame(QDialog* dialog, const TextBoxDesign& design) : dialog_(dialog) {
+namespace {
+
+// The heights of the frame and the label follow the text.
+QRect PlaceWithHeight(const TwipsPlace& place, int height) {
+    return TwipsRect(place.left, place.top, place.width, height);
+}
+
+}  // namespace
+
+TextBoxFrame::TextBoxFrame(QDialog* dialog, const TextBoxDesign& design) : geometry_(design.geometry), dialog_(dialog) {
     dialog->setObjectName(design.windowName);
     dialog->setModal(true);
     dialog->setAccessibleName(design.windowAccessibleName);
@@ -21,7 +30,7 @@ TextBoxFrame::TextBoxFrame(QDialog* dialog, const TextBoxDesign& design) : dialo
     picture->setObjectName("Image1");
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap(design.pictureResource));
-    picture->setGeometry(design.picturePlace);
+    picture->setGeometry(PlaceWithHeight(geometry_.picture, geometry_.picture.height));
     picture->setAccessibleName(design.pictureAccessibleName);
 
     label_ = new QLabel(frame_);
@@ -31,14 +40,16 @@ TextBoxFrame::TextBoxFrame(QDialog* dialog, const TextBoxDesign& design) : dialo
     label_->setFont(design.labelFont);
 }
 
-void TextBoxFrame::Place(const TextBoxLayout& layout, int clientWidth, const QRect& frameAcross,
-                         const QRect& labelAcross) {
-    // The rectangles give left, top and width; the heights follow the text.
-    dialog_->setFixedSize(Px(clientWidth), Px(layout.outerHeight - kWindowNonClientTwips));
-    frame_->setGeometry(TwipsRect(frameAcross.left(), frameAcross.top(), frameAcross.width(), layout.frameHeight));
-    label_->setGeometry(TwipsRect(labelAcross.left(), labelAcross.top(), labelAcross.width(), layout.labelHeight));
+void TextBoxFrame::Place(const TextBoxLayout& layout) {
+    dialog_->setFixedSize(Px(geometry_.clientWidth), Px(layout.outerHeight - kWindowNonClientTwips));
+    frame_->setGeometry(PlaceWithHeight(geometry_.frame, layout.frameHeight));
+    label_->setGeometry(PlaceWithHeight(geometry_.label, layout.labelHeight));
     label_->setText(QString::fromStdString(layout.labelText));
     label_->setAccessibleName(label_->text());
+}
+
+QRect TextBoxFrame::ButtonPlace(int left, const TextBoxLayout& layout) const {
+    return TwipsRect(left, layout.buttonTop, geometry_.button.width, geometry_.button.height);
 }
 
 }  // namespace ordavex

@@ -18,11 +18,11 @@ struct TextBoxDesign {
     const char* windowAccessibleName;
     const char* frameName;
     const char* pictureResource;
-    QRect picturePlace;  // pixels
     const char* pictureAccessibleName;
     const char* labelName;
     Qt::Alignment labelAlignment;
     QFont labelFont;
+    TextBoxGeometry geometry;
 };
 
 // The frame, picture and label of a message-like window, made once and placed at each opening.
@@ -32,10 +32,13 @@ public:
 
     QFrame* Frame() const { return frame_; }
     QLabel* Label() const { return label_; }
-    // Sizes the window and frame (twips) to the layout and shows its text in the label.
-    void Place(const TextBoxLayout& layout, int clientWidth, const QRect& frameAcross, const QRect& labelAcross);
+    // Sizes the window and frame to the layout and shows its text in the label.
+    void Place(const TextBoxLayout& layout);
+    // Where a button of the design's size goes at `left` (twips) on the layout's button row.
+    QRect ButtonPlace(int left, const TextBoxLayout& layout) const;
 
 private:
+    TextBoxGeometry geometry_;
     QDialog* dialog_;
     QFrame* frame_;
     QLabel* label_;

@@ -22,11 +22,7 @@ namespace ordavex {
 
 namespace {
 
-constexpr int kClientWidth = 10995;
-constexpr int kClientHeight = 5955;
-constexpr double kCaptionPoints = 9;
-constexpr double kMatrixNamePoints = 11.25;
-constexpr double kDevelopPoints = 9;
+constexpr FixedDialogDesign kWindowDesign{"frmTastierino", "Selezione pronostico", 10995, 5955};
 
 constexpr NumberKeypadDesign kKeypadDesign{"cmdTastierino", 240, 360, 60, true};
 
@@ -65,7 +61,7 @@ void ShowNumber(QLabel* label, int value) {
 
 ForecastWindow::ForecastWindow(AppContext& context, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags), context_(context), keypad_(kKeypadDesign, palette().color(QPalette::Button)) {
-    SetUpFixedDialog(this, "frmTastierino", "Selezione pronostico", kClientWidth, kClientHeight);
+    SetUpFixedDialog(this, kWindowDesign);
 }
 
 void ForecastWindow::Open() {
@@ -81,26 +77,26 @@ void ForecastWindow::BuildDesign() {
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 
     NewCaption(this, 1, kForecastCaption, TwipsRect(210, 210, 6285, 255), Qt::AlignHCenter,
-               DesignFont(kSegoeUi, kCaptionPoints));
+               DesignFont(kSegoeUi, kRegularPoints));
     auto* keypadFrame = NewFrame(this, "Frame1", TwipsRect(210, 480, 6285, 5265));
     keypadFrame->setAccessibleName("Tastierino del pronostico");
     keypad_.PlaceTemplate(keypadFrame);
 
     NewCaption(this, 3, kMatrixCaption, TwipsRect(6570, 210, 4215, 255), Qt::AlignHCenter,
-               DesignFont(kSegoeUi, kCaptionPoints));
+               DesignFont(kSegoeUi, kRegularPoints));
     auto* matrixFrame = NewFrame(this, "Frame4", TwipsRect(6570, 480, 4215, 705));
     lblNomeMatrice_ = NewLabel(matrixFrame, "lblNomeMatrice", QString(), TwipsRect(210, 240, 3795, 345), Qt::AlignRight,
-                               DesignFont(kSegoeUi, kMatrixNamePoints, true));
+                               DesignFont(kSegoeUi, kLargePoints, true));
     SetTextColour(lblNomeMatrice_, kMatrixNameColour);
     lblNomeMatrice_->setAccessibleDescription("Nome della matrice");
 
     auto* countersFrame = NewFrame(this, "Frame2", TwipsRect(6570, 1200, 4215, 1305));
     NewCaption(countersFrame, 0, kSelectedCaption, TwipsRect(1140, 420, 1845, 285), Qt::AlignRight,
-               DesignFont(kSegoeUi, kCaptionPoints, true));
+               DesignFont(kSegoeUi, kRegularPoints, true));
     lblSelezionati_ =
         NewCounter(countersFrame, "lblSelezionati", TwipsRect(3270, 390, 465, 285), kCountColour, "Numeri selezionati");
     NewCaption(countersFrame, 2, kStillToSelectCaption, TwipsRect(1140, 780, 1845, 285), Qt::AlignRight,
-               DesignFont(kSegoeUi, kCaptionPoints, true));
+               DesignFont(kSegoeUi, kRegularPoints, true));
     lblDaSelezionare_ = NewCounter(countersFrame, "lblDaSelezionare", TwipsRect(3270, 750, 465, 285),
                                    kStillToSelectColour, "Numeri da selezionare");
 
@@ -109,7 +105,7 @@ void ForecastWindow::BuildDesign() {
     cmdSviluppa_->setObjectName("cmdSviluppa");
     cmdSviluppa_->setGeometry(TwipsRect(300, 240, 3585, 675));
     cmdSviluppa_->setToolTip(kDevelopToolTip);
-    cmdSviluppa_->setFont(DesignFont(kSegoeUi, kDevelopPoints));
+    cmdSviluppa_->setFont(DesignFont(kSegoeUi, kRegularPoints));
     cmdSviluppa_->setAccessibleName(kDevelopCaption);
     cmdSviluppa_->setAccessibleDescription(kDevelopToolTip);
     // Queued: the click returns before the message of the development opens.

@@ -58,8 +58,8 @@ void BuildKeypad(std::int16_t first, std::int16_t last, std::int16_t perRow, std
     if (last < first || templateEntry == buttons.end() || templateEntry->second == nullptr) return;
     const QPushButton* keypadTemplate = templateEntry->second;
     const QRect designPlace = keypadTemplate->geometry();
-    const KeypadTemplate place{ToTwips(designPlace.x()), ToTwips(designPlace.y()), ToTwips(designPlace.width()),
-                               ToTwips(designPlace.height())};
+    const TwipsPlace place{ToTwips(designPlace.x()), ToTwips(designPlace.y()), ToTwips(designPlace.width()),
+                           ToTwips(designPlace.height())};
     const auto widthOf = [&buttons, &place](int index) {
         const auto found = buttons.find(index);
         return found != buttons.end() ? ToTwips(found->second->width()) : place.width;

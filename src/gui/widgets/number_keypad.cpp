@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kButtonWidth = 525;
 constexpr int kButtonHeight = 465;
-constexpr double kButtonPoints = 11.25;
 constexpr std::int16_t kButtonsPerRow = 10;
 
 }  // namespace
@@ -30,7 +29,7 @@ void NumberKeypad::PlaceTemplate(QWidget* frame) {
     auto* keypadTemplate = new QPushButton("1", frame);
     keypadTemplate->setObjectName(QString("%1(1)").arg(design_.rowName));
     keypadTemplate->setGeometry(TwipsRect(design_.templateLeft, design_.templateTop, kButtonWidth, kButtonHeight));
-    keypadTemplate->setFont(DesignFont(kSegoeUi, kButtonPoints));
+    keypadTemplate->setFont(DesignFont(kSegoeUi, kLargePoints));
     keypadTemplate->setAccessibleName("1");
     keypadTemplate->setAutoDefault(design_.autoDefault);
     // A filled background lets the button show the colour of its number's state.

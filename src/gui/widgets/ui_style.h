@@ -19,6 +19,14 @@ inline constexpr const char* kCourierNew = "Courier New";
 void PrepareApplication();
 void InstallFontFallbacks();
 
+// The type sizes of the design, in points: the windows' default and options, then captions,
+// command buttons and help texts, then counts, values and messages, then lists, keypad numbers
+// and names.
+inline constexpr double kSmallPoints = 8.25;
+inline constexpr double kRegularPoints = 9;
+inline constexpr double kMediumPoints = 9.75;
+inline constexpr double kLargePoints = 11.25;
+
 // A font of the design: family, size in points, semibold or regular.
 QFont DesignFont(const char* family, double points, bool semibold = false);
 

@@ -10,14 +10,6 @@
 
 namespace ordavex {
 
-namespace {
-
-constexpr double kDefaultPoints = 8.25;
-constexpr double kCounterPoints = 9.75;
-constexpr double kCommandPoints = 9;
-
-}  // namespace
-
 QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
@@ -27,12 +19,12 @@ QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place) {
     return frame;
 }
 
-void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips, int heightTwips) {
-    dialog->setObjectName(name);
+void SetUpFixedDialog(QDialog* dialog, const FixedDialogDesign& design) {
+    dialog->setObjectName(design.name);
     dialog->setModal(true);
-    dialog->setAccessibleName(accessibleName);
-    dialog->setFont(DesignFont(kSegoeUi, kDefaultPoints));
-    dialog->setFixedSize(Px(widthTwips), Px(heightTwips));
+    dialog->setAccessibleName(design.accessibleName);
+    dialog->setFont(DesignFont(kSegoeUi, kSmallPoints));
+    dialog->setFixedSize(Px(design.clientWidth), Px(design.clientHeight));
 }
 
 QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
@@ -40,7 +32,7 @@ QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const 
     auto* label = new QLabel("0", parent);
     label->setObjectName(name);
     label->setGeometry(place);
-    label->setFont(DesignFont(kSegoeUi, kCounterPoints, true));
+    label->setFont(DesignFont(kSegoeUi, kMediumPoints, true));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleDescription(accessibleDescription);
@@ -54,7 +46,7 @@ QPushButton* NewCommandButton(QWidget* parent, const char* name, const char* cap
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(place);
-    button->setFont(DesignFont(kSegoeUi, kCommandPoints, true));
+    button->setFont(DesignFont(kSegoeUi, kRegularPoints, true));
     button->setToolTip(toolTip);
     button->setAccessibleName(caption);
     button->setAccessibleDescription(toolTip);

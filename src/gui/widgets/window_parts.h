@@ -22,8 +22,16 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsF
 // A frame without caption, as the windows group their controls.
 QFrame* NewFrame(QWidget* parent, const char* name, const QRect& place);
 
-// Names a modal window of fixed size (twips) and gives it the design's default font.
-void SetUpFixedDialog(QDialog* dialog, const char* name, const char* accessibleName, int widthTwips, int heightTwips);
+// What sets a modal window of fixed size apart from the others.
+struct FixedDialogDesign {
+    const char* name;  // objectName
+    const char* accessibleName;
+    int clientWidth;  // twips
+    int clientHeight;
+};
+
+// Names a modal window, fixes its size and gives it the design's default font.
+void SetUpFixedDialog(QDialog* dialog, const FixedDialogDesign& design);
 
 // A count shown in bold on white, right-aligned, starting at 0.
 QLabel* NewCounter(QWidget* parent, const char* name, const QRect& place, const QColor& textColour,
