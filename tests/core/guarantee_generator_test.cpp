@@ -145,12 +145,14 @@ std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numb
 
 TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
     const struct {
-        int numbers, length, drawn, points;
-    } cases[] = {{9, 4, 3, 2}, {10, 5, 4, 3}, {12, 6, 5, 3}, {12, 5, 6, 4}};
+        int numbers, length, drawn, points, lines;
+    } cases[] = {{9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4},
+                 // so few sets uncovered that the sets a swap covers are counted from them
+                 {11, 5, 5, 3, 5}};
     for (const auto& c : cases) {
         MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
         std::vector<NumberMask> lines;
-        for (int first = 1; first <= 4; ++first) {
+        for (int first = 1; first <= c.lines; ++first) {
             NumberMask line;
             for (int i = 0; i < c.length; ++i) {
                 line.Set((first * 5 + i * 3) % c.numbers + 1);
@@ -169,11 +171,15 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
             if (line.Has(in) || in > c.numbers) {
                 continue;
             }
-            // Odd steps swap through the kept sets of the annealing's moves.
+            // Odd steps swap through the kept sets of the annealing's moves, which may stop
+            // weighing once the change reaches the limit.
             const std::int64_t predicted = coverage.SwapChange(line, out, in);
             const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
             if (step % 2 == 1) {
+                const auto exact = static_cast<double>(predicted);
+                EXPECT_GE(coverage.WeighSwapBelow(line, out, in, exact - 0.5), exact - 0.5) << step;
                 EXPECT_EQ(coverage.WeighSwap(line, out, in), predicted) << step;
+                EXPECT_EQ(coverage.WeighSwapBelow(line, out, in, exact + 0.5), exact) << step;
                 coverage.ApplyWeighedSwap();
             } else {
                 coverage.SwapNumber(line, out, in);

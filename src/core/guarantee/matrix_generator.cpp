@@ -48,6 +48,8 @@ constexpr double kHotTemperature = 1.0;
 constexpr double kColdTemperature = 0.02;
 constexpr double kCooling = 0.99;
 constexpr std::uint64_t kCoolingMoves = 1000;
+// Below this limit of the change, a swap that uncovers no more sets than it covers is still taken.
+constexpr double kLeastLimit = 0.5;
 // Moves between two readings of the clock.
 constexpr std::uint64_t kMovesBetweenClockReads = 64;
 
@@ -241,7 +243,7 @@ private:
                     KeepAsBest();
                     sinceBest = 0;
                     sinceRestart = 0;
-                    roundSwaps_ = 0;
+                    roundWork_ = 0;
                 }
                 if (lines_.size() == 1 || best_.size() <= shared_.lowerBound) {
                     return;
@@ -254,7 +256,7 @@ private:
             }
             if (sinceRestart >= (annealing_ ? kAnnealingRestartMoves : kRestartMoves) || RoundSpent()) {
                 sinceRestart = 0;
-                roundSwaps_ = 0;
+                roundWork_ = 0;
                 StartAgain(++restarts % kFreshStartEvery == 0);
                 annealing_ = AnnealsInRound(restarts);
                 continue;
@@ -275,7 +277,7 @@ private:
     // to the other method; the while is counted in sets looked at, so that both get about the same
     // processor time whatever one move of each costs.
     bool RoundSpent() const {
-        return settings_.method == SearchMethod::kAlternating && roundSwaps_ * swapWork_ >= kRoundSetVisits;
+        return settings_.method == SearchMethod::kAlternating && roundWork_ >= kRoundSetVisits;
     }
 
     bool AnnealsInRound(std::uint64_t round) const {
@@ -393,7 +395,7 @@ private:
                         continue;
                     }
                     --tries;
-                    ++roundSwaps_;
+                    roundWork_ += swapWork_;
                     const std::int64_t change = coverage_.WeightedSwapChange(line, out, in);
                     if (change < bestChange) {
                         bestChange = change;
@@ -437,9 +439,15 @@ private:
         const NumberMask line = lines_[chosen];
         const int out = random_.NumberOf(Without(line, set));
         const int in = random_.NumberOf(Without(set, line));
-        const std::int64_t change = coverage_.WeighSwap(line, out, in);
-        ++roundSwaps_;
-        if (change <= 0 || random_.Unit() < std::exp(-static_cast<double>(change) / temperature_)) {
+        // A change d > 0 is taken with chance exp(-d / temperature), that is when it is below
+        // -temperature * ln(u) for a uniform u: u is drawn first, so that the weighing can stop
+        // as soon as the change reaches that limit.
+        const double unit = random_.Unit();
+        const double limit = std::max(
+            kLeastLimit, unit > 0 ? -temperature_ * std::log(unit) : std::numeric_limits<double>::infinity());
+        const double change = coverage_.WeighSwapBelow(line, out, in, limit);
+        roundWork_ += coverage_.LastWeighWork();
+        if (change < limit) {
             coverage_.ApplyWeighedSwap();
             lines_[chosen].Clear(out);
             lines_[chosen].Set(in);
@@ -523,7 +531,7 @@ private:
     double nextProgress_ = 0;
     double cpuStart_ = 0;
     bool annealing_ = false;
-    std::uint64_t roundSwaps_ = 0;
+    std::uint64_t roundWork_ = 0;
     double temperature_ = kHotTemperature;
     std::uint64_t coolingIn_ = kCoolingMoves;
     double bestSeconds_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
+#include <type_traits>
 
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
@@ -11,11 +12,12 @@ namespace ordavex {
 
 namespace {
 
-// Calls visit with every `take`-number subset of pool[0..size) as a mask.
+// Calls visit with every `take`-number subset of pool[0..size) as a mask, until visit returns
+// false; returns false when it stopped so.
 template <class Visit>
-void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
+bool ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
     if (take < 0 || take > size) {
-        return;
+        return true;
     }
     std::array<int, kNumbersPerDraw + 1> index{};
     for (int i = 0; i < take; ++i) {
@@ -26,13 +28,19 @@ void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
         for (int i = 0; i < take; ++i) {
             chosen.Set(pool[index[static_cast<std::size_t>(i)]]);
         }
-        visit(chosen);
+        if constexpr (std::is_same_v<decltype(visit(chosen)), bool>) {
+            if (!visit(chosen)) {
+                return false;
+            }
+        } else {
+            visit(chosen);
+        }
         int i = take - 1;
         while (i >= 0 && index[static_cast<std::size_t>(i)] == size - take + i) {
             --i;
         }
         if (i < 0) {
-            return;
+            return true;
         }
         ++index[static_cast<std::size_t>(i)];
         for (int j = i + 1; j < take; ++j) {
@@ -179,11 +187,27 @@ void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, V
     const int insideSize = ToPool(rest, inside);
     const int outsideSize = ToPool(others, outside);
     ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
-        ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
+        return ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
             const auto [lost, gained] = RankWithEither(shared | free, out, in);
-            visit(lost, gained);
+            if constexpr (std::is_same_v<decltype(visit(lost, gained)), bool>) {
+                return visit(lost, gained);
+            } else {
+                visit(lost, gained);
+                return true;
+            }
         });
     });
+}
+
+// The uncovered sets that hold `in`, not `out`, and t - 1 numbers of the line: those the swap
+// covers.
+std::uint64_t MatrixGeneratorCoverage::NewlyCoveredBySwap(NumberMask line, int out, int in) const {
+    std::uint64_t count = 0;
+    for (const std::uint32_t rank : uncovered_) {
+        const NumberMask set = Unrank(rank);
+        count += set.Has(in) && !set.Has(out) && CommonCount(set, line) == points_ - 1 ? 1 : 0;
+    }
+    return count;
 }
 
 void MatrixGeneratorCoverage::AddLine(NumberMask line) {
@@ -221,7 +245,26 @@ std::int64_t MatrixGeneratorCoverage::WeighSwap(NumberMask line, int out, int in
         weighed_.emplace_back(lost, gained);
         change += (covers_[lost] == 1 ? 1 : 0) - (covers_[gained] == 0 ? 1 : 0);
     });
+    lastWeighWork_ = weighed_.size();
     return change;
+}
+
+double MatrixGeneratorCoverage::WeighSwapBelow(NumberMask line, int out, int in, double limit) {
+    // Finding one uncovered set's numbers costs about as much as ranking a few sets.
+    constexpr std::uint64_t kUnrankWork = 4;
+    if (uncovered_.size() * kUnrankWork >= SwapWork(line.Count())) {
+        return static_cast<double>(WeighSwap(line, out, in));
+    }
+    weighed_.clear();
+    const auto gained = static_cast<double>(NewlyCoveredBySwap(line, out, in));
+    double lost = 0;
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lostRank, std::uint32_t gainedRank) {
+        weighed_.emplace_back(lostRank, gainedRank);
+        lost += covers_[lostRank] == 1 ? 1 : 0;
+        return lost - gained < limit;
+    });
+    lastWeighWork_ = weighed_.size() + uncovered_.size() * kUnrankWork;
+    return lost - gained;
 }
 
 void MatrixGeneratorCoverage::ApplyWeighedSwap() {

@@ -37,8 +37,16 @@ public:
     // The same change, keeping the sets it looks at so that ApplyWeighedSwap can make the swap
     // without finding them again.
     std::int64_t WeighSwap(NumberMask line, int out, int in);
-    // Makes the swap last weighed by WeighSwap; the table must not have changed since.
+    // The same as WeighSwap when the change is below `limit`; otherwise it may stop looking once
+    // the change is known to reach the limit, and returns a change of at least `limit`. When few
+    // sets are uncovered, the ones the swap would cover are counted from them first, so that most
+    // swaps that uncover far more than they cover are turned down after a small part of the work.
+    double WeighSwapBelow(NumberMask line, int out, int in, double limit);
+    // Makes the swap last weighed by WeighSwap or WeighSwapBelow (which must have returned a
+    // change below its limit); the table must not have changed since.
     void ApplyWeighedSwap();
+    // Sets looked at by the last WeighSwap or WeighSwapBelow.
+    std::uint64_t LastWeighWork() const { return lastWeighWork_; }
     // The same change with every set counted by its weight.
     std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
@@ -54,8 +62,10 @@ public:
 private:
     template <class Visit>
     void ForEachCovered(NumberMask line, Visit&& visit) const;
+    // Stops when visit returns false.
     template <class Visit>
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
+    std::uint64_t NewlyCoveredBySwap(NumberMask line, int out, int in) const;
 
     std::uint32_t Rank(NumberMask set) const;
     std::pair<std::uint32_t, std::uint32_t> RankWithEither(NumberMask base, int first, int second) const;
@@ -74,6 +84,7 @@ private:
     std::vector<std::uint32_t> uncovered_;
     // The sets the swap last weighed uncovers and covers, in pairs.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> weighed_;
+    std::uint64_t lastWeighWork_ = 0;
 };
 
 }  // namespace ordavex
