@@ -146,7 +146,10 @@ std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numb
 TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
     const struct {
         int numbers, length, drawn, points, lines;
-    } cases[] = {{9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4},
+    } cases[] = {{9, 4, 3, 2, 4},
+                 {10, 5, 4, 3, 4},
+                 {12, 6, 5, 3, 4},
+                 {12, 5, 6, 4, 4},
                  // so few sets uncovered that the sets a swap covers are counted from them
                  {11, 5, 5, 3, 5}};
     for (const auto& c : cases) {

@@ -276,9 +276,7 @@ private:
     // When the two methods alternate, a round that finds no smaller matrix for a while hands over
     // to the other method; the while is counted in sets looked at, so that both get about the same
     // processor time whatever one move of each costs.
-    bool RoundSpent() const {
-        return settings_.method == SearchMethod::kAlternating && roundWork_ >= kRoundSetVisits;
-    }
+    bool RoundSpent() const { return settings_.method == SearchMethod::kAlternating && roundWork_ >= kRoundSetVisits; }
 
     bool AnnealsInRound(std::uint64_t round) const {
         switch (settings_.method) {
@@ -443,8 +441,8 @@ private:
         // -temperature * ln(u) for a uniform u: u is drawn first, so that the weighing can stop
         // as soon as the change reaches that limit.
         const double unit = random_.Unit();
-        const double limit = std::max(
-            kLeastLimit, unit > 0 ? -temperature_ * std::log(unit) : std::numeric_limits<double>::infinity());
+        const double limit =
+            std::max(kLeastLimit, unit > 0 ? -temperature_ * std::log(unit) : std::numeric_limits<double>::infinity());
         const double change = coverage_.WeighSwapBelow(line, out, in, limit);
         roundWork_ += coverage_.LastWeighWork();
         if (change < limit) {
