@@ -8,7 +8,6 @@
 #include <limits>
 #include <memory>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 #include "guarantee/known_designs.h"

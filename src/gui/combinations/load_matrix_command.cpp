@@ -37,7 +37,7 @@ void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
     auto loaded =
         ChooseAndLoad(context, host, state.MatricesFolder, OpenMatrixRequest, LoadMatrixFile, kRefusalMessages);
     if (!loaded) return;
-    const std::string& path = state.MatricesFolder;
+    const std::string path = state.MatricesFolder;  // the loaded file, where the next dialog starts
     LoadedMatrix& matrix = loaded->matrix;
     const MatrixPanel panel = PanelOf(matrix);
     const NameFields fields = matrix.fields;
