@@ -49,6 +49,20 @@ TEST(GuaranteeGeneratorTest, EveryMatrixItMakesKeepsItsGuarantee) {
         }
 }
 
+TEST(GuaranteeGeneratorTest, AStartWeighedOnSamplesIsAsSmallAsAnExactOne) {
+    // C(20, 8) = 125,970 sets: more than one sample holds, so the first lines are weighed on
+    // random samples and the last ones on every uncovered set.
+    GeneratorSettings settings = Settings(20, 10, 8, 5);
+    settings.seed = 1;
+    settings.patience = 1;
+    const GeneratorResult exact = MatrixGenerator(settings).Run();
+    settings.exactGreedyWork = 0;
+    const GeneratorResult sampled = MatrixGenerator(settings).Run();
+    EXPECT_EQ(GuaranteeChecker(sampled.lines, 20).CheckClaim(5, 8).status, ClaimStatus::kHolds);
+    // 12 against 10; lines chosen without regard to what they cover give 14.
+    EXPECT_LE(sampled.lines.size(), exact.lines.size());
+}
+
 TEST(GuaranteeGeneratorTest, ReachesTheLeastSizeOfSmallCases) {
     // Seven lines of three holding every pair of 1..7 (the Fano plane) is the least possible.
     EXPECT_EQ(MatrixGenerator(Settings(7, 3, 2, 2)).Run().lines.size(), 7U);

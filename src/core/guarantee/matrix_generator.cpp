@@ -27,6 +27,8 @@ constexpr int kGreedyCandidates = 16;
 // looked at for one line).
 constexpr int kGreedyBuiltCandidates = 2;
 constexpr std::uint64_t kGreedyLineWork = 4'000'000;
+// Uncovered sets drawn for each line when the greedy start weighs its candidates on a sample.
+constexpr std::size_t kGreedySample = 100'000;
 // Sets a move may look at when it weighs the number swaps for one uncovered set: enough to weigh
 // every swap of every nearest line in all but the largest cases.
 constexpr std::uint64_t kMoveWork = 1'000'000;
@@ -172,7 +174,7 @@ private:
             std::uint64_t mostCovered = 0;
             std::uint64_t ties = 0;
             for (NumberMask rest = Without(all_, line); !rest.Empty(); rest.RemoveLowest()) {
-                const std::uint64_t covered = coverage_.NewlyCovered(line | NumberMask::Of(rest.Lowest()));
+                const std::uint64_t covered = NewlyCovered(line | NumberMask::Of(rest.Lowest()));
                 if (chosen == 0 || covered > mostCovered) {
                     mostCovered = covered;
                     ties = 1;
@@ -186,25 +188,55 @@ private:
         return line;
     }
 
+    // Sets the line would cover that no line covers yet: all of them, or only those of the sample
+    // when the greedy start weighs on one.
+    std::uint64_t NewlyCovered(NumberMask line) const {
+        if (!sampling_) {
+            return coverage_.NewlyCovered(line);
+        }
+        return static_cast<std::uint64_t>(std::count_if(sample_.begin(), sample_.end(), [&](NumberMask set) {
+            return CommonCount(set, line) >= settings_.points;
+        }));
+    }
+
+    void DrawSample() {
+        sample_.clear();
+        const std::size_t uncovered = coverage_.UncoveredCount();
+        if (uncovered <= kGreedySample) {
+            for (std::size_t i = 0; i < uncovered; ++i) {
+                sample_.push_back(coverage_.UncoveredAt(i));
+            }
+            return;
+        }
+        for (std::size_t i = 0; i < kGreedySample; ++i) {
+            sample_.push_back(coverage_.UncoveredAt(random_.Below(uncovered)));
+        }
+    }
+
     // Covers one uncovered set at a time with the candidate line that covers most new sets. The
     // line built number by number is the best candidate but costs N times more to build, so it
-    // is weighed only while that stays within the work allowed for one line.
+    // is weighed only while that stays within the work allowed for one line, or when candidates
+    // are weighed on a sample, which makes it cheap.
     void BuildGreedily() {
+        const std::uint64_t coveredByLine = coverage_.CoveredCount(settings_.length);
+        sampling_ = coveredByLine * kGreedyCandidates > settings_.exactGreedyWork;
         const std::uint64_t lineWork =
-            coverage_.CoveredCount(settings_.length) *
-            static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
-        const bool buildNumberByNumber = lineWork <= kGreedyLineWork;
+            coveredByLine * static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
+        const bool buildNumberByNumber = sampling_ || lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
-            if (Interrupted()) return;
+            if (Interrupted()) break;
             const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
+            if (sampling_) {
+                DrawSample();
+            }
             NumberMask chosen;
             std::uint64_t mostCovered = 0;
             for (int candidate = 0; candidate < kGreedyCandidates; ++candidate) {
                 const NumberMask line = buildNumberByNumber && candidate < kGreedyBuiltCandidates
                                             ? GreedyLineThrough(set)
                                             : RandomLineThrough(set);
-                const std::uint64_t covered = coverage_.NewlyCovered(line);
-                if (covered > mostCovered) {
+                const std::uint64_t covered = NewlyCovered(line);
+                if (covered > mostCovered || candidate == 0) {
                     mostCovered = covered;
                     chosen = line;
                 }
@@ -214,6 +246,8 @@ private:
             // The start must cover every set, so it goes on beyond the time limit.
             ReportProgress();
         }
+        sampling_ = false;
+        sample_.clear();
     }
 
     void KeepAsBest() {
@@ -521,6 +555,8 @@ private:
     std::vector<NumberMask> lines_;
     std::vector<NumberMask> best_;
     std::vector<std::size_t> nearest_;
+    bool sampling_ = false;
+    std::vector<NumberMask> sample_;
     std::uint64_t moves_ = 0;
     std::uint64_t sharedMoves_ = 0;
     std::size_t lastLine_ = std::numeric_limits<std::size_t>::max();

@@ -42,6 +42,10 @@ struct GeneratorSettings {
     // depend on what else the machine runs.
     double cpuSeconds = std::numeric_limits<double>::infinity();
     SearchMethod method = SearchMethod::kAlternating;
+    // Above this work for one line of the greedy start (sets looked at), its candidate lines are
+    // weighed on a random sample of the sets still uncovered instead of on every set they cover,
+    // so that the largest tables get a start in minutes rather than in hours.
+    std::uint64_t exactGreedyWork = 16'000'000;
     double progressEvery = 5;
     // Searches run side by side, each with its own seed (seed, seed + 1, ...); the smallest
     // complete matrix wins, the first search's on a tie. Only the first search reports progress.
