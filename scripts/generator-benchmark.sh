@@ -7,13 +7,19 @@
 # time of its own thread, not by the wall clock.
 # 60 s of processor time on one thread is what 60 s of wall clock give on a quiet core: the
 # figures do not depend on what else the machine runs, only on the speed of one core.
-#   scripts/generator-benchmark.sh [BUILD_FOLDER] [SECONDS] [KEEP_FOLDER] [JOBS]
+# METHOD (alternating, annealing or weighted) runs every case with that search method instead of
+# the generator's default.
+#   [METHOD=...] scripts/generator-benchmark.sh [BUILD_FOLDER] [SECONDS] [KEEP_FOLDER] [JOBS]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tool="${1:-$root/build}/ordavex_matrices"
 seconds="${2:-60}"
 keep="${3:-}"
 jobs="${4:-1}"
+method=()
+if [[ -n "${METHOD:-}" ]]; then
+  method=(--method "$METHOD")
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -32,7 +38,7 @@ run_case() {
   local started summary tenths lines bound
   started=$(date +%s%N)
   summary="$("$tool" generate -n "$n" -k "$k" -p "$p" -t "$t" --seed 1 --threads 1 --cpu-seconds "$seconds" \
-             --seconds 1000000 --patience 1000000000000 --out "$folder" 2>/dev/null)"
+             --seconds 1000000 --patience 1000000000000 "${method[@]}" --out "$folder" 2>/dev/null)"
   tenths=$(( ($(date +%s%N) - started) / 100000000 ))
   lines=$(sed -n 's/.*: \([0-9]*\) lines, lower bound \([0-9]*\).*/\1/p' <<<"$summary")
   bound=$(sed -n 's/.*: \([0-9]*\) lines, lower bound \([0-9]*\).*/\2/p' <<<"$summary")

@@ -157,58 +157,82 @@ std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numb
     return uncovered;
 }
 
+// Every swap of every line, weighed from the sets only one line covers, against the count of
+// every set the swap moves.
+void ExpectQuickChangesExact(const MatrixGeneratorCoverage& coverage, const std::vector<NumberMask>& lines, int numbers,
+                             int step) {
+    for (std::size_t id = 0; id < lines.size(); ++id) {
+        for (NumberMask outs = lines[id]; !outs.Empty(); outs.RemoveLowest()) {
+            for (NumberMask ins = Without(NumberMask::FirstNumbers(numbers), lines[id]); !ins.Empty();
+                 ins.RemoveLowest()) {
+                const int out = outs.Lowest();
+                const int in = ins.Lowest();
+                ASSERT_EQ(coverage.QuickSwapChange(lines[id], static_cast<std::uint32_t>(id), out, in),
+                          coverage.SwapChange(lines[id], out, in))
+                    << "step " << step << ", line " << id << ", " << out << " for " << in;
+            }
+        }
+    }
+}
+
 TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
     const struct {
         int numbers, length, drawn, points, lines;
-    } cases[] = {{9, 4, 3, 2, 4},
-                 {10, 5, 4, 3, 4},
-                 {12, 6, 5, 3, 4},
-                 {12, 5, 6, 4, 4},
-                 // so few sets uncovered that the sets a swap covers are counted from them
-                 {11, 5, 5, 3, 5}};
-    for (const auto& c : cases) {
-        MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
-        std::vector<NumberMask> lines;
-        for (int first = 1; first <= c.lines; ++first) {
-            NumberMask line;
-            for (int i = 0; i < c.length; ++i) {
-                line.Set((first * 5 + i * 3) % c.numbers + 1);
+    } cases[] = {{9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4}, {11, 5, 5, 3, 5}};
+    // Sole covers counted from the first line on, or only from the middle of the swaps.
+    for (const auto& c : cases)
+        for (const int countFrom : {0, 6}) {
+            MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
+            std::vector<NumberMask> lines;
+            if (countFrom == 0) {
+                coverage.CountSoleCovers();
             }
-            for (int fill = 1; line.Count() < c.length; ++fill) {
-                line.Set(fill);
+            for (int first = 1; first <= c.lines; ++first) {
+                NumberMask line;
+                for (int i = 0; i < c.length; ++i) {
+                    line.Set((first * 5 + i * 3) % c.numbers + 1);
+                }
+                for (int fill = 1; line.Count() < c.length; ++fill) {
+                    line.Set(fill);
+                }
+                coverage.AddLine(line, static_cast<std::uint32_t>(lines.size()));
+                lines.push_back(line);
             }
-            lines.push_back(line);
-            coverage.AddLine(line);
+            int swaps = 0;
+            for (int step = 0; step < 12; ++step) {
+                if (step == countFrom) {
+                    coverage.CountSoleCovers();
+                }
+                if (step == 8) {
+                    // The first line leaves and the last one takes its place.
+                    const auto last = static_cast<std::uint32_t>(lines.size() - 1);
+                    coverage.RemoveLine(lines[0], 0);
+                    coverage.RenumberLine(lines[last], last, 0);
+                    lines[0] = lines[last];
+                    lines.pop_back();
+                }
+                if (step >= countFrom) {
+                    ExpectQuickChangesExact(coverage, lines, c.numbers, step);
+                }
+                const std::size_t id = static_cast<std::size_t>(step) % lines.size();
+                NumberMask& line = lines[id];
+                const int out = line.Lowest();
+                const int in = Without(NumberMask::FirstNumbers(c.numbers), line).Lowest() + step % 2;
+                if (line.Has(in) || in > c.numbers) {
+                    continue;
+                }
+                const std::int64_t predicted = coverage.SwapChange(line, out, in);
+                const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
+                coverage.SwapNumber(line, static_cast<std::uint32_t>(id), out, in);
+                ++swaps;
+                line.Clear(out);
+                line.Set(in);
+                EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
+                EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce(lines, c.numbers, c.drawn, c.points))
+                    << step;
+            }
+            EXPECT_GE(swaps, 6) << c.numbers;
         }
-        int swaps = 0;
-        for (int step = 0; step < 12; ++step) {
-            NumberMask& line = lines[static_cast<std::size_t>(step) % lines.size()];
-            const int out = line.Lowest();
-            const int in = Without(NumberMask::FirstNumbers(c.numbers), line).Lowest() + step % 2;
-            if (line.Has(in) || in > c.numbers) {
-                continue;
-            }
-            // Odd steps swap through the kept sets of the annealing's moves, which may stop
-            // weighing once the change reaches the limit.
-            const std::int64_t predicted = coverage.SwapChange(line, out, in);
-            const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
-            if (step % 2 == 1) {
-                const auto exact = static_cast<double>(predicted);
-                EXPECT_GE(coverage.WeighSwapBelow(line, out, in, exact - 0.5), exact - 0.5) << step;
-                EXPECT_EQ(coverage.WeighSwap(line, out, in), predicted) << step;
-                EXPECT_EQ(coverage.WeighSwapBelow(line, out, in, exact + 0.5), exact) << step;
-                coverage.ApplyWeighedSwap();
-            } else {
-                coverage.SwapNumber(line, out, in);
-            }
-            ++swaps;
-            line.Clear(out);
-            line.Set(in);
-            EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
-            EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce(lines, c.numbers, c.drawn, c.points)) << step;
-        }
-        EXPECT_GE(swaps, 6) << c.numbers;
-    }
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {

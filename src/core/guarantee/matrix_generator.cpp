@@ -120,10 +120,8 @@ public:
         GeneratorResult result;
         if (const auto design =
                 KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn, settings_.points)) {
-            for (const NumberMask& line : *design) {
-                coverage_.AddLine(line);
-            }
             lines_ = *design;
+            AddAllLines();
         } else {
             BuildGreedily();
         }
@@ -241,7 +239,7 @@ private:
                     chosen = line;
                 }
             }
-            coverage_.AddLine(chosen);
+            coverage_.AddLine(chosen, static_cast<std::uint32_t>(lines_.size()));
             lines_.push_back(chosen);
             // The start must cover every set, so it goes on beyond the time limit.
             ReportProgress();
@@ -326,9 +324,7 @@ private:
     // From a new greedy matrix, or from the smallest complete one less a random line; either way
     // with the weights of the sets forgotten.
     void StartAgain(bool fresh) {
-        for (const NumberMask& line : lines_) {
-            coverage_.RemoveLine(line);
-        }
+        RemoveAllLines();
         coverage_.ResetWeights();
         lastLine_ = std::numeric_limits<std::size_t>::max();
         temperature_ = kHotTemperature;
@@ -341,9 +337,25 @@ private:
         lines_ = best_;
         lines_[random_.Below(lines_.size())] = lines_.back();
         lines_.pop_back();
-        for (const NumberMask& line : lines_) {
-            coverage_.AddLine(line);
+        AddAllLines();
+    }
+
+    void AddAllLines() {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            coverage_.AddLine(lines_[i], static_cast<std::uint32_t>(i));
         }
+    }
+
+    void RemoveAllLines() {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            coverage_.RemoveLine(lines_[i], static_cast<std::uint32_t>(i));
+        }
+    }
+
+    void SwapNumber(std::size_t index, int out, int in) {
+        coverage_.SwapNumber(lines_[index], static_cast<std::uint32_t>(index), out, in);
+        lines_[index].Clear(out);
+        lines_[index].Set(in);
     }
 
     bool Interrupted() {
@@ -383,8 +395,12 @@ private:
                 weakest = i;
             }
         }
-        coverage_.RemoveLine(lines_[weakest]);
-        lines_[weakest] = lines_.back();
+        coverage_.RemoveLine(lines_[weakest], static_cast<std::uint32_t>(weakest));
+        const std::size_t last = lines_.size() - 1;
+        if (weakest != last) {
+            coverage_.RenumberLine(lines_[last], static_cast<std::uint32_t>(last), static_cast<std::uint32_t>(weakest));
+            lines_[weakest] = lines_[last];
+        }
         lines_.pop_back();
     }
 
@@ -441,9 +457,7 @@ private:
             }
         }
         if (bestChange != std::numeric_limits<std::int64_t>::max()) {
-            coverage_.SwapNumber(lines_[bestLine], bestOut, bestIn);
-            lines_[bestLine].Clear(bestOut);
-            lines_[bestLine].Set(bestIn);
+            SwapNumber(bestLine, bestOut, bestIn);
             lastLine_ = bestLine;
             lastOut_ = bestOut;
         }
@@ -471,17 +485,17 @@ private:
         const int out = random_.NumberOf(Without(line, set));
         const int in = random_.NumberOf(Without(set, line));
         // A change d > 0 is taken with chance exp(-d / temperature), that is when it is below
-        // -temperature * ln(u) for a uniform u: u is drawn first, so that the weighing can stop
-        // as soon as the change reaches that limit.
+        // -temperature * ln(u) for a uniform u.
         const double unit = random_.Unit();
         const double limit =
             std::max(kLeastLimit, unit > 0 ? -temperature_ * std::log(unit) : std::numeric_limits<double>::infinity());
-        const double change = coverage_.WeighSwapBelow(line, out, in, limit);
-        roundWork_ += coverage_.LastWeighWork();
+        coverage_.CountSoleCovers();
+        const auto change =
+            static_cast<double>(coverage_.QuickSwapChange(line, static_cast<std::uint32_t>(chosen), out, in));
+        roundWork_ += coverage_.UncoveredCount() + 1;
         if (change < limit) {
-            coverage_.ApplyWeighedSwap();
-            lines_[chosen].Clear(out);
-            lines_[chosen].Set(in);
+            SwapNumber(chosen, out, in);
+            roundWork_ += coverage_.LastSwapWork();
         }
         if (--coolingIn_ == 0) {
             coolingIn_ = kCoolingMoves;
@@ -495,20 +509,16 @@ private:
     // A matrix must use every number 1..N. An unused number takes the place of a number used
     // elsewhere when that keeps every set covered; failing that, it gets a line of its own.
     void UseEveryNumber() {
-        for (const NumberMask& line : lines_) {
-            coverage_.RemoveLine(line);
-        }
+        RemoveAllLines();
         lines_ = best_;
-        for (const NumberMask& line : lines_) {
-            coverage_.AddLine(line);
-        }
+        AddAllLines();
         for (int number = 1; number <= settings_.numbers; ++number) {
             if (!UsedNumbers().Has(number) && !PlaceNumber(number)) {
                 NumberMask line = NumberMask::Of(number);
                 while (line.Count() < settings_.length) {
                     line.Set(random_.NumberOf(Without(all_, line)));
                 }
-                coverage_.AddLine(line);
+                coverage_.AddLine(line, static_cast<std::uint32_t>(lines_.size()));
                 lines_.push_back(line);
             }
         }
@@ -524,13 +534,11 @@ private:
     }
 
     bool PlaceNumber(int number) {
-        for (NumberMask& line : lines_) {
-            for (NumberMask rest = line; !rest.Empty(); rest.RemoveLowest()) {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            for (NumberMask rest = lines_[i]; !rest.Empty(); rest.RemoveLowest()) {
                 const int out = rest.Lowest();
-                if (UseCount(out) >= 2 && coverage_.SwapChange(line, out, number) == 0) {
-                    coverage_.SwapNumber(line, out, number);
-                    line.Clear(out);
-                    line.Set(number);
+                if (UseCount(out) >= 2 && coverage_.SwapChange(lines_[i], out, number) == 0) {
+                    SwapNumber(i, out, number);
                     return true;
                 }
             }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
-#include <type_traits>
 
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
@@ -12,12 +11,11 @@ namespace ordavex {
 
 namespace {
 
-// Calls visit with every `take`-number subset of pool[0..size) as a mask, until visit returns
-// false; returns false when it stopped so.
+// Calls visit with every `take`-number subset of pool[0..size) as a mask.
 template <class Visit>
-bool ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
+void ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
     if (take < 0 || take > size) {
-        return true;
+        return;
     }
     std::array<int, kNumbersPerDraw + 1> index{};
     for (int i = 0; i < take; ++i) {
@@ -28,19 +26,13 @@ bool ForEachChoice(const int* pool, int size, int take, Visit&& visit) {
         for (int i = 0; i < take; ++i) {
             chosen.Set(pool[index[static_cast<std::size_t>(i)]]);
         }
-        if constexpr (std::is_same_v<decltype(visit(chosen)), bool>) {
-            if (!visit(chosen)) {
-                return false;
-            }
-        } else {
-            visit(chosen);
-        }
+        visit(chosen);
         int i = take - 1;
         while (i >= 0 && index[static_cast<std::size_t>(i)] == size - take + i) {
             --i;
         }
         if (i < 0) {
-            return true;
+            return;
         }
         ++index[static_cast<std::size_t>(i)];
         for (int j = i + 1; j < take; ++j) {
@@ -89,6 +81,7 @@ MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int poi
         }
     }
     covers_.assign(sets, 0);
+    coverIds_.assign(sets, 0);
     weights_.assign(sets, 1);
     uncovered_.resize(sets);
     std::iota(uncovered_.begin(), uncovered_.end(), 0U);
@@ -143,39 +136,118 @@ NumberMask MatrixGeneratorCoverage::Unrank(std::uint32_t rank) const {
     return set;
 }
 
-void MatrixGeneratorCoverage::Increment(std::uint32_t rank) {
-    if (covers_[rank]++ == 0) {
+void MatrixGeneratorCoverage::Increment(std::uint32_t rank, NumberMask set, std::uint32_t id) {
+    const std::uint16_t before = covers_[rank]++;
+    if (before == 0) {
+        const std::uint32_t place = position_[rank];
         const std::uint32_t last = uncovered_.back();
-        uncovered_[position_[rank]] = last;
-        position_[last] = position_[rank];
+        uncovered_[place] = last;
+        position_[last] = place;
         uncovered_.pop_back();
+        if (countsSoleCovers_) {
+            uncoveredSets_[place] = uncoveredSets_.back();
+            uncoveredSets_.pop_back();
+            CountSole(id, set, 1);
+        }
+    } else if (before == 1 && countsSoleCovers_) {
+        CountSole(coverIds_[rank], set, -1);
+    }
+    coverIds_[rank] += id;
+}
+
+void MatrixGeneratorCoverage::Decrement(std::uint32_t rank, NumberMask set, std::uint32_t id) {
+    coverIds_[rank] -= id;
+    const std::uint16_t after = --covers_[rank];
+    if (after == 0) {
+        position_[rank] = static_cast<std::uint32_t>(uncovered_.size());
+        uncovered_.push_back(rank);
+        if (countsSoleCovers_) {
+            uncoveredSets_.push_back(set);
+            CountSole(id, set, -1);
+        }
+    } else if (after == 1 && countsSoleCovers_) {
+        CountSole(coverIds_[rank], set, 1);
     }
 }
 
-void MatrixGeneratorCoverage::Decrement(std::uint32_t rank) {
-    if (--covers_[rank] == 0) {
-        position_[rank] = static_cast<std::uint32_t>(uncovered_.size());
-        uncovered_.push_back(rank);
+// Only sets met in exactly t numbers can be lost by one swap, so only they are counted.
+void MatrixGeneratorCoverage::CountSole(std::uint32_t id, NumberMask set, int sign) {
+    const NumberMask line = lineById_[id];
+    const NumberMask shared = set & line;
+    if (id == changingId_ || shared.Count() != points_) {
+        return;
+    }
+    const auto change = static_cast<std::uint32_t>(sign);
+    std::uint32_t* counts = SoleCounts(id);
+    for (NumberMask xs = shared; !xs.Empty(); xs.RemoveLowest()) {
+        const auto x = static_cast<std::size_t>(xs.Lowest());
+        counts[x] += change;
+        std::uint32_t* row = counts + (x + 1) * soleStride_;
+        for (NumberMask ys = Without(set, line); !ys.Empty(); ys.RemoveLowest()) {
+            row[ys.Lowest()] += change;
+        }
+    }
+}
+
+std::uint32_t* MatrixGeneratorCoverage::SoleCounts(std::uint32_t id) {
+    return soleCounts_.data() + static_cast<std::size_t>(id) * soleStride_ * (soleStride_ + 1);
+}
+
+const std::uint32_t* MatrixGeneratorCoverage::SoleCounts(std::uint32_t id) const {
+    return soleCounts_.data() + static_cast<std::size_t>(id) * soleStride_ * (soleStride_ + 1);
+}
+
+void MatrixGeneratorCoverage::ClearSoleCounts(std::uint32_t id) {
+    std::fill_n(SoleCounts(id), soleStride_ * (soleStride_ + 1), 0U);
+}
+
+void MatrixGeneratorCoverage::CountSoleCoversOf(NumberMask line, std::uint32_t id) {
+    ClearSoleCounts(id);
+    ForEachBarelyCovered(line, [&](std::uint32_t rank, NumberMask set) {
+        if (covers_[rank] == 1) {
+            CountSole(id, set, 1);
+        }
+    });
+}
+
+void MatrixGeneratorCoverage::KeepId(std::uint32_t id) {
+    if (id >= lineById_.size()) {
+        lineById_.resize(id + 1);
+        if (countsSoleCovers_) {
+            soleCounts_.resize(lineById_.size() * soleStride_ * (soleStride_ + 1));
+        }
     }
 }
 
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) const {
+    for (int common = points_; common <= std::min(line.Count(), drawn_); ++common) {
+        ForEachMeeting(line, common, visit);
+    }
+}
+
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachBarelyCovered(NumberMask line, Visit&& visit) const {
+    ForEachMeeting(line, points_, visit);
+}
+
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&& visit) const {
     std::array<int, kHighestNumber> inside{};
     std::array<int, kHighestNumber> outside{};
     const int insideSize = ToPool(line, inside);
     const int outsideSize = ToPool(Without(NumberMask::FirstNumbers(numbers_), line), outside);
-    for (int common = points_; common <= std::min(insideSize, drawn_); ++common) {
-        ForEachChoice(inside.data(), insideSize, common, [&](NumberMask shared) {
-            ForEachChoice(outside.data(), outsideSize, drawn_ - common,
-                          [&](NumberMask others) { visit(Rank(shared | others)); });
+    ForEachChoice(inside.data(), insideSize, common, [&](NumberMask shared) {
+        ForEachChoice(outside.data(), outsideSize, drawn_ - common, [&](NumberMask others) {
+            const NumberMask set = shared | others;
+            visit(Rank(set), set);
         });
-    }
+    });
 }
 
 // A line that gives up `out` for `in` stops covering exactly the sets that hold `out`, not `in`
 // and t of its numbers, and starts covering the same sets with `in` in place of `out`: visit
-// receives both ranks for each such pair.
+// receives both ranks for each such pair, and the numbers the two sets share.
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const {
     std::array<int, kHighestNumber> inside{};
@@ -187,96 +259,115 @@ void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, V
     const int insideSize = ToPool(rest, inside);
     const int outsideSize = ToPool(others, outside);
     ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
-        return ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
-            const auto [lost, gained] = RankWithEither(shared | free, out, in);
-            if constexpr (std::is_same_v<decltype(visit(lost, gained)), bool>) {
-                return visit(lost, gained);
-            } else {
-                visit(lost, gained);
-                return true;
-            }
+        ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
+            const NumberMask base = shared | free;
+            const auto [lost, gained] = RankWithEither(base, out, in);
+            visit(lost, gained, base);
         });
     });
 }
 
-// The uncovered sets that hold `in`, not `out`, and t - 1 numbers of the line: those the swap
-// covers.
-std::uint64_t MatrixGeneratorCoverage::NewlyCoveredBySwap(NumberMask line, int out, int in) const {
-    std::uint64_t count = 0;
-    for (const std::uint32_t rank : uncovered_) {
-        const NumberMask set = Unrank(rank);
-        count += set.Has(in) && !set.Has(out) && CommonCount(set, line) == points_ - 1 ? 1 : 0;
+void MatrixGeneratorCoverage::AddLine(NumberMask line, std::uint32_t id) {
+    KeepId(id);
+    lineById_[id] = line;
+    ForEachCovered(line, [&](std::uint32_t rank, NumberMask set) { Increment(rank, set, id); });
+}
+
+void MatrixGeneratorCoverage::RemoveLine(NumberMask line, std::uint32_t id) {
+    changingId_ = id;
+    ForEachCovered(line, [&](std::uint32_t rank, NumberMask set) { Decrement(rank, set, id); });
+    changingId_ = kNoId;
+    lineById_[id] = NumberMask();
+    if (countsSoleCovers_) {
+        ClearSoleCounts(id);
     }
-    return count;
 }
 
-void MatrixGeneratorCoverage::AddLine(NumberMask line) {
-    ForEachCovered(line, [&](std::uint32_t rank) { Increment(rank); });
+void MatrixGeneratorCoverage::RenumberLine(NumberMask line, std::uint32_t from, std::uint32_t to) {
+    KeepId(to);
+    ForEachCovered(line, [&](std::uint32_t rank, NumberMask) { coverIds_[rank] += to - from; });
+    lineById_[to] = line;
+    lineById_[from] = NumberMask();
+    if (countsSoleCovers_) {
+        std::copy_n(SoleCounts(from), soleStride_ * (soleStride_ + 1), SoleCounts(to));
+        ClearSoleCounts(from);
+    }
 }
 
-void MatrixGeneratorCoverage::RemoveLine(NumberMask line) {
-    ForEachCovered(line, [&](std::uint32_t rank) { Decrement(rank); });
+void MatrixGeneratorCoverage::SwapNumber(NumberMask line, std::uint32_t id, int out, int in) {
+    changingId_ = id;
+    lastSwapWork_ = 0;
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained, NumberMask base) {
+        Decrement(lost, base | NumberMask::Of(out), id);
+        Increment(gained, base | NumberMask::Of(in), id);
+        ++lastSwapWork_;
+    });
+    changingId_ = kNoId;
+    line.Clear(out);
+    line.Set(in);
+    lineById_[id] = line;
+    if (countsSoleCovers_) {
+        CountSoleCoversOf(line, id);
+        lastSwapWork_ += SetCount(line.Count(), points_) * SetCount(numbers_ - line.Count(), drawn_ - points_);
+    }
 }
 
 std::uint64_t MatrixGeneratorCoverage::NewlyCovered(NumberMask line) const {
     std::uint64_t count = 0;
-    ForEachCovered(line, [&](std::uint32_t rank) { count += covers_[rank] == 0 ? 1 : 0; });
+    ForEachCovered(line, [&](std::uint32_t rank, NumberMask) { count += covers_[rank] == 0 ? 1 : 0; });
     return count;
 }
 
 std::uint64_t MatrixGeneratorCoverage::OnlyCoveredBy(NumberMask line) const {
     std::uint64_t count = 0;
-    ForEachCovered(line, [&](std::uint32_t rank) { count += covers_[rank] == 1 ? 1 : 0; });
+    ForEachCovered(line, [&](std::uint32_t rank, NumberMask) { count += covers_[rank] == 1 ? 1 : 0; });
     return count;
 }
 
 std::int64_t MatrixGeneratorCoverage::SwapChange(NumberMask line, int out, int in) const {
     std::int64_t change = 0;
-    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained, NumberMask) {
         change += (covers_[lost] == 1 ? 1 : 0) - (covers_[gained] == 0 ? 1 : 0);
     });
     return change;
 }
 
-std::int64_t MatrixGeneratorCoverage::WeighSwap(NumberMask line, int out, int in) {
-    weighed_.clear();
-    std::int64_t change = 0;
-    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
-        weighed_.emplace_back(lost, gained);
-        change += (covers_[lost] == 1 ? 1 : 0) - (covers_[gained] == 0 ? 1 : 0);
-    });
-    lastWeighWork_ = weighed_.size();
-    return change;
-}
-
-double MatrixGeneratorCoverage::WeighSwapBelow(NumberMask line, int out, int in, double limit) {
-    // Finding one uncovered set's numbers costs about as much as ranking a few sets.
-    constexpr std::uint64_t kUnrankWork = 4;
-    if (uncovered_.size() * kUnrankWork >= SwapWork(line.Count())) {
-        return static_cast<double>(WeighSwap(line, out, in));
+void MatrixGeneratorCoverage::CountSoleCovers() {
+    if (countsSoleCovers_) {
+        return;
     }
-    weighed_.clear();
-    const auto gained = static_cast<double>(NewlyCoveredBySwap(line, out, in));
-    double lost = 0;
-    ForEachSwapSet(line, out, in, [&](std::uint32_t lostRank, std::uint32_t gainedRank) {
-        weighed_.emplace_back(lostRank, gainedRank);
-        lost += covers_[lostRank] == 1 ? 1 : 0;
-        return lost - gained < limit;
-    });
-    lastWeighWork_ = weighed_.size() + uncovered_.size() * kUnrankWork;
+    countsSoleCovers_ = true;
+    soleStride_ = static_cast<std::size_t>(numbers_) + 1;
+    soleCounts_.assign(lineById_.size() * soleStride_ * (soleStride_ + 1), 0U);
+    uncoveredSets_.clear();
+    for (const std::uint32_t rank : uncovered_) {
+        uncoveredSets_.push_back(Unrank(rank));
+    }
+    for (std::size_t id = 0; id < lineById_.size(); ++id) {
+        if (!lineById_[id].Empty()) {
+            CountSoleCoversOf(lineById_[id], static_cast<std::uint32_t>(id));
+        }
+    }
+}
+
+// The sets it loses are those only it covers, met in exactly t numbers, holding `out` and not
+// `in`; the sets it gains are the uncovered ones holding `in`, not `out`, and t - 1 of its numbers.
+std::int64_t MatrixGeneratorCoverage::QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const {
+    const std::uint32_t* counts = SoleCounts(id);
+    const auto lost = static_cast<std::int64_t>(counts[out]) -
+                      static_cast<std::int64_t>(
+                          counts[(static_cast<std::size_t>(out) + 1) * soleStride_ + static_cast<std::size_t>(in)]);
+    const NumberMask outside = Without(line, NumberMask::Of(out));
+    std::int64_t gained = 0;
+    for (const NumberMask set : uncoveredSets_) {
+        gained += set.Has(in) && !set.Has(out) && CommonCount(set, outside) == points_ - 1 ? 1 : 0;
+    }
     return lost - gained;
-}
-
-void MatrixGeneratorCoverage::ApplyWeighedSwap() {
-    for (const auto& [lost, gained] : weighed_) {
-        Decrement(lost);
-        Increment(gained);
-    }
 }
 
 std::int64_t MatrixGeneratorCoverage::WeightedSwapChange(NumberMask line, int out, int in) const {
     std::int64_t change = 0;
-    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained, NumberMask) {
         change += static_cast<std::int64_t>(covers_[lost] == 1 ? weights_[lost] : 0) -
                   static_cast<std::int64_t>(covers_[gained] == 0 ? weights_[gained] : 0);
     });
@@ -301,13 +392,6 @@ std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
 
 std::uint64_t MatrixGeneratorCoverage::SwapWork(int length) const {
     return SetCount(length - 1, points_ - 1) * SetCount(numbers_ - length - 1, drawn_ - points_);
-}
-
-void MatrixGeneratorCoverage::SwapNumber(NumberMask line, int out, int in) {
-    ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
-        Decrement(lost);
-        Increment(gained);
-    });
 }
 
 }  // namespace ordavex

@@ -14,7 +14,7 @@ namespace ordavex {
 // Sets are held by their colex rank, so the table needs C(N, p) entries.
 class MatrixGeneratorCoverage {
 public:
-    // The largest table the generator builds: about 14 bytes per set, some 450 MB for each search
+    // The largest table the generator builds: about 18 bytes per set, some 580 MB for each search
     // at the most, enough for every set of 10 numbers out of 30.
     static constexpr std::uint64_t kMostSets = 32'000'000;
 
@@ -26,34 +26,34 @@ public:
     std::size_t UncoveredCount() const { return uncovered_.size(); }
     NumberMask UncoveredAt(std::size_t index) const { return Unrank(uncovered_[index]); }
 
-    void AddLine(NumberMask line);
-    void RemoveLine(NumberMask line);
+    // Each line of the matrix has an id, its place in the matrix, which must be unique among the
+    // lines in the table: for a set that only one line covers, the table knows which.
+    void AddLine(NumberMask line, std::uint32_t id);
+    void RemoveLine(NumberMask line, std::uint32_t id);
+    // The line (in the table) takes another id, unused so far.
+    void RenumberLine(NumberMask line, std::uint32_t from, std::uint32_t to);
+    void SwapNumber(NumberMask line, std::uint32_t id, int out, int in);
     // Sets that the line would cover and no line covers now.
     std::uint64_t NewlyCovered(NumberMask line) const;
     // Sets that only this line (which must be in the table) covers.
     std::uint64_t OnlyCoveredBy(NumberMask line) const;
     // Change in the count of uncovered sets if the line (in the table) gave up `out` for `in`.
     std::int64_t SwapChange(NumberMask line, int out, int in) const;
-    // The same change, keeping the sets it looks at so that ApplyWeighedSwap can make the swap
-    // without finding them again.
-    std::int64_t WeighSwap(NumberMask line, int out, int in);
-    // The same as WeighSwap when the change is below `limit`; otherwise it may stop looking once
-    // the change is known to reach the limit, and returns a change of at least `limit`. When few
-    // sets are uncovered, the ones the swap would cover are counted from them first, so that most
-    // swaps that uncover far more than they cover are turned down after a small part of the work.
-    double WeighSwapBelow(NumberMask line, int out, int in, double limit);
-    // Makes the swap last weighed by WeighSwap or WeighSwapBelow (which must have returned a
-    // change below its limit); the table must not have changed since.
-    void ApplyWeighedSwap();
-    // Sets looked at by the last WeighSwap or WeighSwapBelow.
-    std::uint64_t LastWeighWork() const { return lastWeighWork_; }
+    // From now on the table also counts, for each line, the sets only it covers, by the numbers
+    // they hold, and keeps the uncovered sets' numbers: QuickSwapChange can then weigh a swap by
+    // looking at the uncovered sets only, where SwapChange looks at every set the swap moves.
+    // Costs about one AddLine per line now, and some more work on every change after.
+    void CountSoleCovers();
+    // SwapChange of the line with this id, once CountSoleCovers has been called.
+    std::int64_t QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const;
+    // Sets looked at by the last SwapNumber.
+    std::uint64_t LastSwapWork() const { return lastSwapWork_; }
     // The same change with every set counted by its weight.
     std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
     // for long pull the search towards them.
     void RaiseUncoveredWeights();
     void ResetWeights();
-    void SwapNumber(NumberMask line, int out, int in);
     // Sets that one line of `length` numbers covers.
     std::uint64_t CoveredCount(int length) const;
     // Sets that one SwapChange on a line of `length` numbers looks at: a measure of its cost.
@@ -62,29 +62,52 @@ public:
 private:
     template <class Visit>
     void ForEachCovered(NumberMask line, Visit&& visit) const;
-    // Stops when visit returns false.
+    // The sets that meet the line in exactly t numbers.
+    template <class Visit>
+    void ForEachBarelyCovered(NumberMask line, Visit&& visit) const;
+    template <class Visit>
+    void ForEachMeeting(NumberMask line, int common, Visit&& visit) const;
     template <class Visit>
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
-    std::uint64_t NewlyCoveredBySwap(NumberMask line, int out, int in) const;
 
     std::uint32_t Rank(NumberMask set) const;
     std::pair<std::uint32_t, std::uint32_t> RankWithEither(NumberMask base, int first, int second) const;
     NumberMask Unrank(std::uint32_t rank) const;
-    void Increment(std::uint32_t rank);
-    void Decrement(std::uint32_t rank);
+    void Increment(std::uint32_t rank, NumberMask set, std::uint32_t id);
+    void Decrement(std::uint32_t rank, NumberMask set, std::uint32_t id);
+    // Counts (sign 1) or stops counting (-1) the set among those only line `id` covers.
+    void CountSole(std::uint32_t id, NumberMask set, int sign);
+    void ClearSoleCounts(std::uint32_t id);
+    void CountSoleCoversOf(NumberMask line, std::uint32_t id);
+    // Makes room for a line of this id.
+    void KeepId(std::uint32_t id);
+    std::uint32_t* SoleCounts(std::uint32_t id);
+    const std::uint32_t* SoleCounts(std::uint32_t id) const;
 
     int numbers_;
     int drawn_;
     int points_;
     std::array<std::array<std::uint64_t, 21>, 91> binomial_{};
     std::vector<std::uint16_t> covers_;
+    // The sum of the ids of the lines that cover each set: the id of the only one, when one does.
+    std::vector<std::uint32_t> coverIds_;
     std::vector<std::uint32_t> weights_;
     // Where each uncovered set stands in uncovered_ (meaningless for covered sets).
     std::vector<std::uint32_t> position_;
     std::vector<std::uint32_t> uncovered_;
-    // The sets the swap last weighed uncovers and covers, in pairs.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> weighed_;
-    std::uint64_t lastWeighWork_ = 0;
+    // Once sole covers are counted: the numbers of uncovered_'s sets, in the same order; each
+    // line's numbers by id; and per id, for the sets that meet only that line and meet it in
+    // exactly t numbers, how many hold the number x (entry x) and both x and y (entry
+    // (x + 1) * stride + y).
+    bool countsSoleCovers_ = false;
+    std::vector<NumberMask> uncoveredSets_;
+    std::vector<NumberMask> lineById_;
+    std::vector<std::uint32_t> soleCounts_;
+    std::size_t soleStride_ = 0;
+    // The id whose sole counts are left alone while its line changes, or none.
+    std::uint32_t changingId_ = kNoId;
+    std::uint64_t lastSwapWork_ = 0;
+    static constexpr std::uint32_t kNoId = 0xFFFFFFFFU;
 };
 
 }  // namespace ordavex
