@@ -43,12 +43,14 @@ constexpr std::uint64_t kAnnealingRestartMoves = 20 * kRestartMoves;
 // alternate: some seconds of work.
 constexpr std::uint64_t kRoundSetVisits = 300'000'000;
 // The annealing's temperature, in uncovered sets: a swap that uncovers d more sets than it covers is taken
-// with chance exp(-d / temperature). It cools by a constant factor every kCoolingMoves moves and
-// is heated again once it is too cold to climb out of anything.
+// with chance exp(-d / temperature). It cools by a constant factor every kCoolingWork sets looked
+// at, weighing and making swaps, so that a cycle takes about as long whether a move costs little
+// (a few uncovered sets to look at) or much (large swaps taken often); it is heated again once it
+// is too cold to climb out of anything.
 constexpr double kHotTemperature = 1.0;
 constexpr double kColdTemperature = 0.02;
 constexpr double kCooling = 0.99;
-constexpr std::uint64_t kCoolingMoves = 1000;
+constexpr std::uint64_t kCoolingWork = 2'000'000;
 // Below this limit of the change, a swap that uncovers no more sets than it covers is still taken.
 constexpr double kLeastLimit = 0.5;
 // Moves between two readings of the clock.
@@ -268,6 +270,7 @@ private:
         std::uint64_t sinceRestart = 0;
         std::uint64_t restarts = 0;
         annealing_ = AnnealsInRound(0);
+        coverage_.CountSoleCovers();
         while (!lines_.empty()) {
             if (coverage_.UncoveredCount() == 0) {
                 if (lines_.size() < best_.size()) {
@@ -328,7 +331,7 @@ private:
         coverage_.ResetWeights();
         lastLine_ = std::numeric_limits<std::size_t>::max();
         temperature_ = kHotTemperature;
-        coolingIn_ = kCoolingMoves;
+        coolingWork_ = 0;
         if (fresh) {
             lines_.clear();
             BuildGreedily();
@@ -389,7 +392,7 @@ private:
         std::size_t weakest = 0;
         std::uint64_t leastUse = std::numeric_limits<std::uint64_t>::max();
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const std::uint64_t use = coverage_.OnlyCoveredBy(lines_[i]);
+            const std::uint64_t use = coverage_.SoleCoverCount(static_cast<std::uint32_t>(i));
             if (use < leastUse) {
                 leastUse = use;
                 weakest = i;
@@ -489,16 +492,17 @@ private:
         const double unit = random_.Unit();
         const double limit =
             std::max(kLeastLimit, unit > 0 ? -temperature_ * std::log(unit) : std::numeric_limits<double>::infinity());
-        coverage_.CountSoleCovers();
         const auto change =
             static_cast<double>(coverage_.QuickSwapChange(line, static_cast<std::uint32_t>(chosen), out, in));
-        roundWork_ += coverage_.UncoveredCount() + 1;
+        std::uint64_t work = coverage_.UncoveredCount() + 1;
         if (change < limit) {
             SwapNumber(chosen, out, in);
-            roundWork_ += coverage_.LastSwapWork();
+            work += coverage_.LastSwapWork();
         }
-        if (--coolingIn_ == 0) {
-            coolingIn_ = kCoolingMoves;
+        roundWork_ += work;
+        coolingWork_ += work;
+        if (coolingWork_ >= kCoolingWork) {
+            coolingWork_ = 0;
             temperature_ *= kCooling;
             if (temperature_ < kColdTemperature) {
                 temperature_ = kHotTemperature;
@@ -574,7 +578,7 @@ private:
     bool annealing_ = false;
     std::uint64_t roundWork_ = 0;
     double temperature_ = kHotTemperature;
-    std::uint64_t coolingIn_ = kCoolingMoves;
+    std::uint64_t coolingWork_ = 0;
     double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
     bool interrupted_ = false;

@@ -318,12 +318,6 @@ std::uint64_t MatrixGeneratorCoverage::NewlyCovered(NumberMask line) const {
     return count;
 }
 
-std::uint64_t MatrixGeneratorCoverage::OnlyCoveredBy(NumberMask line) const {
-    std::uint64_t count = 0;
-    ForEachCovered(line, [&](std::uint32_t rank, NumberMask) { count += covers_[rank] == 1 ? 1 : 0; });
-    return count;
-}
-
 std::int64_t MatrixGeneratorCoverage::SwapChange(NumberMask line, int out, int in) const {
     std::int64_t change = 0;
     ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained, NumberMask) {
@@ -363,6 +357,12 @@ std::int64_t MatrixGeneratorCoverage::QuickSwapChange(NumberMask line, std::uint
         gained += set.Has(in) && !set.Has(out) && CommonCount(set, outside) == points_ - 1 ? 1 : 0;
     }
     return lost - gained;
+}
+
+// Each such set is counted once for each of the t numbers it shares with the line.
+std::uint64_t MatrixGeneratorCoverage::SoleCoverCount(std::uint32_t id) const {
+    const std::uint32_t* counts = SoleCounts(id);
+    return std::accumulate(counts, counts + soleStride_, std::uint64_t{0}) / static_cast<std::uint64_t>(points_);
 }
 
 std::int64_t MatrixGeneratorCoverage::WeightedSwapChange(NumberMask line, int out, int in) const {

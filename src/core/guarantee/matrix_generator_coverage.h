@@ -35,8 +35,6 @@ public:
     void SwapNumber(NumberMask line, std::uint32_t id, int out, int in);
     // Sets that the line would cover and no line covers now.
     std::uint64_t NewlyCovered(NumberMask line) const;
-    // Sets that only this line (which must be in the table) covers.
-    std::uint64_t OnlyCoveredBy(NumberMask line) const;
     // Change in the count of uncovered sets if the line (in the table) gave up `out` for `in`.
     std::int64_t SwapChange(NumberMask line, int out, int in) const;
     // From now on the table also counts, for each line, the sets only it covers, by the numbers
@@ -46,6 +44,9 @@ public:
     void CountSoleCovers();
     // SwapChange of the line with this id, once CountSoleCovers has been called.
     std::int64_t QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const;
+    // Sets that only the line with this id covers and meets in exactly t numbers, once
+    // CountSoleCovers has been called: those that one of its swaps could uncover.
+    std::uint64_t SoleCoverCount(std::uint32_t id) const;
     // Sets looked at by the last SwapNumber.
     std::uint64_t LastSwapWork() const { return lastSwapWork_; }
     // The same change with every set counted by its weight.
