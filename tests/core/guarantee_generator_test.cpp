@@ -144,24 +144,31 @@ TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
     EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6), "");
 }
 
-// Sets of p numbers out of 1..N (N small) that no line meets in t numbers, counted one by one.
-std::size_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numbers, int drawn, int points) {
-    std::size_t uncovered = 0;
+// Sets of p numbers out of 1..N (N small) that pass the test, counted one by one.
+template <class Test>
+std::size_t CountSetsByBruteForce(int numbers, int drawn, Test test) {
+    std::size_t count = 0;
     for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << numbers); ++bits) {
         const NumberMask set{bits, 0};
-        if (set.Count() == drawn && std::none_of(lines.begin(), lines.end(),
-                                                 [&](NumberMask line) { return CommonCount(line, set) >= points; })) {
-            ++uncovered;
-        }
+        count += set.Count() == drawn && test(set) ? 1 : 0;
     }
-    return uncovered;
+    return count;
+}
+
+std::size_t CoveringLines(const std::vector<NumberMask>& lines, NumberMask set, int points) {
+    return static_cast<std::size_t>(
+        std::count_if(lines.begin(), lines.end(), [&](NumberMask line) { return CommonCount(line, set) >= points; }));
 }
 
 // Every swap of every line, weighed from the sets only one line covers, against the count of
-// every set the swap moves.
+// every set the swap moves; and the sets each line alone covers barely, counted one by one.
 void ExpectQuickChangesExact(const MatrixGeneratorCoverage& coverage, const std::vector<NumberMask>& lines, int numbers,
-                             int step) {
+                             int drawn, int points, int step) {
     for (std::size_t id = 0; id < lines.size(); ++id) {
+        const std::size_t sole = CountSetsByBruteForce(numbers, drawn, [&](NumberMask set) {
+            return CommonCount(set, lines[id]) == points && CoveringLines(lines, set, points) == 1;
+        });
+        ASSERT_EQ(coverage.SoleCoverCount(static_cast<std::uint32_t>(id)), sole) << "step " << step << ", line " << id;
         for (NumberMask outs = lines[id]; !outs.Empty(); outs.RemoveLowest()) {
             for (NumberMask ins = Without(NumberMask::FirstNumbers(numbers), lines[id]); !ins.Empty();
                  ins.RemoveLowest()) {
@@ -212,7 +219,7 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
                     lines.pop_back();
                 }
                 if (step >= countFrom) {
-                    ExpectQuickChangesExact(coverage, lines, c.numbers, step);
+                    ExpectQuickChangesExact(coverage, lines, c.numbers, c.drawn, c.points, step);
                 }
                 const std::size_t id = static_cast<std::size_t>(step) % lines.size();
                 NumberMask& line = lines[id];
@@ -228,7 +235,10 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
                 line.Clear(out);
                 line.Set(in);
                 EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
-                EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce(lines, c.numbers, c.drawn, c.points))
+                EXPECT_EQ(
+                    coverage.UncoveredCount(),
+                    CountSetsByBruteForce(c.numbers, c.drawn,
+                                          [&](NumberMask set) { return CoveringLines(lines, set, c.points) == 0; }))
                     << step;
             }
             EXPECT_GE(swaps, 6) << c.numbers;
