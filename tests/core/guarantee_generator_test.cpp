@@ -210,6 +210,11 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
                 if (step == countFrom) {
                     coverage.CountSoleCovers();
                 }
+                if (step == 10) {
+                    // Counted afresh, as after a new start.
+                    coverage.StopCountingSoleCovers();
+                    coverage.CountSoleCovers();
+                }
                 if (step == 8) {
                     // The first line leaves and the last one takes its place.
                     const auto last = static_cast<std::uint32_t>(lines.size() - 1);

@@ -327,6 +327,9 @@ private:
     // From a new greedy matrix, or from the smallest complete one less a random line; either way
     // with the weights of the sets forgotten.
     void StartAgain(bool fresh) {
+        // While the lines are out every set is uncovered: not counting then saves the work and
+        // the memory of holding every set's numbers.
+        coverage_.StopCountingSoleCovers();
         RemoveAllLines();
         coverage_.ResetWeights();
         lastLine_ = std::numeric_limits<std::size_t>::max();
@@ -335,12 +338,13 @@ private:
         if (fresh) {
             lines_.clear();
             BuildGreedily();
-            return;
+        } else {
+            lines_ = best_;
+            lines_[random_.Below(lines_.size())] = lines_.back();
+            lines_.pop_back();
+            AddAllLines();
         }
-        lines_ = best_;
-        lines_[random_.Below(lines_.size())] = lines_.back();
-        lines_.pop_back();
-        AddAllLines();
+        coverage_.CountSoleCovers();
     }
 
     void AddAllLines() {
@@ -513,6 +517,7 @@ private:
     // A matrix must use every number 1..N. An unused number takes the place of a number used
     // elsewhere when that keeps every set covered; failing that, it gets a line of its own.
     void UseEveryNumber() {
+        coverage_.StopCountingSoleCovers();
         RemoveAllLines();
         lines_ = best_;
         AddAllLines();

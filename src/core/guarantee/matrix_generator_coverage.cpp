@@ -344,6 +344,12 @@ void MatrixGeneratorCoverage::CountSoleCovers() {
     }
 }
 
+void MatrixGeneratorCoverage::StopCountingSoleCovers() {
+    countsSoleCovers_ = false;
+    std::vector<NumberMask>().swap(uncoveredSets_);
+    std::vector<std::uint32_t>().swap(soleCounts_);
+}
+
 // The sets it loses are those only it covers, met in exactly t numbers, holding `out` and not
 // `in`; the sets it gains are the uncovered ones holding `in`, not `out`, and t - 1 of its numbers.
 std::int64_t MatrixGeneratorCoverage::QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const {

@@ -42,6 +42,8 @@ public:
     // looking at the uncovered sets only, where SwapChange looks at every set the swap moves.
     // Costs about one AddLine per line now, and some more work on every change after.
     void CountSoleCovers();
+    // Forgets those counts until CountSoleCovers is called again.
+    void StopCountingSoleCovers();
     // SwapChange of the line with this id, once CountSoleCovers has been called.
     std::int64_t QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const;
     // Sets that only the line with this id covers and meets in exactly t numbers, once
@@ -49,7 +51,7 @@ public:
     std::uint64_t SoleCoverCount(std::uint32_t id) const;
     // Sets looked at by the last SwapNumber.
     std::uint64_t LastSwapWork() const { return lastSwapWork_; }
-    // The same change with every set counted by its weight.
+    // SwapChange with every set counted by its weight.
     std::int64_t WeightedSwapChange(NumberMask line, int out, int in) const;
     // Makes every set that is uncovered now weigh one more, so that sets that stay uncovered
     // for long pull the search towards them.
