@@ -22,18 +22,32 @@
 namespace ordavex {
 namespace {
 
-constexpr std::size_t kLeastShippedMatrices = 67;
-
-// The sizes of the matrices shipped before the generator improved: a remade matrix never has
-// more lines than the one it replaces.
+// The sizes of the matrices shipped before the generator last improved: each is still shipped, and
+// a remade matrix never has more lines than the one it replaces.
 const std::map<std::string, std::size_t> kEarlierSizes = {
-    {"MATRIX06_05_V3_N24.TXT", 48}, {"MATRIX06_06_V4_N15.TXT", 26},  {"MATRIX07_06_V4_N16.TXT", 19},
-    {"MATRIX08_06_V4_N20.TXT", 28}, {"MATRIX09_07_V5_N18.TXT", 23},  {"MATRIX09_08_V6_N20.TXT", 109},
-    {"MATRIX10_07_V5_N15.TXT", 3},  {"MATRIX10_07_V5_N25.TXT", 84},  {"MATRIX10_07_V5_N30.TXT", 264},
-    {"MATRIX10_07_V6_N12.TXT", 4},  {"MATRIX10_08_V5_N20.TXT", 13},  {"MATRIX10_08_V6_N14.TXT", 3},
-    {"MATRIX10_08_V6_N16.TXT", 7},  {"MATRIX10_08_V6_N24.TXT", 181}, {"MATRIX10_08_V7_N15.TXT", 32},
-    {"MATRIX10_09_V6_N18.TXT", 10}, {"MATRIX10_09_V6_N20.TXT", 26},  {"MATRIX10_10_V6_N20.TXT", 14},
-    {"MATRIX10_10_V7_N18.TXT", 22},
+    {"MATRIX06_05_V3_N24.TXT", 40},  {"MATRIX06_06_V4_N15.TXT", 19},  {"MATRIX07_06_V4_N16.TXT", 13},
+    {"MATRIX08_06_V4_N20.TXT", 23},  {"MATRIX09_07_V5_N18.TXT", 19},  {"MATRIX09_08_V6_N20.TXT", 95},
+    {"MATRIX10_07_V5_N12.TXT", 2},   {"MATRIX10_07_V5_N14.TXT", 3},   {"MATRIX10_07_V5_N15.TXT", 3},
+    {"MATRIX10_07_V5_N16.TXT", 4},   {"MATRIX10_07_V5_N18.TXT", 8},   {"MATRIX10_07_V5_N20.TXT", 20},
+    {"MATRIX10_07_V5_N22.TXT", 36},  {"MATRIX10_07_V5_N24.TXT", 61},  {"MATRIX10_07_V5_N25.TXT", 74},
+    {"MATRIX10_07_V5_N27.TXT", 129}, {"MATRIX10_07_V5_N30.TXT", 240}, {"MATRIX10_07_V6_N12.TXT", 4},
+    {"MATRIX10_08_V5_N12.TXT", 2},   {"MATRIX10_08_V5_N14.TXT", 3},   {"MATRIX10_08_V5_N15.TXT", 3},
+    {"MATRIX10_08_V5_N16.TXT", 3},   {"MATRIX10_08_V5_N18.TXT", 5},   {"MATRIX10_08_V5_N20.TXT", 7},
+    {"MATRIX10_08_V5_N22.TXT", 20},  {"MATRIX10_08_V5_N24.TXT", 31},  {"MATRIX10_08_V5_N25.TXT", 40},
+    {"MATRIX10_08_V5_N27.TXT", 69},  {"MATRIX10_08_V5_N30.TXT", 127}, {"MATRIX10_08_V6_N12.TXT", 2},
+    {"MATRIX10_08_V6_N14.TXT", 3},   {"MATRIX10_08_V6_N15.TXT", 3},   {"MATRIX10_08_V6_N16.TXT", 7},
+    {"MATRIX10_08_V6_N18.TXT", 22},  {"MATRIX10_08_V6_N20.TXT", 45},  {"MATRIX10_08_V6_N22.TXT", 93},
+    {"MATRIX10_08_V6_N24.TXT", 180}, {"MATRIX10_08_V6_N25.TXT", 238}, {"MATRIX10_08_V7_N15.TXT", 26},
+    {"MATRIX10_09_V6_N12.TXT", 2},   {"MATRIX10_09_V6_N14.TXT", 3},   {"MATRIX10_09_V6_N15.TXT", 3},
+    {"MATRIX10_09_V6_N16.TXT", 3},   {"MATRIX10_09_V6_N18.TXT", 7},   {"MATRIX10_09_V6_N20.TXT", 20},
+    {"MATRIX10_09_V6_N22.TXT", 43},  {"MATRIX10_09_V6_N24.TXT", 84},  {"MATRIX10_09_V6_N25.TXT", 120},
+    {"MATRIX10_09_V6_N27.TXT", 208}, {"MATRIX10_10_V6_N12.TXT", 2},   {"MATRIX10_10_V6_N14.TXT", 2},
+    {"MATRIX10_10_V6_N15.TXT", 3},   {"MATRIX10_10_V6_N16.TXT", 3},   {"MATRIX10_10_V6_N18.TXT", 4},
+    {"MATRIX10_10_V6_N20.TXT", 6},   {"MATRIX10_10_V6_N22.TXT", 22},  {"MATRIX10_10_V6_N24.TXT", 43},
+    {"MATRIX10_10_V6_N25.TXT", 59},  {"MATRIX10_10_V6_N27.TXT", 107}, {"MATRIX10_10_V7_N12.TXT", 2},
+    {"MATRIX10_10_V7_N14.TXT", 3},   {"MATRIX10_10_V7_N15.TXT", 3},   {"MATRIX10_10_V7_N16.TXT", 6},
+    {"MATRIX10_10_V7_N18.TXT", 17},  {"MATRIX10_10_V7_N20.TXT", 45},  {"MATRIX10_10_V7_N22.TXT", 113},
+    {"MATRIX10_10_V7_N24.TXT", 238},
 };
 // A player plays every line; larger matrices are left out of the library.
 constexpr std::size_t kMostLines = 300;
@@ -79,7 +93,6 @@ bool InTheProgramsOwnFormat(const std::string& text) {
 
 TEST(ShippedMatricesTest, TheLibraryIsThere) {
     ASSERT_NE(std::getenv("ORDAVEX_SOURCE_DIR"), nullptr) << "run through ctest, which names the sources";
-    EXPECT_GE(ShippedMatrices().size(), kLeastShippedMatrices);
     const std::filesystem::path folder =
         std::filesystem::path(std::getenv("ORDAVEX_SOURCE_DIR")) / "Shared" / "SuperMatrici";
     for (const auto& [name, size] : kEarlierSizes) {
