@@ -191,7 +191,7 @@ private:
     // Sets the line would cover that no line covers yet: all of them, or only those of the sample
     // when the greedy start weighs on one.
     std::uint64_t NewlyCovered(NumberMask line) const {
-        if (!sampling_) {
+        if (sample_.empty()) {
             return coverage_.NewlyCovered(line);
         }
         return static_cast<std::uint64_t>(std::count_if(sample_.begin(), sample_.end(), [&](NumberMask set) {
@@ -219,14 +219,14 @@ private:
     // are weighed on a sample, which makes it cheap.
     void BuildGreedily() {
         const std::uint64_t coveredByLine = coverage_.CoveredCount(settings_.length);
-        sampling_ = coveredByLine * kGreedyCandidates > settings_.exactGreedyWork;
+        const bool sampling = coveredByLine * kGreedyCandidates > settings_.exactGreedyWork;
         const std::uint64_t lineWork =
             coveredByLine * static_cast<std::uint64_t>(settings_.numbers * (settings_.length - settings_.points));
-        const bool buildNumberByNumber = sampling_ || lineWork <= kGreedyLineWork;
+        const bool buildNumberByNumber = sampling || lineWork <= kGreedyLineWork;
         while (coverage_.UncoveredCount() > 0) {
             if (Interrupted()) break;
             const NumberMask set = coverage_.UncoveredAt(random_.Below(coverage_.UncoveredCount()));
-            if (sampling_) {
+            if (sampling) {
                 DrawSample();
             }
             NumberMask chosen;
@@ -246,7 +246,6 @@ private:
             // The start must cover every set, so it goes on beyond the time limit.
             ReportProgress();
         }
-        sampling_ = false;
         sample_.clear();
     }
 
@@ -572,7 +571,7 @@ private:
     std::vector<NumberMask> lines_;
     std::vector<NumberMask> best_;
     std::vector<std::size_t> nearest_;
-    bool sampling_ = false;
+    // The uncovered sets the greedy start weighs its candidates on; empty when it weighs on all.
     std::vector<NumberMask> sample_;
     std::uint64_t moves_ = 0;
     std::uint64_t sharedMoves_ = 0;

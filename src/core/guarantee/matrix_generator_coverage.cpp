@@ -308,7 +308,7 @@ void MatrixGeneratorCoverage::SwapNumber(NumberMask line, std::uint32_t id, int 
     lineById_[id] = line;
     if (countsSoleCovers_) {
         CountSoleCoversOf(line, id);
-        lastSwapWork_ += SetCount(line.Count(), points_) * SetCount(numbers_ - line.Count(), drawn_ - points_);
+        lastSwapWork_ += MeetingCount(line.Count(), points_);
     }
 }
 
@@ -391,9 +391,13 @@ void MatrixGeneratorCoverage::ResetWeights() { std::fill(weights_.begin(), weigh
 std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
     std::uint64_t count = 0;
     for (int common = points_; common <= std::min(length, drawn_); ++common) {
-        count += SetCount(length, common) * SetCount(numbers_ - length, drawn_ - common);
+        count += MeetingCount(length, common);
     }
     return count;
+}
+
+std::uint64_t MatrixGeneratorCoverage::MeetingCount(int length, int common) const {
+    return SetCount(length, common) * SetCount(numbers_ - length, drawn_ - common);
 }
 
 std::uint64_t MatrixGeneratorCoverage::SwapWork(int length) const {

@@ -70,6 +70,8 @@ private:
     void ForEachBarelyCovered(NumberMask line, Visit&& visit) const;
     template <class Visit>
     void ForEachMeeting(NumberMask line, int common, Visit&& visit) const;
+    // Sets that a line of `length` numbers meets in exactly `common` numbers.
+    std::uint64_t MeetingCount(int length, int common) const;
     template <class Visit>
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
 
