@@ -203,7 +203,7 @@ void MatrixGeneratorCoverage::ClearSoleCounts(std::uint32_t id) {
 
 void MatrixGeneratorCoverage::CountSoleCoversOf(NumberMask line, std::uint32_t id) {
     ClearSoleCounts(id);
-    ForEachBarelyCovered(line, [&](std::uint32_t rank, NumberMask set) {
+    ForEachMeeting(line, points_, [&](std::uint32_t rank, NumberMask set) {
         if (covers_[rank] == 1) {
             CountSole(id, set, 1);
         }
@@ -224,11 +224,6 @@ void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) con
     for (int common = points_; common <= std::min(line.Count(), drawn_); ++common) {
         ForEachMeeting(line, common, visit);
     }
-}
-
-template <class Visit>
-void MatrixGeneratorCoverage::ForEachBarelyCovered(NumberMask line, Visit&& visit) const {
-    ForEachMeeting(line, points_, visit);
 }
 
 template <class Visit>

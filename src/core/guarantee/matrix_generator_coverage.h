@@ -65,9 +65,7 @@ public:
 private:
     template <class Visit>
     void ForEachCovered(NumberMask line, Visit&& visit) const;
-    // The sets that meet the line in exactly t numbers.
-    template <class Visit>
-    void ForEachBarelyCovered(NumberMask line, Visit&& visit) const;
+    // The sets that meet the line in exactly `common` numbers.
     template <class Visit>
     void ForEachMeeting(NumberMask line, int common, Visit&& visit) const;
     // Sets that a line of `length` numbers meets in exactly `common` numbers.
