@@ -23,7 +23,7 @@ struct GeneratorProgress {
 // of the lines nearest to an uncovered set and takes the best; annealing weighs one random swap
 // per move and takes it by chance when it uncovers more than it covers, so it makes tens to
 // hundreds of cheap moves where the weighted search makes one careful one. Alternating hands over
-// from one to the other, weighted first, whenever one has found no smaller matrix for about the
+// from one to the other, annealing first, whenever one has found no smaller matrix for about the
 // same amount of work.
 enum class SearchMethod { kAlternating, kAnnealing, kWeighted };
 
