@@ -54,14 +54,14 @@ struct NumberMask {
         constexpr std::uint64_t kQuads = 0x3333333333333333ULL;
         constexpr std::uint64_t kBytes = 0x0F0F0F0F0F0F0F0FULL;
         constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
-        std::uint64_t a = low - ((low >> 1) & kPairs);
-        std::uint64_t b = high - ((high >> 1) & kPairs);
-        a = (a & kQuads) + ((a >> 2) & kQuads);
-        b = (b & kQuads) + ((b >> 2) & kQuads);
-        // Each byte now holds at most 16 and their sum at most 128, so the top byte of the
-        // product is the whole count.
-        const std::uint64_t bytes = ((a + (a >> 4)) & kBytes) + ((b + (b >> 4)) & kBytes);
-        return static_cast<int>((bytes * kEveryByte) >> 56);
+        // Counts per byte, each at most 8.
+        const auto byteCounts = [](std::uint64_t word) {
+            word -= (word >> 1) & kPairs;
+            word = (word & kQuads) + ((word >> 2) & kQuads);
+            return (word + (word >> 4)) & kBytes;
+        };
+        // The sum of both words' bytes is at most 128, so the top byte of the product is the count.
+        return static_cast<int>(((byteCounts(low) + byteCounts(high)) * kEveryByte) >> 56);
 #else
         return std::popcount(low) + std::popcount(high);
 #endif
