@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -13,6 +14,8 @@
 #include "guarantee/known_designs.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "guarantee/rotation_search.h"
+#include "guarantee/seeded_random.h"
 #include "guarantee/thread_cpu_clock.h"
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
@@ -53,35 +56,16 @@ constexpr double kCooling = 0.99;
 constexpr std::uint64_t kCoolingWork = 2'000'000;
 // Below this limit of the change, a swap that uncovers no more sets than it covers is still taken.
 constexpr double kLeastLimit = 0.5;
+// Every other restart of the alternating search first looks for a smaller matrix of rotations
+// (see RotationSearch), for at most kRotationWork sets looked at: a few seconds.
+constexpr std::uint64_t kRotationRoundEvery = 2;
+constexpr std::uint64_t kRotationWork = 4'000'000'000;
+// Matrices of rotations are sought down to (kRotationSizeShare - 1) / kRotationSizeShare of the
+// size wanted.
+constexpr std::size_t kRotationSizeShare = 10;
+constexpr std::uint64_t kRotationSeedOffset = 0x5DEECE66DULL;
 // Moves between two readings of the clock.
 constexpr std::uint64_t kMovesBetweenClockReads = 64;
-
-// A small generator of its own, so that a seed gives the same matrix on every platform.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    // Uniform in 0..bound-1; bound must be positive.
-    std::size_t Below(std::size_t bound) {
-        return static_cast<std::size_t>((Next() >> 32) * static_cast<std::uint64_t>(bound) >> 32);
-    }
-    double Unit() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
-    int NumberOf(NumberMask set) {
-        for (std::size_t skip = Below(static_cast<std::size_t>(set.Count())); skip > 0; --skip) {
-            set.RemoveLowest();
-        }
-        return set.Lowest();
-    }
-
-private:
-    std::uint64_t state_;
-};
 
 bool LinesInOrder(NumberMask a, NumberMask b) {
     while (!a.Empty() && !b.Empty()) {
@@ -112,6 +96,7 @@ public:
           reports_(reports),
           coverage_(settings.numbers, settings.drawn, settings.points),
           random_(seed),
+          rotationRandom_(seed + kRotationSeedOffset),
           all_(NumberMask::FirstNumbers(settings.numbers)),
           start_(std::chrono::steady_clock::now()),
           swapWork_(std::max<std::uint64_t>(1, coverage_.SwapWork(settings.length))) {}
@@ -290,7 +275,10 @@ private:
             if (sinceRestart >= (annealing_ ? kAnnealingRestartMoves : kRestartMoves) || RoundSpent()) {
                 sinceRestart = 0;
                 roundWork_ = 0;
-                StartAgain(++restarts % kFreshStartEvery == 0);
+                ++restarts;
+                if (!TriesRotationsInRound(restarts) || !StartFromRotations()) {
+                    StartAgain(restarts % kFreshStartEvery == 0);
+                }
                 annealing_ = AnnealsInRound(restarts);
                 continue;
             }
@@ -326,17 +314,58 @@ private:
         return round % 2 == 0;
     }
 
+    bool TriesRotationsInRound(std::uint64_t round) const {
+        return settings_.method == SearchMethod::kAlternating && round % kRotationRoundEvery == 1;
+    }
+
+    // Looks for a matrix of base lines and their rotations smaller than the smallest met so far,
+    // trying the sizes and cycle lengths in turn; when one covers every set, the search goes on
+    // from it.
+    bool StartFromRotations() {
+        const std::vector<std::pair<std::size_t, int>> sizes = RotationSizes();
+        if (sizes.empty()) {
+            return false;
+        }
+        const auto [lines, cycleLength] = sizes[rotationTurn_++ % sizes.size()];
+        RotationSearch rotations(settings_.numbers, settings_.length, settings_.drawn, settings_.points, cycleLength);
+        const RotationSearch::Result found =
+            rotations.Search(lines / static_cast<std::size_t>(cycleLength), kRotationWork, rotationRandom_,
+                             [this] { return ShouldStop(); });
+        if (!found.complete) {
+            return false;
+        }
+        ForgetMatrix();
+        lines_ = found.lines;
+        AddAllLines();
+        coverage_.CountSoleCovers();
+        return true;
+    }
+
+    // The sizes a matrix of rotations could have below the smallest matrix met, with the cycle
+    // length of each: the most lines first and, of as many, the longest cycles (fewest base
+    // lines). Sizes far below are left out, as a search aiming there rarely gets there.
+    std::vector<std::pair<std::size_t, int>> RotationSizes() const {
+        std::vector<std::pair<std::size_t, int>> sizes;
+        if (MatrixGeneratorCoverage::SetCount(settings_.numbers, settings_.drawn) > RotationSearch::kMostSets) {
+            return sizes;
+        }
+        const std::size_t target = best_.size() - 1;
+        for (const int cycleLength : RotationSearch::CycleLengths(settings_.numbers)) {
+            const std::size_t lines =
+                target / static_cast<std::size_t>(cycleLength) * static_cast<std::size_t>(cycleLength);
+            if (lines > 0 && lines >= shared_.lowerBound &&
+                lines * kRotationSizeShare >= target * (kRotationSizeShare - 1)) {
+                sizes.emplace_back(lines, cycleLength);
+            }
+        }
+        std::sort(sizes.begin(), sizes.end(), std::greater<>());
+        return sizes;
+    }
+
     // From a new greedy matrix, or from the smallest complete one less a random line; either way
     // with the weights of the sets forgotten.
     void StartAgain(bool fresh) {
-        // While the lines are out every set is uncovered: not counting then saves the work and
-        // the memory of holding every set's numbers.
-        coverage_.StopCountingSoleCovers();
-        RemoveAllLines();
-        coverage_.ResetWeights();
-        lastLine_ = std::numeric_limits<std::size_t>::max();
-        temperature_ = kHotTemperature;
-        coolingWork_ = 0;
+        ForgetMatrix();
         if (fresh) {
             lines_.clear();
             BuildGreedily();
@@ -347,6 +376,19 @@ private:
             AddAllLines();
         }
         coverage_.CountSoleCovers();
+    }
+
+    // Takes every line out of the table and forgets what the moves so far have learnt, ready for
+    // another matrix; its lines are still in lines_.
+    void ForgetMatrix() {
+        // While the lines are out every set is uncovered: not counting then saves the work and
+        // the memory of holding every set's numbers.
+        coverage_.StopCountingSoleCovers();
+        RemoveAllLines();
+        coverage_.ResetWeights();
+        lastLine_ = std::numeric_limits<std::size_t>::max();
+        temperature_ = kHotTemperature;
+        coolingWork_ = 0;
     }
 
     void AddAllLines() {
@@ -566,7 +608,10 @@ private:
     SharedSearch& shared_;
     const bool reports_;
     MatrixGeneratorCoverage coverage_;
-    Random random_;
+    SeededRandom random_;
+    // The searches of rotations draw from a generator of their own, so that when they find
+    // nothing the search goes on exactly as without them, only later.
+    SeededRandom rotationRandom_;
     const NumberMask all_;
     const std::chrono::steady_clock::time_point start_;
     // Sets that weighing one swap looks at.
@@ -586,6 +631,7 @@ private:
     std::uint64_t roundWork_ = 0;
     double temperature_ = kHotTemperature;
     std::uint64_t coolingWork_ = 0;
+    std::size_t rotationTurn_ = 0;
     double bestSeconds_ = 0;
     bool stoppedByTime_ = false;
     bool interrupted_ = false;
