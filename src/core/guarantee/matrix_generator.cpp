@@ -14,6 +14,7 @@
 #include "guarantee/known_designs.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "guarantee/nearest_line.h"
 #include "guarantee/rotation_search.h"
 #include "guarantee/seeded_random.h"
 #include "guarantee/thread_cpu_clock.h"
@@ -519,19 +520,7 @@ private:
     // set's numbers into the line, taken when it does not uncover more sets than it covers, or
     // else by chance, less and less likely as the search cools.
     void AnnealTowards(NumberMask set) {
-        std::size_t chosen = 0;
-        int mostCommon = -1;
-        std::size_t ties = 0;
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const int common = CommonCount(lines_[i], set);
-            if (common > mostCommon) {
-                mostCommon = common;
-                ties = 0;
-            }
-            if (common == mostCommon && random_.Below(++ties) == 0) {
-                chosen = i;
-            }
-        }
+        const std::size_t chosen = NearestLine(lines_, set, random_);
         const NumberMask line = lines_[chosen];
         const int out = random_.NumberOf(Without(line, set));
         const int in = random_.NumberOf(Without(set, line));

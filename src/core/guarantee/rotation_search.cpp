@@ -7,6 +7,7 @@
 #include <string>
 
 #include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/nearest_line.h"
 
 namespace ordavex {
 
@@ -138,23 +139,6 @@ NumberMask RotationSearch::UncoveredRotation(const std::vector<std::uint32_t>& c
     }
     const auto steps = random.Below(static_cast<std::size_t>(cycleLength_));
     return rotations_[rotationClass * static_cast<std::size_t>(cycleLength_) + steps];
-}
-
-std::size_t RotationSearch::NearestLine(const std::vector<NumberMask>& bases, NumberMask set, SeededRandom& random) {
-    std::size_t chosen = 0;
-    int mostCommon = -1;
-    std::size_t ties = 0;
-    for (std::size_t i = 0; i < bases.size(); ++i) {
-        const int common = CommonCount(bases[i], set);
-        if (common > mostCommon) {
-            mostCommon = common;
-            ties = 0;
-        }
-        if (common == mostCommon && random.Below(++ties) == 0) {
-            chosen = i;
-        }
-    }
-    return chosen;
 }
 
 RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random,

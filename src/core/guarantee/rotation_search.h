@@ -46,8 +46,6 @@ private:
     bool IsFirstOfClass(NumberMask set) const;
     // A rotation of a random class that no line covers; there must be one.
     NumberMask UncoveredRotation(const std::vector<std::uint32_t>& covers, SeededRandom& random) const;
-    // The base line sharing most numbers with the set, of several one at random.
-    static std::size_t NearestLine(const std::vector<NumberMask>& bases, NumberMask set, SeededRandom& random);
     std::vector<NumberMask> LinesOf(const std::vector<NumberMask>& baseLines) const;
 
     int numbers_;
