@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "guarantee/guarantee_checker.h"
@@ -54,6 +55,7 @@ TEST(RotationSearchTest, WithoutWorkOrWhenToldToStopItEndsWithTheStartIncomplete
     const RotationSearch::Result tooFew = search.Search(2, 50'000'000, random, [] { return false; });
     EXPECT_FALSE(tooFew.complete);
     EXPECT_GE(tooFew.work, 50'000'000U);
+    EXPECT_THROW(search.Search(RotationSearch::kMostMeets, 1, random, [] { return false; }), std::length_error);
 }
 
 TEST(RotationSearchTest, CyclesLeaveAtMostTwoNumbersInPlace) {

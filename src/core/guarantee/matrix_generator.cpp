@@ -347,15 +347,17 @@ private:
     // lines). Sizes far below are left out, as a search aiming there rarely gets there.
     std::vector<std::pair<std::size_t, int>> RotationSizes() const {
         std::vector<std::pair<std::size_t, int>> sizes;
-        if (MatrixGeneratorCoverage::SetCount(settings_.numbers, settings_.drawn) > RotationSearch::kMostSets) {
+        const std::uint64_t sets = MatrixGeneratorCoverage::SetCount(settings_.numbers, settings_.drawn);
+        if (sets > RotationSearch::kMostSets) {
             return sizes;
         }
         const std::size_t target = best_.size() - 1;
         for (const int cycleLength : RotationSearch::CycleLengths(settings_.numbers)) {
-            const std::size_t lines =
-                target / static_cast<std::size_t>(cycleLength) * static_cast<std::size_t>(cycleLength);
+            const std::size_t baseLines = target / static_cast<std::size_t>(cycleLength);
+            const std::size_t lines = baseLines * static_cast<std::size_t>(cycleLength);
             if (lines > 0 && lines >= shared_.lowerBound &&
-                lines * kRotationSizeShare >= target * (kRotationSizeShare - 1)) {
+                lines * kRotationSizeShare >= target * (kRotationSizeShare - 1) &&
+                baseLines * sets <= RotationSearch::kMostMeets) {
                 sizes.emplace_back(lines, cycleLength);
             }
         }

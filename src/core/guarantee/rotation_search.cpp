@@ -144,6 +144,9 @@ NumberMask RotationSearch::UncoveredRotation(const std::vector<std::uint32_t>& c
 RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random,
                                               const std::function<bool()>& stop) {
     const std::size_t sets = rotations_.size();
+    if (baseLines * sets > kMostMeets) {
+        throw std::length_error("too many base lines for a search by rotations");
+    }
     const auto cycle = static_cast<std::size_t>(cycleLength_);
     std::vector<NumberMask> bases;
     // How many numbers each base line shares with each rotation, line after line: a swap changes

@@ -20,6 +20,8 @@ class RotationSearch {
 public:
     // The table of rotation classes is built only up to this many sets of drawn numbers.
     static constexpr std::uint64_t kMostSets = 3'000'000;
+    // A search holds a byte for each base line and set: at most this many.
+    static constexpr std::uint64_t kMostMeets = 64'000'000;
 
     struct Result {
         // The base lines and their rotations, each line once, of the matrix that left the fewest
@@ -39,6 +41,7 @@ public:
     // Anneals `baseLines` base lines from a random start for at most `work` sets looked at, until
     // every set is covered or `stop` (asked now and then) says to end. A move swaps a number of
     // the base line nearest to a rotation of an uncovered set for one of that rotation's numbers.
+    // Throws std::length_error when the base lines times the sets are above kMostMeets.
     Result Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random, const std::function<bool()>& stop);
 
 private:
