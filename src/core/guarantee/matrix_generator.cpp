@@ -142,10 +142,7 @@ private:
         for (int i = 0; i < settings_.points; ++i) {
             line.Set(random_.NumberOf(Without(set, line)));
         }
-        while (line.Count() < settings_.length) {
-            line.Set(random_.NumberOf(Without(all_, line)));
-        }
-        return line;
+        return random_.Completed(line, all_, settings_.length);
     }
 
     // A line through t numbers of the set, completed one number at a time with the number that
@@ -558,10 +555,7 @@ private:
         AddAllLines();
         for (int number = 1; number <= settings_.numbers; ++number) {
             if (!UsedNumbers().Has(number) && !PlaceNumber(number)) {
-                NumberMask line = NumberMask::Of(number);
-                while (line.Count() < settings_.length) {
-                    line.Set(random_.NumberOf(Without(all_, line)));
-                }
+                const NumberMask line = random_.Completed(NumberMask::Of(number), all_, settings_.length);
                 coverage_.AddLine(line, static_cast<std::uint32_t>(lines_.size()));
                 lines_.push_back(line);
             }

@@ -1,6 +1,7 @@
 #include "guarantee/rotation_search.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/nearest_line.h"
+#include "guarantee/number_choices.h"
 
 namespace ordavex {
 
@@ -23,42 +25,6 @@ constexpr double kCooling = 0.9999;
 constexpr std::uint64_t kMovesBetweenStopQuestions = 16;
 
 bool Before(NumberMask a, NumberMask b) { return a.high != b.high ? a.high < b.high : a.low < b.low; }
-
-NumberMask RandomLine(int numbers, int length, SeededRandom& random) {
-    const NumberMask all = NumberMask::FirstNumbers(numbers);
-    NumberMask line;
-    while (line.Count() < length) {
-        line.Set(random.NumberOf(Without(all, line)));
-    }
-    return line;
-}
-
-// Calls visit with every set of `drawn` numbers of 1..N.
-template <class Visit>
-void ForEachSet(int numbers, int drawn, Visit&& visit) {
-    std::vector<int> chosen(static_cast<std::size_t>(drawn));
-    for (int i = 0; i < drawn; ++i) {
-        chosen[static_cast<std::size_t>(i)] = i + 1;
-    }
-    for (;;) {
-        NumberMask set;
-        for (const int number : chosen) {
-            set.Set(number);
-        }
-        visit(set);
-        int i = drawn - 1;
-        while (i >= 0 && chosen[static_cast<std::size_t>(i)] == numbers - drawn + i + 1) {
-            --i;
-        }
-        if (i < 0) {
-            return;
-        }
-        ++chosen[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < drawn; ++j) {
-            chosen[static_cast<std::size_t>(j)] = chosen[static_cast<std::size_t>(j) - 1] + 1;
-        }
-    }
-}
 
 }  // namespace
 
@@ -86,7 +52,9 @@ RotationSearch::RotationSearch(int numbers, int length, int drawn, int points, i
         next_[static_cast<std::size_t>(number)] =
             number > cycled ? number : (lastOfCycle ? number - cycleLength + 1 : number + 1);
     }
-    ForEachSet(numbers, drawn, [this](NumberMask set) {
+    std::array<int, kHighestNumber> pool{};
+    const int size = ToPool(NumberMask::FirstNumbers(numbers), pool);
+    ForEachChoice(pool.data(), size, drawn, [this](NumberMask set) {
         if (!IsFirstOfClass(set)) {
             return;
         }
@@ -154,7 +122,7 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
     std::vector<std::uint8_t> meets(baseLines * sets);
     std::vector<std::uint32_t> covers(sets / cycle, 0);
     for (std::size_t i = 0; i < baseLines; ++i) {
-        bases.push_back(RandomLine(numbers_, length_, random));
+        bases.push_back(random.Completed({}, NumberMask::FirstNumbers(numbers_), length_));
         for (std::size_t j = 0; j < sets; ++j) {
             meets[i * sets + j] = static_cast<std::uint8_t>(CommonCount(bases[i], rotations_[j]));
             covers[j / cycle] += meets[i * sets + j] >= points_ ? 1 : 0;

@@ -30,6 +30,13 @@ public:
         }
         return set.Lowest();
     }
+    // The line with random numbers of the pool added, one at a time, until it holds `length`.
+    NumberMask Completed(NumberMask line, NumberMask pool, int length) {
+        while (line.Count() < length) {
+            line.Set(NumberOf(Without(pool, line)));
+        }
+        return line;
+    }
 
 private:
     std::uint64_t state_;
