@@ -44,8 +44,11 @@ constexpr std::uint64_t kFreshStartEvery = 4;
 // gets that many more of them before it starts again.
 constexpr std::uint64_t kAnnealingRestartMoves = 20 * kRestartMoves;
 // Sets looked at without a smaller matrix after which the other method takes over, when the two
-// alternate: some seconds of work.
+// alternate: some seconds of work. Within its round a method starts again as it would alone. The
+// annealing's rounds are longer: it is the method that reaches the smaller matrices on most cases,
+// and its restarts, from new greedy matrices too, are what finds them.
 constexpr std::uint64_t kRoundSetVisits = 300'000'000;
+constexpr std::uint64_t kAnnealingRoundSetVisits = 4 * kRoundSetVisits;
 // The annealing's temperature, in uncovered sets: a swap that uncovers d more sets than it covers is taken
 // with chance exp(-d / temperature). It cools by a constant factor every kCoolingWork sets looked
 // at, weighing and making swaps, so that a cycle takes about as long whether a move costs little
@@ -250,7 +253,6 @@ private:
     void Improve() {
         std::uint64_t sinceBest = 0;
         std::uint64_t sinceRestart = 0;
-        std::uint64_t restarts = 0;
         annealing_ = AnnealsInRound(0);
         coverage_.CountSoleCovers();
         while (!lines_.empty()) {
@@ -272,12 +274,7 @@ private:
             }
             if (sinceRestart >= (annealing_ ? kAnnealingRestartMoves : kRestartMoves) || RoundSpent()) {
                 sinceRestart = 0;
-                roundWork_ = 0;
-                ++restarts;
-                if (!TriesRotationsInRound(restarts) || !StartFromRotations()) {
-                    StartAgain(restarts % kFreshStartEvery == 0);
-                }
-                annealing_ = AnnealsInRound(restarts);
+                Restart();
                 continue;
             }
             ++moves_;
@@ -295,7 +292,25 @@ private:
     // When the two methods alternate, a round that finds no smaller matrix for a while hands over
     // to the other method; the while is counted in sets looked at, so that both get about the same
     // processor time whatever one move of each costs.
-    bool RoundSpent() const { return settings_.method == SearchMethod::kAlternating && roundWork_ >= kRoundSetVisits; }
+    bool RoundSpent() const {
+        return settings_.method == SearchMethod::kAlternating &&
+               roundWork_ >= (annealing_ ? kAnnealingRoundSetVisits : kRoundSetVisits);
+    }
+
+    // Starts again within the round or, once the round is spent, with the other method, which
+    // every other time first looks for a matrix of rotations.
+    void Restart() {
+        ++restarts_;
+        const bool roundEnds = RoundSpent();
+        if (roundEnds) {
+            roundWork_ = 0;
+            ++rounds_;
+        }
+        if (!roundEnds || !TriesRotationsInRound(rounds_) || !StartFromRotations()) {
+            StartAgain(restarts_ % kFreshStartEvery == 0);
+        }
+        annealing_ = AnnealsInRound(rounds_);
+    }
 
     bool AnnealsInRound(std::uint64_t round) const {
         switch (settings_.method) {
@@ -614,6 +629,8 @@ private:
     double cpuStart_ = 0;
     bool annealing_ = false;
     std::uint64_t roundWork_ = 0;
+    std::uint64_t restarts_ = 0;
+    std::uint64_t rounds_ = 0;
     double temperature_ = kHotTemperature;
     std::uint64_t coolingWork_ = 0;
     std::size_t rotationTurn_ = 0;
