@@ -60,7 +60,7 @@ constexpr double kCooling = 0.99;
 constexpr std::uint64_t kCoolingWork = 2'000'000;
 // Below this limit of the change, a swap that uncovers no more sets than it covers is still taken.
 constexpr double kLeastLimit = 0.5;
-// Every other restart of the alternating search first looks for a smaller matrix of rotations
+// Every other round of the alternating search first looks for a smaller matrix of rotations
 // (see RotationSearch), for at most kRotationWork sets looked at: a few seconds.
 constexpr std::uint64_t kRotationRoundEvery = 2;
 constexpr std::uint64_t kRotationWork = 4'000'000'000;
@@ -290,8 +290,8 @@ private:
     }
 
     // When the two methods alternate, a round that finds no smaller matrix for a while hands over
-    // to the other method; the while is counted in sets looked at, so that both get about the same
-    // processor time whatever one move of each costs.
+    // to the other method; the while is counted in sets looked at, so that a round's share of the
+    // processor time does not depend on what one move of each method costs.
     bool RoundSpent() const {
         return settings_.method == SearchMethod::kAlternating &&
                roundWork_ >= (annealing_ ? kAnnealingRoundSetVisits : kRoundSetVisits);
