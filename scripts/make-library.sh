@@ -16,7 +16,7 @@ most_lines=300
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# N k p t seconds
+# N k p t seconds [F: numbers fixed in every line, 0 when absent]
 cases=(
   # the matrices of shorter lines
   "24 6 5 3 60" "15 6 6 4 60" "16 7 6 4 60" "20 8 6 4 60" "18 9 7 5 60" "20 9 8 6 60"
@@ -32,13 +32,21 @@ cases=(
   "25 10 7 5 60" "25 10 8 5 90" "25 10 8 6 60" "25 10 9 6 60" "25 10 10 6 90" "25 10 10 7 600"
   "27 10 7 5 90" "27 10 8 5 90" "27 10 9 6 90" "27 10 10 6 150"
   "30 10 7 5 60" "30 10 8 5 90" "30 10 10 6 120"
+  # lines of 10 numbers with 1 or 2 numbers fixed in every line
+  "16 10 8 6 20 1" "16 10 10 7 20 1" "18 10 8 6 20 1" "18 10 10 7 20 1" "20 10 8 6 20 1" "20 10 10 7 20 1"
+  "22 10 8 6 20 1" "22 10 10 7 20 1" "24 10 8 6 20 1" "24 10 10 7 20 1"
+  "16 10 8 6 20 2" "16 10 10 7 20 2" "18 10 8 6 20 2" "18 10 10 7 20 2" "20 10 8 6 20 2" "20 10 10 7 20 2"
+  "22 10 8 6 20 2" "22 10 10 7 20 2" "24 10 8 6 20 2" "24 10 10 7 20 2"
 )
 
 made_folder="${2:-}"
 names="${3:-*}"
 for case in "${cases[@]}"; do
-  read -r n k p t seconds <<<"$case"
-  name="$(printf 'MATRIX%02d_%02d_V%d_N%02d.TXT' "$k" "$p" "$t" "$n")"
+  read -r n k p t seconds fixed <<<"$case"
+  fixed="${fixed:-0}"
+  name="$(printf 'MATRIX%02d_%02d_V%d_N%02d' "$k" "$p" "$t" "$n")"
+  if (( fixed > 0 )); then name="${name}_F$fixed"; fi
+  name="$name.TXT"
   # shellcheck disable=SC2053 # the pattern is meant to match
   [[ "$name" == $names ]] || continue
   made="$work/$name"
@@ -46,7 +54,7 @@ for case in "${cases[@]}"; do
   if [[ -n "$made_folder" && -f "$made_folder/$name" ]]; then
     cp "$made_folder/$name" "$made"
   else
-    "$tool" generate -n "$n" -k "$k" -p "$p" -t "$t" --seed 1 --threads 1 --cpu-seconds "$seconds" \
+    "$tool" generate -n "$n" -k "$k" -p "$p" -t "$t" --fixed "$fixed" --seed 1 --threads 1 --cpu-seconds "$seconds" \
       --seconds 1000000 --patience 1000000000000 --out "$work" >/dev/null
   fi
   "$tool" verify "$made" --seconds 600 >/dev/null || { echo "$name: does not keep its guarantee" >&2; exit 1; }

@@ -20,6 +20,7 @@
 #include "app/file_table.h"
 #include "app/native_file.h"
 #include "combinations/system_save.h"
+#include "guarantee/coverage_percent.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
@@ -45,16 +46,22 @@ const char* const kUsage =
     "  ordavex_matrices verify FILE [--seconds S]\n"
     "      prints whether the guarantee in the matrix's name holds (exit status 1, with a\n"
     "      counterexample, when it does not) and its profile; each check stops after S seconds\n"
-    "  ordavex_matrices generate -n N -k K -p P -t T [--seed S] [--seconds S] [--cpu-seconds S]\n"
-    "                            [--patience M] [--method alternating|annealing|weighted]\n"
-    "                            [--threads C] [--out FOLDER] [--replace]\n"
+    "  ordavex_matrices generate -n N -k K -p P -t T [--fixed F] [--budget L] [--seed S]\n"
+    "                            [--seconds S] [--cpu-seconds S] [--patience M]\n"
+    "                            [--method alternating|annealing|weighted] [--threads C]\n"
+    "                            [--out FOLDER] [--replace]\n"
     "      builds a small matrix of K-number lines over 1..N that gives T points whenever P of\n"
-    "      its numbers are drawn, and writes it to FOLDER (default: the current folder) as\n"
-    "      MATRIXkk_pp_Vt_Nnn.TXT, replacing an existing file only with --replace; C searches\n"
-    "      (default: one per core) run side by side with seeds S, S+1, ...; Ctrl-C writes the\n"
-    "      smallest complete matrix found so far and exits with status 130; the search stops\n"
-    "      after --seconds of wall clock (default 60), when each search has used --cpu-seconds\n"
-    "      of processor time (default: no such limit) or after M moves without a smaller matrix\n"
+    "      its numbers are drawn, and writes it to FOLDER (made when missing; default: the\n"
+    "      current folder) as MATRIXkk_pp_Vt_Nnn.TXT, replacing an existing file only with\n"
+    "      --replace; with --fixed the numbers 1..F stand in every line and the guarantee holds\n"
+    "      for the draws that hold them (name ..._F<F>.TXT); with --budget the matrix has at most\n"
+    "      L lines, and when that is too few for T points it leaves the fewest draws uncovered\n"
+    "      and is named by the points that fully hold, marked _B<L>_T<T>; C searches (default:\n"
+    "      one per core) run side by side with seeds S, S+1, ...; Ctrl-C writes the best matrix\n"
+    "      found so far and exits with status 130; the search stops after --seconds of wall\n"
+    "      clock, when each search has used --cpu-seconds of processor time, or after M moves\n"
+    "      without a smaller matrix when --patience is given; without either time limit it stops\n"
+    "      after 60 s or 2000000 moves without a smaller matrix\n"
     "  ordavex_matrices --help | --version\n"
     "options take their value after a blank or an equals sign (--seconds=30); numbers are whole\n"
     "decimal numbers, seconds may have a fraction\n"
@@ -199,8 +206,19 @@ std::string NumbersText(const std::vector<int>& numbers) {
     return text;
 }
 
-void PrintProfile(const std::vector<int>& profile) {
-    std::printf("profile (points guaranteed when p numbers are drawn):\n  p:");
+// "1..2" or "1": the fixed numbers of a matrix.
+std::string FixedNumbersText(int fixed) { return fixed == 1 ? "1" : "1.." + std::to_string(fixed); }
+
+std::string FixedNumbersNamed(int fixed) {
+    return std::string(fixed == 1 ? "the fixed number " : "the fixed numbers ") + FixedNumbersText(fixed);
+}
+
+// What the draws looked at hold besides their count: nothing, or the fixed numbers.
+std::string FixedCondition(int fixed) { return fixed == 0 ? "" : " that hold " + FixedNumbersNamed(fixed); }
+std::string FixedAmongDrawn(int fixed) { return fixed == 0 ? "" : ", " + FixedNumbersNamed(fixed) + " among them"; }
+
+void PrintProfile(const std::vector<int>& profile, int fixed) {
+    std::printf("profile (points guaranteed when p numbers are drawn%s):\n  p:", FixedAmongDrawn(fixed).c_str());
     for (std::size_t p = 1; p <= profile.size(); ++p) {
         std::printf(" %2zu", p);
     }
@@ -208,6 +226,8 @@ void PrintProfile(const std::vector<int>& profile) {
     for (int points : profile) {
         if (points == kPointsUnknown) {
             std::printf("  ?");
+        } else if (points == kPointsNotApplicable) {
+            std::printf("  -");
         } else {
             std::printf(" %2d", points);
         }
@@ -215,16 +235,66 @@ void PrintProfile(const std::vector<int>& profile) {
     std::printf("\n");
 }
 
-// Checks what the name promises; prints the verdict and returns whether it holds.
-bool VerifyClaim(const std::string& path, const GuaranteeMatrix& matrix, const GuaranteeChecker& checker,
-                 CheckDeadline deadline) {
-    const auto claim = ClaimOfNameFields(MatrixNameFields(path));
+// The time each check may take, from now.
+CheckDeadline DeadlineIn(std::chrono::steady_clock::duration allowed) {
+    return std::chrono::steady_clock::now() + allowed;
+}
+
+// "97.3% of the 125970 draws of 8 numbers (3401 not covered)".
+void PrintCoverage(const char* title, const CoverageCount& count, int drawn, int fixed) {
+    if (!count.completed) {
+        // No draws when they are more than the count can hold.
+        std::printf("%s: %s\n", title,
+                    count.draws == 0 ? "too many draws to count" : "not counted within the time limit");
+        return;
+    }
+    std::printf("%s: %s%% of the %llu draws of %d numbers%s (%llu not covered)\n", title,
+                CoveragePercentText(count.Covered(), count.draws, '.').c_str(),
+                static_cast<unsigned long long>(count.draws), drawn, FixedCondition(fixed).c_str(),
+                static_cast<unsigned long long>(count.uncovered));
+}
+
+// The coverage of a claim whose check ended as `result`: a claim that holds covers every draw.
+CoverageCount CoverageAfter(const ClaimResult& result, const GuaranteeChecker& checker, int points, int drawn,
+                            std::chrono::steady_clock::duration allowed) {
+    if (result.status == ClaimStatus::kHolds) {
+        const auto draws = checker.Draws(drawn);
+        return {draws.has_value(), draws.value_or(0), 0};
+    }
+    if (result.status == ClaimStatus::kNotCompleted) return {};
+    return checker.CountCoverage(points, drawn, DeadlineIn(allowed));
+}
+
+// The fixed numbers of the claim as the lines hold them; prints what fails, returns whether it holds.
+bool VerifyFixedNumbers(const GuaranteeClaim& claim, const GuaranteeMatrix& matrix) {
+    if (claim.fixed == 0) return true;
+    if (claim.fixed > claim.drawn) {
+        std::printf("FAILS: %d fixed numbers cannot all be among %d drawn\n", claim.fixed, claim.drawn);
+        return false;
+    }
+    const NumberMask fixed = NumberMask::FirstNumbers(claim.fixed);
+    const auto missing = static_cast<std::size_t>(std::count_if(
+        matrix.lines.begin(), matrix.lines.end(), [&](const NumberMask& line) { return (line & fixed) != fixed; }));
+    if (missing > 0) {
+        std::printf("FAILS: %s of %zu %s not hold %s\n", Counted(missing, "line", "lines").c_str(), matrix.lines.size(),
+                    missing == 1 ? "does" : "do", FixedNumbersNamed(claim.fixed).c_str());
+        return false;
+    }
+    std::printf("fixed numbers: every line holds %s\n", FixedNumbersText(claim.fixed).c_str());
+    return true;
+}
+
+// Checks what the name promises, on the draws that hold its fixed numbers, with the coverage of
+// the points claimed and of those a budget matrix aimed at; prints the verdict and returns
+// whether the claim holds.
+bool VerifyClaim(const std::optional<GuaranteeClaim>& claim, const GuaranteeMatrix& matrix,
+                 const GuaranteeChecker& checker, std::chrono::steady_clock::duration allowed) {
     if (!claim) {
         std::printf("name: states no guarantee (characters 7-8, 10-11 and the one after the first V must be digits)\n");
         return false;
     }
-    std::printf("name claims: %d points on %d-number lines when %d are drawn\n", claim->points, claim->length,
-                claim->drawn);
+    std::printf("name claims: %d points on %d-number lines when %d are drawn%s\n", claim->points, claim->length,
+                claim->drawn, FixedAmongDrawn(claim->fixed).c_str());
     bool holds = true;
     if (matrix.shortestLine != claim->length || matrix.longestLine != claim->length) {
         std::printf("FAILS: lines hold %d to %d numbers, the name says %d\n", matrix.shortestLine, matrix.longestLine,
@@ -235,10 +305,19 @@ bool VerifyClaim(const std::string& path, const GuaranteeMatrix& matrix, const G
         std::printf("FAILS: %d drawn out of %d numbers is impossible\n", claim->drawn, matrix.numbers);
         return false;
     }
-    const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, deadline);
+    if (claim->budget > 0 && matrix.lines.size() > static_cast<std::size_t>(claim->budget)) {
+        std::printf("FAILS: %s, the name allows at most %d\n", Counted(matrix.lines.size(), "line", "lines").c_str(),
+                    claim->budget);
+        holds = false;
+    }
+    if (!VerifyFixedNumbers(*claim, matrix)) {
+        return false;
+    }
+    const ClaimResult result = checker.CheckClaim(claim->points, claim->drawn, DeadlineIn(allowed));
     switch (result.status) {
         case ClaimStatus::kHolds:
-            std::printf("guarantee: holds\n");
+            std::printf("guarantee: holds%s\n",
+                        claim->fixed == 0 ? "" : (" on the draws" + FixedCondition(claim->fixed)).c_str());
             break;
         case ClaimStatus::kNotCompleted:
             std::printf("guarantee: check not completed within the time limit\n");
@@ -249,6 +328,19 @@ bool VerifyClaim(const std::string& path, const GuaranteeMatrix& matrix, const G
                         NumbersText(result.counterexample).c_str());
             holds = false;
             break;
+    }
+    if (result.status != ClaimStatus::kNotCompleted) {
+        PrintCoverage("coverage", CoverageAfter(result, checker, claim->points, claim->drawn, allowed), claim->drawn,
+                      claim->fixed);
+    }
+    if (claim->aimedPoints > 0) {
+        std::printf("aim (T mark): %d points when %d are drawn", claim->aimedPoints, claim->drawn);
+        if (claim->budget > 0)
+            std::printf(", in at most %s", Counted(static_cast<std::size_t>(claim->budget), "line", "lines").c_str());
+        std::printf("\n");
+        PrintCoverage("coverage of the aim",
+                      checker.CountCoverage(claim->aimedPoints, claim->drawn, DeadlineIn(allowed)), claim->drawn,
+                      claim->fixed);
     }
     return holds;
 }
@@ -287,10 +379,15 @@ int Verify(const Options& options) {
         std::printf("FAILS: the program loads lines of 5 to 10 numbers only\n");
         sound = false;
     }
+    // The guarantee of a matrix with fixed numbers is promised for the draws that hold them, and
+    // is checked on those alone; fixed numbers that no draw of the claim can hold are refused by
+    // the claim's check.
+    const auto claim = ClaimOfMatrixName(path);
+    const int fixed = claim && claim->fixed <= std::min(claim->drawn, matrix.numbers) ? claim->fixed : 0;
+    const GuaranteeChecker checker(matrix.lines, matrix.numbers, fixed);
     // The name's claim comes first, so the profile cannot use up its time.
-    const GuaranteeChecker checker(matrix.lines, matrix.numbers);
-    const bool claimHolds = VerifyClaim(path, matrix, checker, std::chrono::steady_clock::now() + allowed);
-    PrintProfile(checker.Profile(std::chrono::steady_clock::now() + allowed));
+    const bool claimHolds = VerifyClaim(claim, matrix, checker, allowed);
+    PrintProfile(checker.Profile(DeadlineIn(allowed)), fixed);
     return sound && claimHolds ? 0 : kExitClaimFails;
 }
 
@@ -304,16 +401,25 @@ std::string ProgramLimitsError(int length, int points) {
     return {};
 }
 
-// The matrix file a generation writes, checked before the search so that a run of minutes never
-// ends in a folder that cannot take it.
-std::string CheckedOutputPath(const std::string& folder, const std::string& name, bool replace) {
-    const std::string shownFolder = folder.empty() ? "." : folder;
+// The folder a generation writes into, made when missing; checked before the search, like the
+// file names, so that a run of minutes never ends in a folder that cannot take its matrix.
+std::string PreparedFolder(const std::string& folder) {
+    const std::string shown = folder.empty() ? "." : folder;
     std::error_code error;
-    if (!std::filesystem::is_directory(shownFolder, error)) {
-        throw UsageError("--out " + shownFolder + ": no such folder");
+    const std::filesystem::file_status status = std::filesystem::status(shown, error);
+    if (!std::filesystem::exists(status)) {
+        std::filesystem::create_directories(shown, error);
+        if (error) throw UsageError("--out " + shown + ": the folder cannot be made (" + error.message() + ")");
+    } else if (!std::filesystem::is_directory(status)) {
+        throw UsageError("--out " + shown + ": not a folder");
     }
-    if (!MayWrite(shownFolder)) throw UsageError("--out " + shownFolder + ": the folder cannot be written");
-    const std::string path = (std::filesystem::path(shownFolder) / name).string();
+    if (!MayWrite(shown)) throw UsageError("--out " + shown + ": the folder cannot be written");
+    return shown;
+}
+
+// A matrix file in the folder, refused when it exists already unless it may be replaced.
+std::string CheckedOutputPath(const std::string& folder, const std::string& name, bool replace) {
+    const std::string path = (std::filesystem::path(folder) / name).string();
     try {
         if (SavedFileLength(path) > 0 || ExaminePath(path).exists) {
             if (!replace) throw UsageError(path + " exists already (add --replace to overwrite it)");
@@ -326,15 +432,21 @@ std::string CheckedOutputPath(const std::string& folder, const std::string& name
 }
 
 void PrintProgress(const GeneratorProgress& progress) {
+    const std::string lines = Counted(progress.lines, "line", "lines");
+    const std::string uncovered = Counted(progress.uncovered, "set", "sets");
+    if (!progress.searching) {
+        std::fprintf(stderr, "%7.1f s: start, %s, %s uncovered\n", progress.seconds, lines.c_str(), uncovered.c_str());
+        return;
+    }
+    const double movesPerSecond = static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3);
     if (progress.bestLines == 0) {
-        std::fprintf(stderr, "%7.1f s: greedy start, %s, %s uncovered\n", progress.seconds,
-                     Counted(progress.lines, "line", "lines").c_str(),
-                     Counted(progress.uncovered, "set", "sets").c_str());
+        std::fprintf(stderr, "%7.1f s: %s, %s uncovered, fewest within the budget %llu, %.0f moves/s\n",
+                     progress.seconds, lines.c_str(), uncovered.c_str(),
+                     static_cast<unsigned long long>(progress.bestUncovered), movesPerSecond);
         return;
     }
     std::fprintf(stderr, "%7.1f s: %s, %s uncovered, smallest complete %zu, %.0f moves/s\n", progress.seconds,
-                 Counted(progress.lines, "line", "lines").c_str(), Counted(progress.uncovered, "set", "sets").c_str(),
-                 progress.bestLines, static_cast<double>(progress.moves) / std::max(progress.seconds, 1e-3));
+                 lines.c_str(), uncovered.c_str(), progress.bestLines, movesPerSecond);
 }
 
 SearchMethod MethodOf(const std::string& name) {
@@ -348,54 +460,138 @@ SearchMethod MethodOf(const std::string& name) {
     return found->second;
 }
 
-int Generate(const Options& options) {
-    if (!options.Positional().empty()) {
-        throw UsageError("generate takes options only");
-    }
+// Without a time limit on the command line a search stops after this long or this many moves
+// without a smaller matrix, whichever comes first.
+constexpr double kDefaultSeconds = 60;
+constexpr std::uint64_t kDefaultPatience = 2'000'000;
+constexpr std::uint64_t kMostBudget = 1'000'000;
+
+// The settings a generation's options give, refused with the reason when they cannot make a
+// matrix the program loads.
+GeneratorSettings GenerationSettings(const Options& options) {
     constexpr auto kMostCount = std::numeric_limits<std::uint64_t>::max();
     GeneratorSettings settings;
     settings.numbers = options.Required("-n", 1, kHighestNumber);
     settings.length = options.Required("-k", 1, kHighestNumber);
     settings.drawn = options.Required("-p", 1, kHighestNumber);
     settings.points = options.Required("-t", 1, kHighestNumber);
+    settings.fixed = options.Whole<int>("--fixed", 0, 0, kHighestNumber);
+    settings.budget = static_cast<std::size_t>(options.Whole<std::uint64_t>("--budget", 0, 1, kMostBudget));
     settings.seed = options.Whole<std::uint64_t>("--seed", 1, 0, kMostCount);
-    settings.seconds = options.SecondsOf("--seconds", 60);
+    // A time limit asked for is used in full: the search then never ends by patience unless that
+    // is asked for too.
+    const bool timed = options.Has("--seconds") || options.Has("--cpu-seconds");
+    settings.seconds = options.Has("--seconds") ? options.SecondsOf("--seconds", kDefaultSeconds)
+                       : timed                  ? std::numeric_limits<double>::infinity()
+                                                : kDefaultSeconds;
     if (options.Has("--cpu-seconds")) {
-        settings.cpuSeconds = options.SecondsOf("--cpu-seconds", 60);
+        settings.cpuSeconds = options.SecondsOf("--cpu-seconds", kDefaultSeconds);
+    }
+    if (options.Has("--patience")) {
+        settings.patience = options.Whole<std::uint64_t>("--patience", kDefaultPatience, 1, kMostCount);
+    } else if (!timed) {
+        settings.patience = kDefaultPatience;
     }
     settings.method = MethodOf(options.Text("--method", "alternating"));
-    settings.patience = options.Whole<std::uint64_t>("--patience", 2'000'000, 1, kMostCount);
     const int cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
     settings.threads = options.Whole<int>("--threads", cores, 1, kMostThreads);
-    std::string error =
-        MatrixGenerator::ParameterError(settings.numbers, settings.length, settings.drawn, settings.points);
+    std::string error = MatrixGenerator::SettingsError(settings);
     if (error.empty()) {
         error = ProgramLimitsError(settings.length, settings.points);
     }
     if (!error.empty()) {
         throw UsageError(error);
     }
-    const std::string file =
-        CheckedOutputPath(options.Text("--out", "."),
-                          ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points),
-                          options.Has("--replace"));
+    return settings;
+}
+
+std::string CompleteName(const GeneratorSettings& settings) {
+    return ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, settings.points, settings.fixed);
+}
+
+// The name of lines that a budget left short of the points aimed at: by the points that fully hold.
+std::string BudgetName(const GeneratorSettings& settings, int pointsHeld) {
+    return ConventionalMatrixName(settings.numbers, settings.length, settings.drawn, pointsHeld, settings.fixed,
+                                  BudgetMarks{settings.budget, settings.points});
+}
+
+// Every name the result may take: the complete matrix's, and within a budget those of the
+// points that may hold short of the aim (at least the fixed numbers, which every line holds).
+std::vector<std::string> PossibleNames(const GeneratorSettings& settings) {
+    std::vector<std::string> names = {CompleteName(settings)};
+    for (int held = settings.fixed; settings.budget > 0 && held < settings.points; ++held) {
+        names.push_back(BudgetName(settings, held));
+    }
+    return names;
+}
+
+// The name that states what the lines keep, once the independent check has proved it on the draws
+// that hold the fixed numbers; empty, with what failed printed, when the check disagrees with the
+// generator.
+std::string ProvedName(const GeneratorSettings& settings, const GeneratorResult& result) {
+    const GuaranteeChecker checker(result.lines, settings.numbers, settings.fixed);
+    if (!checker.LinesHoldTheFixedNumbers()) {
+        std::fprintf(stderr, "ordavex_matrices: internal error, a generated line lacks the fixed numbers\n");
+        return {};
+    }
+    if (result.uncovered == 0) {
+        const ClaimResult proof = checker.CheckClaim(settings.points, settings.drawn);
+        if (proof.status != ClaimStatus::kHolds) {
+            std::fprintf(stderr, "ordavex_matrices: internal error, the generated matrix misses %s\n",
+                         NumbersText(proof.counterexample).c_str());
+            return {};
+        }
+        return CompleteName(settings);
+    }
+    const CoverageCount count = checker.CountCoverage(settings.points, settings.drawn);
+    if (!count.completed || count.uncovered != result.uncovered) {
+        std::fprintf(
+            stderr, "ordavex_matrices: internal error, the generator counted %llu draws uncovered, the check %llu\n",
+            static_cast<unsigned long long>(result.uncovered), static_cast<unsigned long long>(count.uncovered));
+        return {};
+    }
+    return BudgetName(settings, checker.GuaranteedPoints(settings.drawn, settings.points - 1));
+}
+
+void PrintGenerated(const std::string& file, const GeneratorSettings& settings, const GeneratorResult& result) {
+    std::string shortfall;
+    if (result.uncovered > 0) {
+        shortfall = ", " + std::to_string(result.uncovered) + " of " + std::to_string(result.sets) + " draws without " +
+                    std::to_string(settings.points) + " points";
+    }
+    std::printf("%s: %s%s, lower bound %llu (found after %.1f s; %.1f s, %s in all%s)\n", file.c_str(),
+                Counted(result.lines.size(), "line", "lines").c_str(), shortfall.c_str(),
+                static_cast<unsigned long long>(result.lowerBound), result.bestSeconds, result.seconds,
+                Counted(result.moves, "move", "moves").c_str(),
+                result.interrupted     ? ", stopped on request"
+                : result.stoppedByTime ? ", stopped by the time limit"
+                                       : "");
+}
+
+int Generate(const Options& options) {
+    if (!options.Positional().empty()) {
+        throw UsageError("generate takes options only");
+    }
+    GeneratorSettings settings = GenerationSettings(options);
+    const std::string folder = PreparedFolder(options.Text("--out", "."));
+    for (const std::string& name : PossibleNames(settings)) {
+        CheckedOutputPath(folder, name, options.Has("--replace"));
+    }
     settings.progress = PrintProgress;
     settings.stopRequested = [] { return stopSignal != 0; };
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
     const GeneratorResult result = MatrixGenerator(settings).Run();
     if (result.lines.empty()) {
-        std::fprintf(stderr, "ordavex_matrices: stopped before the first complete matrix; nothing written\n");
+        std::fprintf(stderr, "ordavex_matrices: stopped before the first matrix; nothing written\n");
         return kExitInterrupted;
     }
     // The result is proved by the independent check before it is written.
-    const GuaranteeChecker checker(result.lines, settings.numbers);
-    const ClaimResult proof = checker.CheckClaim(settings.points, settings.drawn);
-    if (proof.status != ClaimStatus::kHolds) {
-        std::fprintf(stderr, "ordavex_matrices: internal error, the generated matrix misses %s\n",
-                     NumbersText(proof.counterexample).c_str());
+    const std::string name = ProvedName(settings, result);
+    if (name.empty()) {
         return kExitInternal;
     }
+    const std::string file = (std::filesystem::path(folder) / name).string();
     FileTable files;
     try {
         SaveFileText(files, file, MatrixFileText(result.lines), SaveMode::Overwrite);
@@ -403,31 +599,18 @@ int Generate(const Options& options) {
         throw UsageError("cannot write " + file + ": " + ErrorMessage(failure.Number()) + " (error " +
                          std::to_string(failure.Number()) + ")");
     }
-    std::printf("%s: %s, lower bound %llu (found after %.1f s; %.1f s, %s in all%s)\n", file.c_str(),
-                Counted(result.lines.size(), "line", "lines").c_str(),
-                static_cast<unsigned long long>(result.lowerBound), result.bestSeconds, result.seconds,
-                Counted(result.moves, "move", "moves").c_str(),
-                result.interrupted     ? ", stopped on request"
-                : result.stoppedByTime ? ", stopped by the time limit"
-                                       : "");
+    PrintGenerated(file, settings, result);
     return result.interrupted ? kExitInterrupted : 0;
 }
 
 // Each command with the options it knows; adding an option is one entry here.
 const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
 const std::vector<KnownOption> kGenerateOptions = {
-    {"-n", true},
-    {"-k", true},
-    {"-p", true},
-    {"-t", true},
-    {"--seed", true},
-    {"--seconds", true},
-    {"--cpu-seconds", true},
-    {"--method", true},
-    {"--patience", true},
-    {"--threads", true},
-    {"--out", true},
-    {"--replace", false},
+    {"-n", true},       {"-k", true},         {"-p", true},
+    {"-t", true},       {"--fixed", true},    {"--budget", true},
+    {"--seed", true},   {"--seconds", true},  {"--cpu-seconds", true},
+    {"--method", true}, {"--patience", true}, {"--threads", true},
+    {"--out", true},    {"--replace", false},
 };
 
 int Run(const std::vector<std::string>& args) {
@@ -454,7 +637,7 @@ int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "ordavex_matrices: %s\n%s", error.what(), kUsage);
+        std::fprintf(stderr, "ordavex_matrices: %s\ntry 'ordavex_matrices --help'\n", error.what());
     } catch (const ReadingTimedOut& error) {
         std::printf("guarantee: check not completed within the time limit (%s)\n", error.what());
         return kExitClaimFails;

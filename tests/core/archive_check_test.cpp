@@ -93,6 +93,19 @@ TEST(DrawProbability, HandWorkedValuesForTwentyNumbers) {
     EXPECT_EQ(ProbabilityAtLeast(5, 0), 1);
 }
 
+TEST(DrawProbability, FixedNumbersMustAllBeDrawn) {
+    // The fixed number and 7 of the other 19: (20/90) * P(at least 7 of 19 among 19 drawn of 89).
+    EXPECT_NEAR(static_cast<double>(ProbabilityWithFixed(20, 1, 8)),
+                static_cast<double>(20.0L / 90 * ProbabilityAtLeast(19, 7, 89, 19)), 1e-15);
+    EXPECT_EQ(ProbabilityWithFixed(20, 0, 8), ProbabilityAtLeast(20, 8));
+    EXPECT_LT(ProbabilityWithFixed(20, 2, 8), ProbabilityWithFixed(20, 1, 8));
+    EXPECT_EQ(ConditionProbabilityText(18, 8, 2).rfind("Probabilità che le 2 fisse e almeno 6 degli altri 16 numeri "
+                                                       "siano estratti: ",
+                                                       0),
+              0u);
+    EXPECT_EQ(ConditionProbabilityText(18, 8, 1).rfind("Probabilità che la fissa e almeno 7 degli altri 17", 0), 0u);
+}
+
 TEST(DrawProbability, AgreesWithAnExhaustiveCountOnASmallPool) {
     // Every draw of 4 out of 1..12, against the chosen numbers 1..chosen.
     constexpr int kPool = 12;

@@ -1,10 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dialogs/file_dialog_request.h"
 #include "test_files.h"
 
 namespace ordavex {
 namespace {
+
+TEST(FileDialogRequest, TheMatrixDialogStartsAtTheShippedMatricesAndOffersThePlayersOwn) {
+    const auto matrix =
+        OpenMatrixRequest("/opt/share/ordavex/SuperMatrici/", "/home/u/Documenti/Ordavex/SuperMatrici/");
+    EXPECT_EQ(matrix.mode, FileDialogMode::Open);
+    EXPECT_EQ(matrix.title, "Open");
+    EXPECT_EQ(matrix.filterName, "Matrici");
+    EXPECT_EQ(matrix.pattern, "*.txt");
+    EXPECT_EQ(matrix.defaultExtension, "txt");
+    EXPECT_EQ(matrix.initialLocation, "/opt/share/ordavex/SuperMatrici/");
+    EXPECT_EQ(matrix.sidebarFolders, std::vector<std::string>{"/home/u/Documenti/Ordavex/SuperMatrici/"});
+    // With no folder of the player's known, the side bar keeps only its usual places.
+    EXPECT_TRUE(OpenMatrixRequest("/x/SuperMatrici/", "").sidebarFolders.empty());
+}
+
+TEST(FileDialogRequest, OtherDialogsAddNothingToTheSideBar) {
+    for (const auto& request : {OpenSystemRequest("/s/"), SaveSystemRequest("/s/"), OpenArchiveRequest("/a/")}) {
+        EXPECT_TRUE(request.sidebarFolders.empty()) << request.filterName;
+    }
+}
 
 TEST(SplitStartLocation, FolderOrFilePath) {
     test::TempFolder folder;

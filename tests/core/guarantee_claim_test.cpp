@@ -33,6 +33,41 @@ TEST(GuaranteeClaimTest, ReadsTheClaimFromTheFileName) {
     }
 }
 
+// A claim with its fixed numbers and the marks of a budget matrix.
+GuaranteeClaim Marked(GuaranteeClaim claim, int fixed, int aimedPoints, int budget) {
+    claim.fixed = fixed;
+    claim.aimedPoints = aimedPoints;
+    claim.budget = budget;
+    return claim;
+}
+
+TEST(GuaranteeClaimTest, ReadsFixedNumbersAndTheMarksOfABudgetMatrix) {
+    const struct {
+        const char* path;
+        GuaranteeClaim claim;
+    } cases[] = {
+        {"MATRIX10_08_V6_N18_F2.TXT", Marked({10, 8, 6}, 2, 0, 0)},
+        {"MATRIX10_08_V5_N20_B40_T6.TXT", Marked({10, 8, 5}, 0, 6, 40)},
+        {"MATRIX10_08_V5_N20_F2_B40_T6.TXT", Marked({10, 8, 5}, 2, 6, 40)},
+        {"folder_F3_T9/matrix10_08_v5_n20_f3_b120_t6.txt", Marked({10, 8, 5}, 3, 6, 120)},
+        // The F field is the one character after the first F: a digit 1..9 or no fixed numbers.
+        {"MATRIX10_08_V6_N20_F0.TXT", Marked({10, 8, 6}, 0, 0, 0)},
+        {"MATRIX10_08_V6_N20_FX.TXT", Marked({10, 8, 6}, 0, 0, 0)},
+        {"MATRIX10_08_V6_N20_F12.TXT", Marked({10, 8, 6}, 1, 0, 0)},
+        // A mark counts when a number follows it; the points aimed at are one digit, as V.
+        {"MATRIX10_08_V5_N20_TX_T7.TXT", Marked({10, 8, 5}, 0, 7, 0)},
+        {"MATRIX10_08_V5_N20_T.TXT", Marked({10, 8, 5}, 0, 0, 0)},
+        {"MATRIX10_08_V5_N20_T78_B.TXT", Marked({10, 8, 5}, 0, 7, 0)},
+        {"MATRIX10_08_V5_N20_B007.TXT", Marked({10, 8, 5}, 0, 0, 7)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClaimOfMatrixName(c.path), c.claim) << c.path;
+        // The name's fields alone carry the fixed numbers, not the marks.
+        EXPECT_EQ(ClaimOfNameFields(MatrixNameFields(c.path)), Marked(c.claim, c.claim.fixed, 0, 0)) << c.path;
+    }
+    EXPECT_EQ(ClaimOfMatrixName("MATRIXAB_08_V6_N20_B40_T6.TXT"), std::nullopt);
+}
+
 TEST(GuaranteeClaimTest, GeneratedNamesStateTheirOwnClaim) {
     for (const auto& [numbers, length, drawn, points] :
          std::vector<std::array<int, 4>>{{20, 10, 8, 6}, {12, 6, 3, 3}, {90, 5, 20, 5}, {30, 10, 10, 9}}) {
@@ -41,6 +76,13 @@ TEST(GuaranteeClaimTest, GeneratedNamesStateTheirOwnClaim) {
         EXPECT_EQ(MatrixNameFields(name).F, "NO") << name;
     }
     EXPECT_EQ(ConventionalMatrixName(20, 10, 8, 6), "MATRIX10_08_V6_N20.TXT");
+    // Fixed numbers and the marks of a budget matrix are read back as they were written.
+    for (const int fixed : {0, 2, 9}) {
+        for (const auto& marks : {std::optional<BudgetMarks>{}, std::optional<BudgetMarks>{BudgetMarks{40, 6}}}) {
+            const std::string name = ConventionalMatrixName(20, 10, 8, 5, fixed, marks);
+            EXPECT_EQ(ClaimOfMatrixName(name), Marked({10, 8, 5}, fixed, marks ? 6 : 0, marks ? 40 : 0)) << name;
+        }
+    }
 }
 
 TEST(GuaranteeClaimTest, FileTextIsTheProgramsCombinationFormat) {

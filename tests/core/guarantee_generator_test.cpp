@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "guarantee/binomial.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "guarantee/search_matrix.h"
+#include "guarantee/seeded_random.h"
 
 namespace ordavex {
 namespace {
@@ -117,7 +125,7 @@ TEST(GuaranteeGeneratorTest, TheProcessorTimeOfEachSearchEndsTheRun) {
     // 19 lines is the smallest matrix known, far above the lower bound, so only the limit can end
     // the search.
     GeneratorSettings settings = Settings(15, 6, 6, 4);
-    settings.patience = std::numeric_limits<std::uint64_t>::max();
+    settings.patience = std::nullopt;
     settings.seconds = 1e6;
     settings.cpuSeconds = 0.3;
     settings.threads = 2;
@@ -142,6 +150,32 @@ TEST(GuaranteeGeneratorTest, RefusesImpossibleParameters) {
             << c.mentions;
     }
     EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6), "");
+    // Fixed numbers: fewer than the numbers of a line, and all of them among the drawn.
+    const struct {
+        int numbers, length, drawn, points, fixed;
+        std::size_t budget;
+        const char* mentions;
+    } settingCases[] = {
+        {20, 10, 8, 6, 10, 0, "F = 10"},
+        {20, 10, 8, 6, -1, 0, "F = -1"},
+        {20, 10, 3, 3, 4, 0, "F = 4"},
+        {20, 10, 8, 6, 0, 1, "budget = 1: at least 2 lines"},
+        // 18 other numbers, 8 per line.
+        {20, 10, 8, 6, 2, 2, "budget = 2: at least 3 lines"},
+    };
+    for (const auto& c : settingCases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.fixed = c.fixed;
+        settings.budget = c.budget;
+        const std::string error = MatrixGenerator::SettingsError(settings);
+        EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
+        EXPECT_THROW(MatrixGenerator{settings}, std::invalid_argument) << c.mentions;
+    }
+    GeneratorSettings fits = Settings(20, 10, 8, 6);
+    fits.fixed = 2;
+    fits.budget = 3;
+    EXPECT_EQ(MatrixGenerator::SettingsError(fits), "");
+    EXPECT_EQ(MatrixGenerator::ParameterError(20, 10, 8, 6, 8), "");
 }
 
 // Sets of p numbers out of 1..N (N small) that pass the test, counted one by one.
@@ -251,8 +285,286 @@ TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
-    EXPECT_EQ(MatrixGeneratorCoverage::SetCount(31, 10), 44'352'165U);
+    EXPECT_EQ(Binomial(31, 10), 44'352'165U);
     EXPECT_THROW(MatrixGenerator(Settings(31, 10, 10, 6)).Run(), std::length_error);
+}
+
+// The sets of p numbers of 1..N that hold the fixed numbers 1..F and meet no line in t numbers,
+// counted one by one.
+std::uint64_t UncoveredByBruteForce(const std::vector<NumberMask>& lines, int numbers, int drawn, int points,
+                                    int fixed) {
+    const NumberMask fixedNumbers = NumberMask::FirstNumbers(fixed);
+    return CountSetsByBruteForce(numbers, drawn, [&](NumberMask set) {
+        return (set & fixedNumbers) == fixedNumbers && CoveringLines(lines, set, points) == 0;
+    });
+}
+
+// What every result must be: lines of k numbers in order, 1..F in each, every number 1..N used,
+// and the uncovered sets it reports those that really are, out of all the sets that hold 1..F.
+void ExpectSoundResult(const GeneratorResult& result, const GeneratorSettings& settings, const std::string& name) {
+    ASSERT_FALSE(result.lines.empty()) << name;
+    const NumberMask fixed = NumberMask::FirstNumbers(settings.fixed);
+    NumberMask used;
+    for (const NumberMask& line : result.lines) {
+        EXPECT_EQ(line.Count(), settings.length) << name;
+        EXPECT_EQ(line & fixed, fixed) << name << ": the fixed numbers stand in every line";
+        used |= line;
+    }
+    EXPECT_EQ(used, NumberMask::FirstNumbers(settings.numbers)) << name << ": every number 1..N is used";
+    EXPECT_TRUE(std::is_sorted(result.lines.begin(), result.lines.end())) << name;
+    EXPECT_EQ(result.uncovered,
+              UncoveredByBruteForce(result.lines, settings.numbers, settings.drawn, settings.points, settings.fixed))
+        << name;
+    EXPECT_EQ(result.sets, Binomial(settings.numbers - settings.fixed, settings.drawn - settings.fixed)) << name;
+}
+
+std::string NameOf(const GeneratorSettings& s) {
+    return std::to_string(s.numbers) + " " + std::to_string(s.length) + " " + std::to_string(s.drawn) + " " +
+           std::to_string(s.points) + " F=" + std::to_string(s.fixed) + " budget " + std::to_string(s.budget);
+}
+
+TEST(GuaranteeGeneratorTest, FixedNumbersStandInEveryLineAndTheGuaranteeHoldsOnTheDrawsThatHoldThem) {
+    const struct {
+        int numbers, length, drawn, points, fixed, threads;
+    } cases[] = {
+        {12, 6, 6, 4, 2, 1}, {13, 6, 5, 4, 1, 1}, {14, 7, 6, 5, 3, 2}, {11, 5, 6, 4, 1, 1}, {16, 8, 8, 6, 4, 1},
+    };
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.fixed = c.fixed;
+        settings.threads = c.threads;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        const std::string name = NameOf(settings);
+        ExpectSoundResult(result, settings, name);
+        EXPECT_EQ(result.uncovered, 0U) << name;
+        EXPECT_EQ(result.lowerBound,
+                  MatrixLowerBound(c.numbers - c.fixed, c.length - c.fixed, c.drawn - c.fixed, c.points - c.fixed))
+            << name;
+        EXPECT_EQ(GuaranteeChecker(result.lines, c.numbers, c.fixed).CheckClaim(c.points, c.drawn).status,
+                  ClaimStatus::kHolds)
+            << name;
+    }
+}
+
+TEST(GuaranteeGeneratorTest, AMatrixWithFixedNumbersIsTheMatrixOfTheOtherNumbersWithThemAdded) {
+    GeneratorSettings settings = Settings(14, 7, 6, 5);
+    settings.fixed = 2;
+    const GeneratorResult withFixed = MatrixGenerator(settings).Run();
+    const GeneratorResult reduced = MatrixGenerator(Settings(12, 5, 4, 3)).Run();
+    ASSERT_EQ(withFixed.lines.size(), reduced.lines.size());
+    for (std::size_t i = 0; i < reduced.lines.size(); ++i) {
+        NumberMask expected = NumberMask::Of(1) | NumberMask::Of(2);
+        for (const int number : reduced.lines[i]) {
+            expected.Set(number + 2);
+        }
+        EXPECT_EQ(withFixed.lines[i], expected) << i;
+    }
+    EXPECT_EQ(withFixed.moves, reduced.moves);
+}
+
+TEST(GuaranteeGeneratorTest, WhenTheFixedNumbersGiveThePointsAnyLinesThatUseEveryNumberDo) {
+    const struct {
+        int numbers, length, drawn, points, fixed;
+    } cases[] = {{12, 6, 6, 3, 3}, {12, 6, 3, 3, 3}, {10, 5, 4, 2, 3}, {9, 4, 4, 1, 1}};
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.fixed = c.fixed;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        const std::string name = NameOf(settings);
+        ExpectSoundResult(result, settings, name);
+        // Each line brings k - F numbers of the N - F others.
+        const auto others = static_cast<std::size_t>(c.numbers - c.fixed);
+        const auto perLine = static_cast<std::size_t>(c.length - c.fixed);
+        const std::size_t fewest = (others + perLine - 1) / perLine;
+        EXPECT_EQ(result.lines.size(), fewest) << name;
+        EXPECT_EQ(result.lowerBound, fewest) << name;
+        EXPECT_EQ(result.uncovered, 0U) << name;
+    }
+}
+
+TEST(GuaranteeGeneratorTest, WithinABudgetItReturnsAtMostThatManyLinesAndCountsWhatTheyMiss) {
+    // A weighted move weighs thousands of swaps, and with few lines every move looks at the many
+    // sets they leave uncovered: the patience keeps each case short.
+    const struct {
+        int numbers, length, drawn, points, fixed;
+        std::size_t budget;
+        SearchMethod method;
+        std::uint64_t patience;
+    } cases[] = {
+        {20, 10, 8, 6, 0, 8, SearchMethod::kAlternating, 2'000},
+        {15, 6, 6, 4, 0, 12, SearchMethod::kWeighted, 300},
+        {15, 6, 6, 4, 0, 12, SearchMethod::kAnnealing, 20'000},
+        {14, 7, 6, 5, 2, 5, SearchMethod::kAnnealing, 20'000},
+        // The least a budget may be: one line for each ten numbers.
+        {20, 10, 8, 6, 0, 2, SearchMethod::kAnnealing, 200},
+        // S(3,6,22) has 77 lines; within 60 its least useful lines go.
+        {22, 6, 3, 3, 0, 60, SearchMethod::kAnnealing, 20'000},
+        // Enough for a complete matrix, which then grows smaller as without a budget.
+        {12, 6, 5, 4, 0, 30, SearchMethod::kAlternating, 20'000},
+    };
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+        settings.fixed = c.fixed;
+        settings.budget = c.budget;
+        settings.method = c.method;
+        settings.patience = c.patience;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        const std::string name = NameOf(settings);
+        ExpectSoundResult(result, settings, name);
+        EXPECT_LE(result.lines.size(), c.budget) << name;
+        if (result.uncovered > 0) {
+            EXPECT_EQ(result.lines.size(), c.budget) << name << ": short of the aim, it uses the whole budget";
+        }
+    }
+    GeneratorSettings enough = Settings(12, 6, 5, 4);
+    enough.budget = 30;
+    EXPECT_EQ(MatrixGenerator(enough).Run().lines.size(), MatrixGenerator(Settings(12, 6, 5, 4)).Run().lines.size());
+}
+
+// The fewest sets left uncovered by a swap of a number used twice for `number`.
+std::uint64_t LeastUncoveredBySwap(const std::vector<NumberMask>& lines, int number, int numbers, int drawn,
+                                   int points) {
+    std::uint64_t least = std::numeric_limits<std::uint64_t>::max();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (const int out : lines[i]) {
+            if (std::count_if(lines.begin(), lines.end(), [&](NumberMask line) { return line.Has(out); }) < 2) continue;
+            std::vector<NumberMask> swapped = lines;
+            swapped[i].Clear(out);
+            swapped[i].Set(number);
+            least = std::min(least, UncoveredByBruteForce(swapped, numbers, drawn, points, 0));
+        }
+    }
+    return least;
+}
+
+TEST(GuaranteeGeneratorTest, AMissingNumberTakesTheSwapThatUncoversLeastOrALineOfItsOwn) {
+    constexpr int kNumbers = 9;
+    SeededRandom random(3);
+    const struct { int length, drawn, points; } shapes[] = {{4, 4, 2}, {4, 3, 3}, {5, 6, 4}};
+    for (const auto& shape : shapes)
+        for (int trial = 0; trial < 60; ++trial) {
+            // Random lines over 1..8, all of them used: 9 is missing.
+            std::vector<NumberMask> lines;
+            const std::size_t count = 3 + random.Below(3);
+            while (lines.size() < count) {
+                lines.push_back(random.Completed({}, NumberMask::FirstNumbers(kNumbers - 1), shape.length));
+            }
+            if (!SearchMatrix::UsesEveryNumber(lines, kNumbers - 1)) continue;
+            SearchMatrix matrix(kNumbers, shape.length, shape.drawn, shape.points);
+            ASSERT_TRUE(matrix.Prepare());
+            matrix.Take(lines);
+            matrix.UseEveryNumber(random);
+            const std::string name = "k=" + std::to_string(shape.length) + ", trial " + std::to_string(trial);
+            ASSERT_TRUE(SearchMatrix::UsesEveryNumber(matrix.Lines(), kNumbers)) << name;
+            ASSERT_EQ(matrix.Size(), count) << name;
+            const std::uint64_t uncovered =
+                UncoveredByBruteForce(matrix.Lines(), kNumbers, shape.drawn, shape.points, 0);
+            ASSERT_EQ(matrix.UncoveredCount(), uncovered) << name;
+            ASSERT_EQ(uncovered, LeastUncoveredBySwap(lines, kNumbers, kNumbers, shape.drawn, shape.points)) << name;
+            ASSERT_LE(uncovered, UncoveredByBruteForce(lines, kNumbers, shape.drawn, shape.points, 0)) << name;
+        }
+    // No number is used twice: 9 gets a line of its own.
+    SearchMatrix matrix(kNumbers, 4, 3, 2);
+    ASSERT_TRUE(matrix.Prepare());
+    matrix.Take({NumberMask::FirstNumbers(4), Without(NumberMask::FirstNumbers(8), NumberMask::FirstNumbers(4))});
+    matrix.UseEveryNumber(random);
+    EXPECT_EQ(matrix.Size(), 3U);
+    EXPECT_TRUE(matrix.Lines().back().Has(kNumbers));
+    EXPECT_EQ(matrix.UncoveredCount(), UncoveredByBruteForce(matrix.Lines(), kNumbers, 3, 2, 0));
+}
+
+TEST(GuaranteeGeneratorTest, WithATimeLimitAndNoPatienceItSearchesUntilTheLimit) {
+    // 19 lines is the smallest matrix known, far above the lower bound of 9.
+    GeneratorSettings settings = Settings(15, 6, 6, 4);
+    settings.patience = std::nullopt;
+    settings.seconds = 0.3;
+    const GeneratorResult result = MatrixGenerator(settings).Run();
+    EXPECT_TRUE(result.stoppedByTime);
+    EXPECT_FALSE(result.interrupted);
+    ExpectSoundResult(result, settings, "15 6 6 4 until the limit");
+    EXPECT_EQ(result.uncovered, 0U);
+    // With patience the same search ends long before.
+    settings.patience = 200;
+    settings.seconds = 1e6;
+    EXPECT_FALSE(MatrixGenerator(settings).Run().stoppedByTime);
+}
+
+TEST(GuaranteeGeneratorTest, AStopAtAnyMomentEndsWithASoundMatrixOrNone) {
+    const struct {
+        int numbers, length, drawn, points;
+        std::size_t budget;
+        SearchMethod method;
+    } cases[] = {
+        {15, 6, 6, 4, 0, SearchMethod::kWeighted},
+        {15, 6, 6, 4, 0, SearchMethod::kAnnealing},
+        {20, 10, 8, 6, 8, SearchMethod::kAlternating},
+        {22, 6, 4, 3, 0, SearchMethod::kAlternating},
+    };
+    for (const auto& c : cases)
+        for (const int stopAt : {1, 2, 3, 10, 100, 500}) {
+            GeneratorSettings settings = Settings(c.numbers, c.length, c.drawn, c.points);
+            settings.budget = c.budget;
+            settings.method = c.method;
+            settings.patience = std::nullopt;
+            int questions = 0;
+            settings.stopRequested = [&] { return ++questions >= stopAt; };
+            const GeneratorResult result = MatrixGenerator(settings).Run();
+            const std::string name = NameOf(settings) + ", stopped at question " + std::to_string(stopAt);
+            EXPECT_TRUE(result.interrupted) << name;
+            EXPECT_FALSE(result.stoppedByTime) << name;
+            if (!result.lines.empty()) {
+                ExpectSoundResult(result, settings, name);
+                EXPECT_TRUE(c.budget > 0 || result.uncovered == 0) << name;
+            }
+        }
+}
+
+TEST(GuaranteeGeneratorTest, ReportsProgressFromTheStartOn) {
+    GeneratorSettings settings = Settings(20, 10, 8, 6);
+    settings.budget = 8;
+    settings.patience = 3'000;
+    settings.progressEvery = 0;
+    std::vector<GeneratorProgress> reports;
+    settings.progress = [&](const GeneratorProgress& progress) { reports.push_back(progress); };
+    MatrixGenerator(settings).Run();
+    ASSERT_FALSE(reports.empty());
+    EXPECT_FALSE(reports.front().searching);
+    const auto firstSearching = std::find_if(reports.begin(), reports.end(), [](const auto& r) { return r.searching; });
+    ASSERT_NE(firstSearching, reports.end());
+    EXPECT_TRUE(std::all_of(firstSearching, reports.end(), [](const auto& r) { return r.searching; }));
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end(),
+                               [](const auto& a, const auto& b) { return a.seconds < b.seconds; }));
+    // Within the budget no complete matrix of 8 lines exists: the best so far is what it reports.
+    for (auto report = firstSearching; report != reports.end(); ++report) {
+        EXPECT_EQ(report->bestLines, 0U);
+        EXPECT_GT(report->bestUncovered, 0U);
+        EXPECT_LE(report->lines, 8U);
+    }
+}
+
+TEST(GuaranteeGeneratorTest, AStopInTheMiddleOfAChangeBreaksTheTableUntilItIsReset) {
+    // Each line covers far more sets than are looked at between two readings of the clock.
+    MatrixGeneratorCoverage coverage(20, 8, 3);
+    const NumberMask line = NumberMask::FirstNumbers(10);
+    bool stop = true;
+    coverage.SetStop([&stop] { return stop; });
+    coverage.AddLine(line, 0);
+    ASSERT_TRUE(coverage.Broken());
+    const std::size_t uncovered = coverage.UncoveredCount();
+    EXPECT_GT(uncovered, 0U);
+    coverage.AddLine(Without(NumberMask::FirstNumbers(20), line), 1);
+    EXPECT_EQ(coverage.UncoveredCount(), uncovered) << "a broken table changes no more";
+    stop = false;
+    coverage.Reset();
+    EXPECT_FALSE(coverage.Broken());
+    EXPECT_EQ(coverage.UncoveredCount(), Binomial(20, 8));
+    coverage.AddLine(line, 0);
+    EXPECT_EQ(coverage.UncoveredCount(), UncoveredByBruteForce({line}, 20, 8, 3, 0));
+    // A table stopped while it is filled is broken too.
+    MatrixGeneratorCoverage unfilled(20, 8, 3, MatrixGeneratorCoverage::Unfilled{});
+    unfilled.SetStop([] { return true; });
+    EXPECT_FALSE(unfilled.Fill());
+    EXPECT_TRUE(unfilled.Broken());
 }
 
 }  // namespace

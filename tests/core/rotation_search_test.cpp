@@ -56,6 +56,14 @@ TEST(RotationSearchTest, WithoutWorkOrWhenToldToStopItEndsWithTheStartIncomplete
     EXPECT_FALSE(tooFew.complete);
     EXPECT_GE(tooFew.work, 50'000'000U);
     EXPECT_THROW(search.Search(RotationSearch::kMostMeets, 1, random, [] { return false; }), std::length_error);
+    // Told to stop while it sorts the sets into classes, it finds nothing, whatever the work.
+    int questions = 0;
+    RotationSearch stoppedEarly(20, 10, 8, 7, 5, [&questions] { return ++questions > 0; });
+    EXPECT_EQ(questions, 1);
+    const RotationSearch::Result nothing = stoppedEarly.Search(5, 20'000'000'000, random, [] { return false; });
+    EXPECT_FALSE(nothing.complete);
+    EXPECT_TRUE(nothing.lines.empty());
+    EXPECT_EQ(nothing.work, 0U);
 }
 
 TEST(RotationSearchTest, CyclesLeaveAtMostTwoNumbersInPlace) {

@@ -121,8 +121,10 @@ TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
         EXPECT_EQ(matrix.shortestLine, claim->length) << name;
         EXPECT_EQ(matrix.longestLine, claim->length) << name;
         ASSERT_LE(claim->drawn, matrix.numbers) << name;
-        const ClaimResult proof =
-            GuaranteeChecker(matrix.lines, matrix.numbers).CheckClaim(claim->points, claim->drawn);
+        // A matrix with fixed numbers promises its guarantee for the draws that hold them.
+        const GuaranteeChecker checker(matrix.lines, matrix.numbers, claim->fixed);
+        EXPECT_TRUE(checker.LinesHoldTheFixedNumbers()) << name;
+        const ClaimResult proof = checker.CheckClaim(claim->points, claim->drawn);
         EXPECT_EQ(proof.status, ClaimStatus::kHolds)
             << name << " misses the draw of " << ::testing::PrintToString(proof.counterexample);
     }

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QUrl>
+#include <filesystem>
 #include <memory>
 
 #include "dialogs/qt_file_chooser.h"
@@ -82,12 +84,113 @@ TEST(QtFileChooser, SpeaksItalian) {
 TEST(QtFileChooser, AFilePathAsStartOpensItsFolderWithTheFileChosen) {
     test::TempFolder folder;
     const auto file = folder.Write("ULTIMO.TXT", "1 2 3 4 5");
-    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, OpenMatrixRequest(file)));
+    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, OpenMatrixRequest(file, "")));
     EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(folder.Path().string()));
     EXPECT_EQ(dialog->nameFilters(), QStringList{"Matrici (*.txt)"});
     const auto selected = dialog->selectedFiles();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_TRUE(selected.first().endsWith("ULTIMO.TXT"));
+}
+
+QUrl FolderUrl(const std::filesystem::path& folder) {
+    return QUrl::fromLocalFile(QDir::cleanPath(QString::fromStdString(folder.string())));
+}
+
+// The places the side bar shows in a dialog that asks for none of its own.
+QList<QUrl> UsualSidebarPlaces(const std::string& start) {
+    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, OpenSystemRequest(start)));
+    return dialog->sidebarUrls();
+}
+
+TEST(QtFileChooser, TheMatrixDialogOffersThePlayersOwnMatricesInTheSideBar) {
+    test::TempFolder shipped;
+    test::TempFolder own;
+    const QList<QUrl> usual = UsualSidebarPlaces(shipped.Path().string());
+    ASSERT_FALSE(usual.isEmpty());
+    ASSERT_FALSE(usual.contains(FolderUrl(own.Path())));
+
+    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(
+        nullptr, OpenMatrixRequest(shipped.Path().string() + "/", own.Path().string() + "/")));
+    // It still starts among the shipped matrices.
+    EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(shipped.Path().string()));
+    EXPECT_EQ(dialog->sidebarUrls(), usual + QList<QUrl>{FolderUrl(own.Path())});
+    dialog->show();
+    auto* sidebar = dialog->findChild<QAbstractItemView*>("sidebar");
+    ASSERT_NE(sidebar, nullptr);
+    EXPECT_EQ(sidebar->model()->rowCount(), usual.size() + 1);
+}
+
+TEST(QtFileChooser, AMissingFolderOfThePlayersIsNotOffered) {
+    test::TempFolder shipped;
+    const QList<QUrl> usual = UsualSidebarPlaces(shipped.Path().string());
+    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(
+        nullptr, OpenMatrixRequest(shipped.Path().string(), (shipped.Path() / "manca").string())));
+    EXPECT_EQ(dialog->sidebarUrls(), usual);
+}
+
+TEST(QtFileChooser, ThePlayersFolderStaysOutOfTheSideBarOfLaterDialogs) {
+    test::TempFolder shipped;
+    test::TempFolder own;
+    test::TempFolder bookmark;
+    {
+        QtFileChooser chooser;
+        test::ModalScript script;
+        script.Then([&bookmark](QWidget* widget) {
+            // The user adds a place of his own meanwhile.
+            auto* dialog = static_cast<QFileDialog*>(widget);
+            dialog->setSidebarUrls(dialog->sidebarUrls() + QList<QUrl>{FolderUrl(bookmark.Path())});
+            dialog->reject();
+        });
+        chooser.FileDialog(nullptr, OpenMatrixRequest(shipped.Path().string(), own.Path().string()));
+    }
+    // Qt keeps a dialog's side bar for the next one: the user's place stays, the offered one does not.
+    QList<QUrl> later = UsualSidebarPlaces(shipped.Path().string());
+    EXPECT_TRUE(later.contains(FolderUrl(bookmark.Path())));
+    EXPECT_FALSE(later.contains(FolderUrl(own.Path())));
+
+    // The scratch place leaves the user's side bar as it found it.
+    std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, OpenSystemRequest("")));
+    later.removeAll(FolderUrl(bookmark.Path()));
+    dialog->setSidebarUrls(later);
+}
+
+// The view of the dialog's folder that is on show: the list or the detailed one.
+QAbstractItemView* ShownFolderView(QWidget* dialog) {
+    auto* details = dialog->findChild<QTreeView*>("treeView");
+    if (details != nullptr && details->isVisible()) return details;
+    return dialog->findChild<QAbstractItemView*>("listView");
+}
+
+TEST(QtFileChooser, TheMatrixDialogBrowsesIntoSubFolders) {
+    test::TempFolder matrices;
+    std::filesystem::create_directories(matrices.Path() / "10");
+    const auto inside = matrices.Write("10/MATRIX10_08_V5_N30.TXT", "1 2 3 4 5 6 7 8 9 10");
+    QtFileChooser chooser;
+    test::ModalScript script;
+    bool entered = false;
+    script.Then([&](QWidget* widget) {
+        auto* dialog = static_cast<QFileDialog*>(widget);
+        // The sub-folder is listed among the matrices, and a double click opens it.
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        QAbstractItemView* view = ShownFolderView(dialog);
+        if (model == nullptr || view == nullptr) {
+            ADD_FAILURE() << "no folder view";
+            dialog->reject();
+            return;
+        }
+        const auto sub = model->index(QString::fromStdString((matrices.Path() / "10").string()));
+        const bool shown = QTest::qWaitFor([&] { return !view->visualRect(sub).isEmpty(); }, 3000);
+        // A double click: the first press and release, then the second press that makes it double.
+        const QPoint centre = view->visualRect(sub).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+        entered = shown && dialog->directory().dirName() == "10";
+        TypeNameAndAccept(dialog, "MATRIX10_08_V5_N30.TXT");
+        if (dialog->isVisible()) dialog->reject();
+    });
+    const auto path = chooser.FileDialog(nullptr, OpenMatrixRequest(matrices.Path().string() + "/", ""));
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(path, inside);
 }
 
 TEST(QtFileChooser, FilterShowsCapitalEndingsToo) {

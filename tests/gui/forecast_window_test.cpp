@@ -121,6 +121,73 @@ TEST_F(ForecastWindowTest, FirstOpeningAfterATwelveNumberMatrixThenThreeClicksCy
     });
 }
 
+// Gold on number n: two clicks from off.
+void MakeGold(QWidget* window, int n) {
+    QTest::mouseClick(Key(window, n), Qt::LeftButton);
+    QTest::mouseClick(Key(window, n), Qt::LeftButton);
+}
+
+// The label shows its whole text: wrapped to its width, the text needs no more than its height.
+void ExpectFixedInfoFits(QWidget* window) {
+    auto* label = window->findChild<QLabel*>("lblFisseInfo");
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+}
+
+TEST_F(ForecastWindowTest, TheFixedNumbersInfoFollowsEveryClickDeleteAndOpening) {
+    // 1 and 2 are in all four lines; 3 in two of them.
+    fixture.state.ReplaceMatrix("MATRIX05_04_F2", {"1 2 3 4 5", "1 2 3 6 7", "1 2 4 5 6", "1 2 5 6 7"}, 7);
+    OpenAnd([](QWidget* window) {
+        auto* label = window->findChild<QLabel*>("lblFisseInfo");
+        ASSERT_NE(label, nullptr);
+        // In the room under the development frame, clear of the keypad and inside the window.
+        const QRect develop = window->findChild<QWidget*>("Frame3")->geometry();
+        const QRect keypad = window->findChild<QWidget*>("Frame1")->geometry();
+        EXPECT_GT(label->geometry().top(), develop.bottom());
+        EXPECT_GT(label->geometry().left(), keypad.right());
+        EXPECT_TRUE(window->rect().contains(label->geometry()));
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Questa matrice ha 2 numeri fissi: segna in oro i numeri da giocare in tutte le combinazioni");
+        ExpectFixedInfoFits(window);
+
+        // A merely selected number is no gold one: the hint stays.
+        QTest::mouseClick(Key(window, 30), Qt::LeftButton);
+        EXPECT_TRUE(Text(window, "lblFisseInfo").startsWith("Questa matrice ha 2 numeri fissi"));
+        MakeGold(window, 40);
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Fisse: 1 di 2, in tutte le 4 combinazioni; il posto fisso restante va al primo numero selezionato");
+        ExpectFixedInfoFits(window);
+        QTest::mouseClick(Key(window, 30), Qt::LeftButton);
+        EXPECT_EQ(Text(window, "lblFisseInfo"), "Fisse: 2 di 2, in tutte le 4 combinazioni");
+        MakeGold(window, 5);
+        MakeGold(window, 88);
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Fisse: 2 di 2, in tutte le 4 combinazioni; gli altri 2 numeri oro compaiono in 2, 2 combinazioni");
+        ExpectFixedInfoFits(window);
+        // A third click takes 88 off gold.
+        QTest::mouseClick(Key(window, 88), Qt::LeftButton);
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Fisse: 2 di 2, in tutte le 4 combinazioni; l'altro numero oro compare in 2 combinazioni");
+        Press(window, Qt::Key_Delete);
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Questa matrice ha 2 numeri fissi: segna in oro i numeri da giocare in tutte le combinazioni");
+    });
+
+    // The next opening counts the matrix loaded since.
+    fixture.state.ReplaceMatrix("SM12-10-6-5-5", TwelveNumberMatrix(), 12);
+    for (int n = 1; n <= 12; ++n) fixture.state.ForecastStates[static_cast<std::size_t>(n)] = kForecastFixed;
+    fixture.state.RecountForecast();
+    OpenAnd([](QWidget* window) {
+        EXPECT_EQ(Text(window, "lblFisseInfo"),
+                  "Questa matrice non ha numeri fissi: i numeri oro prendono i primi posti e compaiono in 1, 1, 2, 2, "
+                  "2, 2, 2, 2, ... combinazioni");
+        ExpectFixedInfoFits(window);
+        MakeGold(window, 13);
+        EXPECT_EQ(Text(window, "lblFisseInfo"), "Troppi numeri oro: la matrice ha solo 12 posti");
+    });
+}
+
 TEST_F(ForecastWindowTest, SelectionSurvivesReopening) {
     OpenAnd([](QWidget* window) {
         for (int n : {5, 10, 15, 20, 25}) QTest::mouseClick(Key(window, n), Qt::LeftButton);

@@ -89,6 +89,43 @@ TEST(GuaranteeSign, ShowsAtAGlanceWhetherTheNameHolds) {
     EXPECT_EQ(description->palette(), palette);
 }
 
+// The five lines of 1..6 that hold 1: five drawn that hold 1 are one of them.
+const std::string kFivesWithOne = "1 2 3 4 5\r\n1 2 3 4 6\r\n1 2 3 5 6\r\n1 2 4 5 6\r\n1 3 4 5 6";
+
+TEST(GuaranteeSign, TellsTheConditionOfFixedNumbersAndHowOftenAnAimIsReached) {
+    test::MainWindowFixture f;
+    const Shown fixed = AfterLoading(f, "MATRIX05_05_V5_N06_F1.TXT", kFivesWithOne);
+    EXPECT_TRUE(fixed.descriptionTip.startsWith("Garanzia verificata se esce la fissa\n"))
+        << fixed.descriptionTip.toStdString();
+    EXPECT_TRUE(fixed.signVisible);
+    // Without the fixed number, 2 3 4 5 6 is the one draw of six that no line holds.
+    const Shown unfixed = AfterLoading(f, "MATRIX05_05_V5_N06.TXT", kFivesWithOne);
+    EXPECT_TRUE(
+        unfixed.descriptionTip.startsWith("Attenzione: la garanzia reale è di  4/5  con  5 estratti\n"
+                                          "5 punti garantiti nell'83,3% dei casi con 5 estratti\n"))
+        << unfixed.descriptionTip.toStdString();
+    // 4 points hold; 5 only for 1 2 3 4 5 and 2 3 4 5 6, two draws of six.
+    const Shown budget = AfterLoading(f, "MATRIX05_05_V4_N06_B2_T5.TXT", kTwoLines);
+    EXPECT_TRUE(
+        budget.descriptionTip.startsWith("Garanzia verificata\n5 punti garantiti nel 33,3% dei casi con 5 estratti\n"))
+        << budget.descriptionTip.toStdString();
+}
+
+TEST(GuaranteeSign, TheVerdictCarriesTheShortTextOfAGuaranteeThatFails) {
+    test::TempFolder folder;
+    QObject window;
+    GuaranteeToolTipCheck check(&window);
+    std::vector<GuaranteeVerdict> shown;
+    const auto path = folder.Write("MATRIX05_05_V5_N06.TXT", kTwoLines);
+    check.Start(path, 2, 6, MatrixNameFields(path), [&shown](const GuaranteeVerdict& v) { shown.push_back(v); });
+    for (int i = 0; i < 1000 && check.Busy(); ++i) QTest::qWait(10);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shown.size(), 2U);
+    EXPECT_EQ(shown[0].failure, "");
+    EXPECT_EQ(shown[1].sign, GuaranteeSign::kFalse);
+    EXPECT_EQ(shown[1].failure, "Garanzia non valida: vale 4/5 con 5");
+}
+
 // Thirty cyclic lines of ten over 1..30: the claim of 4 points with 10 drawn needs seconds.
 std::string SlowMatrix() {
     std::string text;

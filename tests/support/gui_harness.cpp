@@ -154,6 +154,10 @@ QString MainWindowFixture::LabelText(const char* objectName) const {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps what its file dialogs learnt (the side bar, the last folders) in the user's settings;
+    // each run of the tests keeps its own, so that runs side by side do not see each other's.
+    const ordavex::test::TempFolder settings;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.Path().string()));
     QApplication application(argc, argv);
     application.setStyle(QStyleFactory::create("Fusion"));
     ordavex::PrepareApplication();

@@ -32,6 +32,8 @@ std::string StartFolder(const FolderPlaces& places, const ProgramFolder& folder)
     return Below(shipped ? places.shippedFolder : places.userFolder, folder.name);
 }
 
+std::string UserMatricesFolder(const FolderPlaces& places) { return StartFolder(places, kUserMatricesFolder); }
+
 int CreateUserFolders(const FolderPlaces& places) {
     if (IsPortableLayout(places)) return 0;
     for (const ProgramFolder& folder : kProgramFolders) {

@@ -24,9 +24,13 @@ struct ProgramFolder {
 // One line per folder of the program.
 inline constexpr ProgramFolder kSystemsFolder{"Costruzioni", InstalledPlace::UserOwn};
 inline constexpr ProgramFolder kMatricesFolder{"SuperMatrici", InstalledPlace::Shipped};
+// The player's own matrices: the matrices folder itself in the portable layout, a folder of the
+// same name among the user's own once installed, since the shipped one is read-only.
+inline constexpr ProgramFolder kUserMatricesFolder{"SuperMatrici", InstalledPlace::UserOwn};
 // The example archive of draws ships with the program; the user's own archives can be opened from anywhere.
 inline constexpr ProgramFolder kArchivesFolder{"Estrazioni", InstalledPlace::Shipped};
-inline constexpr ProgramFolder kProgramFolders[] = {kSystemsFolder, kMatricesFolder, kArchivesFolder};
+inline constexpr ProgramFolder kProgramFolders[] = {kSystemsFolder, kMatricesFolder, kUserMatricesFolder,
+                                                    kArchivesFolder};
 
 // True when "Shared/" stands beside the executable.
 bool IsPortableLayout(const FolderPlaces& places);
@@ -34,6 +38,9 @@ bool IsPortableLayout(const FolderPlaces& places);
 // The start location of a folder, ending in "/": "<application>/Shared/<name>/" in the portable
 // layout, "<shipped or user folder>/<name>/" once installed.
 std::string StartFolder(const FolderPlaces& places, const ProgramFolder& folder);
+
+// The folder, ending in "/", where the player keeps matrices of his own.
+std::string UserMatricesFolder(const FolderPlaces& places);
 
 // An installed program makes the user's own folders on its first start; the portable layout is
 // left as it is. Returns 0, or the error number of the folder that could not be made.

@@ -71,18 +71,31 @@ std::string PercentText(long double probability) {
     return Fixed(percent, decimals) + "%";
 }
 
-std::string ConditionProbabilityText(int chosen, int wanted) {
-    const long double probability = ProbabilityAtLeast(chosen, wanted);
-    std::string text = "Probabilità che almeno " + std::to_string(wanted) + " dei " + std::to_string(chosen) +
-                       " numeri siano estratti: " + PercentText(probability);
+long double ProbabilityWithFixed(int chosen, int fixed, int wanted) {
+    if (fixed <= 0) return ProbabilityAtLeast(chosen, wanted);
+    // Once the fixed numbers are drawn, the other 20 - F come from the other 90 - F numbers.
+    return ProbabilityAtLeast(fixed, fixed) *
+           ProbabilityAtLeast(chosen - fixed, wanted - fixed, kHighestNumber - fixed, kNumbersPerDraw - fixed);
+}
+
+std::string ConditionProbabilityText(int chosen, int wanted, int fixed) {
+    const long double probability = ProbabilityWithFixed(chosen, fixed, wanted);
+    const std::string condition =
+        fixed <= 0 ? "Probabilità che almeno " + std::to_string(wanted) + " dei " + std::to_string(chosen) +
+                         " numeri siano estratti: "
+                   : "Probabilità che " +
+                         std::string(fixed == 1 ? "la fissa e " : "le " + std::to_string(fixed) + " fisse e ") +
+                         "almeno " + std::to_string(wanted - fixed) + " degli altri " + std::to_string(chosen - fixed) +
+                         " numeri siano estratti: ";
+    std::string text = condition + PercentText(probability);
     if (probability <= 0) return text + " (mai, in un'estrazione di " + std::to_string(kNumbersPerDraw) + " numeri)";
     return text + " (" + MeanWaitText(probability) + ")";
 }
 
 std::string ClaimProbabilityText(int matrixNumbers, const NameFields& nameFields) {
     const auto claim = ClaimOfNameFields(nameFields);
-    if (!claim || claim->drawn < 1 || claim->drawn > matrixNumbers) return {};
-    return ConditionProbabilityText(matrixNumbers, claim->drawn);
+    if (!claim || claim->drawn < 1 || claim->drawn > matrixNumbers || claim->fixed > claim->drawn) return {};
+    return ConditionProbabilityText(matrixNumbers, claim->drawn, claim->fixed);
 }
 
 std::string ConditionHistoryText(long long happened, long long draws) {

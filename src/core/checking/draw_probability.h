@@ -15,8 +15,13 @@ long double ProbabilityAtLeast(int chosen, int wanted, int pool = kHighestNumber
 // "1,23%": at least three significant digits, Italian decimal comma.
 std::string PercentText(long double probability);
 
-// "Probabilità che almeno 8 dei 20 numeri siano estratti: 1,23% (in media 1 estrazione ogni 81,3)".
-std::string ConditionProbabilityText(int chosen, int wanted);
+// The chance that `fixed` of the `chosen` numbers and at least `wanted` - `fixed` more of them are
+// among the 20 drawn out of 90.
+long double ProbabilityWithFixed(int chosen, int fixed, int wanted);
+
+// "Probabilità che almeno 8 dei 20 numeri siano estratti: 1,23% (in media 1 estrazione ogni 81,3)";
+// with fixed numbers, "Probabilità che le 2 fisse e almeno 6 degli altri 16 numeri siano estratti: ...".
+std::string ConditionProbabilityText(int chosen, int wanted, int fixed = 0);
 
 // The chance of the condition of the guarantee in a matrix's name ("if p of the N numbers are
 // drawn") as ConditionProbabilityText words it; empty when the name states no such condition.

@@ -23,22 +23,36 @@ bool IsExistingFolder(const std::string& path) {
     return std::filesystem::is_directory(PathFromUtf8(path), ignored);
 }
 
+// Every dialog of the program asks for a text file.
+FileDialogRequest TextFileRequest(FileDialogMode mode, const char* filterName, const std::string& location) {
+    FileDialogRequest request;
+    request.mode = mode;
+    request.title = mode == FileDialogMode::Open ? kOpenTitle : kSaveTitle;
+    request.filterName = filterName;
+    request.pattern = kTextPattern;
+    request.initialLocation = location;
+    request.defaultExtension = kTextExtension;
+    return request;
+}
+
 }  // namespace
 
 FileDialogRequest OpenSystemRequest(const std::string& systemsFolder) {
-    return {FileDialogMode::Open, kOpenTitle, kSystemsFilter, kTextPattern, systemsFolder, kTextExtension};
+    return TextFileRequest(FileDialogMode::Open, kSystemsFilter, systemsFolder);
 }
 
-FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder) {
-    return {FileDialogMode::Open, kOpenTitle, kMatricesFilter, kTextPattern, matricesFolder, kTextExtension};
+FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder, const std::string& userMatricesFolder) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Open, kMatricesFilter, matricesFolder);
+    if (!userMatricesFolder.empty()) request.sidebarFolders.push_back(userMatricesFolder);
+    return request;
 }
 
 FileDialogRequest SaveSystemRequest(const std::string& systemsFolder) {
-    return {FileDialogMode::Save, kSaveTitle, kSystemsFilter, kTextPattern, systemsFolder, kTextExtension};
+    return TextFileRequest(FileDialogMode::Save, kSystemsFilter, systemsFolder);
 }
 
 FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder) {
-    return {FileDialogMode::Open, kOpenTitle, kArchivesFilter, kTextPattern, archivesFolder, kTextExtension};
+    return TextFileRequest(FileDialogMode::Open, kArchivesFilter, archivesFolder);
 }
 
 StartLocation SplitStartLocation(const std::string& location) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace ordavex {
 
@@ -14,10 +15,14 @@ struct FileDialogRequest {
     std::string pattern;           // "*.txt"
     std::string initialLocation;   // a folder, or the full path of a file chosen earlier
     std::string defaultExtension;  // "txt", added to a name typed without an extension
+    // Folders offered in the dialog's side bar besides the places it always shows.
+    std::vector<std::string> sidebarFolders;
 };
 
 FileDialogRequest OpenSystemRequest(const std::string& systemsFolder);
-FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder);
+// Starts where matrices were last opened (at first the shipped ones) and offers the player's
+// own matrices folder in the side bar; an empty folder is not offered.
+FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder, const std::string& userMatricesFolder);
 FileDialogRequest SaveSystemRequest(const std::string& systemsFolder);
 FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder);
 

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "combinations/matrix_name.h"
@@ -27,23 +28,37 @@ enum class GuaranteeSign { kNone, kVerified, kFalse };
 struct GuaranteeVerdict {
     GuaranteeSign sign = GuaranteeSign::kNone;
     std::string text;  // the text of GuaranteeToolTipText
+    // With the sign kFalse, what is wrong in a few words, for a label beside the matrix:
+    // "Garanzia non valida: vale 5/10 con 8"; empty otherwise.
+    std::string failure{};
 };
 
+// The verdict on the claim of the name's fields (V, A, B and the fixed numbers of F); the fields
+// carry no marks of a budget matrix.
 GuaranteeVerdict CheckNamedGuarantee(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                      const NameFields& nameFields,
                                      std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+// As CheckNamedGuarantee, for the claim of a whole file name: its fields and the marks of a
+// matrix made within a budget of lines (MATRIX10_08_V5_N20_B40_T6.TXT).
+GuaranteeVerdict CheckGuaranteeOfMatrixName(const std::vector<std::string>& matrixLines, int matrixNumbers,
+                                            std::string_view matrixName,
+                                            std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 // The text that tells whether the guarantee in a matrix's name holds for its lines: "Garanzia
 // verificata", a warning with the guarantee that really holds for the name's drawn numbers, or a
 // note that the check did not finish within `budget`, reading the lines included. `matrixNumbers`
-// is N.
+// is N. A name with fixed numbers (F) promises its guarantee for the draws that hold them, and
+// the text says so ("... se escono le 2 fisse"). Below a guarantee that does not fully hold, and
+// below that of a budget matrix, a line tells in how many of the draws the points named (or aimed
+// at, the T mark) are reached: "6 punti garantiti nel 97,3% dei casi con 8 estratti".
 std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                  const NameFields& nameFields,
                                  std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 // The verdict for a matrix file that was loaded with `loadedLines` lines, read again (by a thread
 // other than the window's, which then need not copy the loaded lines). A file that no longer
-// holds as many lines is not the loaded matrix and cannot be checked.
+// holds as many lines is not the loaded matrix and cannot be checked. The marks of a budget
+// matrix are read from the file name of `path`.
 GuaranteeVerdict CheckNamedGuaranteeOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
                                            const NameFields& nameFields,
                                            std::chrono::milliseconds budget = kGuaranteeCheckBudget);

@@ -65,9 +65,9 @@ NumberMask MaskOf(GolayWord word) {
 // The numbers of the mask above `fixed`, moved down by `fixed`.
 NumberMask ShiftedDown(NumberMask mask, int fixed) {
     NumberMask shifted;
-    for (; !mask.Empty(); mask.RemoveLowest()) {
-        if (mask.Lowest() > fixed) {
-            shifted.Set(mask.Lowest() - fixed);
+    for (const int number : mask) {
+        if (number > fixed) {
+            shifted.Set(number - fixed);
         }
     }
     return shifted;

@@ -1,56 +1,105 @@
 #include "guarantee/matrix_generator_coverage.h"
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
 #include <stdexcept>
+#include <utility>
 
+#include "guarantee/binomial.h"
 #include "guarantee/number_choices.h"
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
 
 namespace ordavex {
 
-std::uint64_t MatrixGeneratorCoverage::SetCount(int numbers, int drawn) {
-    if (drawn < 0 || drawn > numbers) {
-        return 0;
-    }
-    std::uint64_t count = 1;
-    for (int i = 1; i <= drawn; ++i) {
-        count = count * static_cast<std::uint64_t>(numbers - drawn + i) / static_cast<std::uint64_t>(i);
-    }
-    return count;
-}
+namespace {
+
+// Sets looked at between two readings of the clock: a millisecond or two on the largest tables,
+// where a set costs several cache misses, some microseconds on small ones; the stop function is
+// asked once kStopQuestionEvery has passed, as asking costs more than reading the clock.
+constexpr std::uint32_t kSetsBetweenClockReads = 1U << 12;
+constexpr std::chrono::milliseconds kStopQuestionEvery{5};
+// Sets made ready between two questions while the table is filled.
+constexpr std::uint64_t kFillPiece = 1U << 18;
+
+}  // namespace
 
 MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int points)
+    : MatrixGeneratorCoverage(numbers, drawn, points, Unfilled{}) {
+    Fill();
+}
+
+MatrixGeneratorCoverage::MatrixGeneratorCoverage(int numbers, int drawn, int points, Unfilled)
     : numbers_(numbers), drawn_(drawn), points_(points) {
     if (drawn < 1 || drawn > kNumbersPerDraw || drawn > numbers || numbers > kHighestNumber) {
         throw std::invalid_argument("the drawn numbers must be 1 to 20 and at most N");
     }
-    const std::uint64_t sets = SetCount(numbers, drawn);
-    if (sets > kMostSets) {
+    sets_ = Binomial(numbers, drawn);
+    if (sets_ > kMostSets) {
         throw std::length_error("C(" + std::to_string(numbers) + "," + std::to_string(drawn) +
-                                ") = " + std::to_string(sets) + " sets of drawn numbers is more than the " +
+                                ") = " + std::to_string(sets_) + " sets of drawn numbers is more than the " +
                                 std::to_string(kMostSets) + " the generator can hold");
     }
-    for (std::size_t n = 0; n < binomial_.size(); ++n) {
-        binomial_[n][0] = 1;
-        for (std::size_t r = 1; r < binomial_[n].size(); ++r) {
-            binomial_[n][r] = n == 0 ? 0 : binomial_[n - 1][r - 1] + binomial_[n - 1][r];
+    covers_.reserve(sets_);
+    coverIds_.reserve(sets_);
+    weights_.reserve(sets_);
+    uncovered_.reserve(sets_);
+    position_.reserve(sets_);
+}
+
+bool MatrixGeneratorCoverage::Fill() {
+    while (covers_.size() < sets_) {
+        const std::size_t size = covers_.size() + std::min<std::uint64_t>(kFillPiece, sets_ - covers_.size());
+        covers_.resize(size, 0);
+        coverIds_.resize(size, 0);
+        weights_.resize(size, 1);
+        for (auto rank = static_cast<std::uint32_t>(uncovered_.size()); rank < size; ++rank) {
+            uncovered_.push_back(rank);
+            position_.push_back(rank);
+        }
+        if (stop_ && stop_()) {
+            broken_ = true;
+            return false;
         }
     }
-    covers_.assign(sets, 0);
-    coverIds_.assign(sets, 0);
-    weights_.assign(sets, 1);
-    uncovered_.resize(sets);
-    std::iota(uncovered_.begin(), uncovered_.end(), 0U);
-    position_ = uncovered_;
+    return true;
+}
+
+void MatrixGeneratorCoverage::Reset() {
+    StopCountingSoleCovers();
+    covers_.clear();
+    coverIds_.clear();
+    weights_.clear();
+    uncovered_.clear();
+    position_.clear();
+    lineById_.clear();
+    changingId_ = kNoId;
+    broken_ = false;
+    setsSinceClockRead_ = 0;
+    const std::function<bool()> stop = std::exchange(stop_, {});
+    Fill();
+    stop_ = stop;
+}
+
+bool MatrixGeneratorCoverage::KeepsGoing() const {
+    if (++setsSinceClockRead_ < kSetsBetweenClockReads || broken_) {
+        return !broken_;
+    }
+    setsSinceClockRead_ = 0;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= nextStopQuestion_) {
+        nextStopQuestion_ = now + kStopQuestionEvery;
+        broken_ = stop_ && stop_();
+    }
+    return !broken_;
 }
 
 std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const {
     std::uint64_t rank = 0;
     std::size_t place = 1;
-    for (; !set.Empty(); set.RemoveLowest()) {
-        rank += binomial_[static_cast<std::size_t>(set.Lowest() - 1)][place++];
+    for (const int number : set) {
+        rank += kBinomials[static_cast<std::size_t>(number - 1)][place++];
     }
     return static_cast<std::uint32_t>(rank);
 }
@@ -61,12 +110,12 @@ std::pair<std::uint32_t, std::uint32_t> MatrixGeneratorCoverage::RankWithEither(
                                                                                 int second) const {
     std::uint64_t withFirst = 0;
     std::uint64_t withSecond = 0;
-    std::size_t place = 1;
+    std::size_t place = 0;
     std::size_t belowFirst = 0;
     std::size_t belowSecond = 0;
-    for (; !base.Empty(); base.RemoveLowest(), ++place) {
-        const int number = base.Lowest();
-        const auto& row = binomial_[static_cast<std::size_t>(number - 1)];
+    for (const int number : base) {
+        ++place;
+        const auto& row = kBinomials[static_cast<std::size_t>(number - 1)];
         const bool aboveFirst = number > first;
         const bool aboveSecond = number > second;
         withFirst += row[place + (aboveFirst ? 1 : 0)];
@@ -74,8 +123,8 @@ std::pair<std::uint32_t, std::uint32_t> MatrixGeneratorCoverage::RankWithEither(
         belowFirst += aboveFirst ? 0 : 1;
         belowSecond += aboveSecond ? 0 : 1;
     }
-    withFirst += binomial_[static_cast<std::size_t>(first - 1)][belowFirst + 1];
-    withSecond += binomial_[static_cast<std::size_t>(second - 1)][belowSecond + 1];
+    withFirst += kBinomials[static_cast<std::size_t>(first - 1)][belowFirst + 1];
+    withSecond += kBinomials[static_cast<std::size_t>(second - 1)][belowSecond + 1];
     return {static_cast<std::uint32_t>(withFirst), static_cast<std::uint32_t>(withSecond)};
 }
 
@@ -84,10 +133,10 @@ NumberMask MatrixGeneratorCoverage::Unrank(std::uint32_t rank) const {
     std::uint64_t rest = rank;
     int element = numbers_ - 1;
     for (int place = drawn_; place >= 1; --place) {
-        while (binomial_[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)] > rest) {
+        while (kBinomials[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)] > rest) {
             --element;
         }
-        rest -= binomial_[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)];
+        rest -= kBinomials[static_cast<std::size_t>(element)][static_cast<std::size_t>(place)];
         set.Set(element + 1);
         --element;
     }
@@ -137,12 +186,13 @@ void MatrixGeneratorCoverage::CountSole(std::uint32_t id, NumberMask set, int si
     }
     const auto change = static_cast<std::uint32_t>(sign);
     std::uint32_t* counts = SoleCounts(id);
-    for (NumberMask xs = shared; !xs.Empty(); xs.RemoveLowest()) {
-        const auto x = static_cast<std::size_t>(xs.Lowest());
+    const NumberMask others = Without(set, line);
+    for (const int number : shared) {
+        const auto x = static_cast<std::size_t>(number);
         counts[x] += change;
         std::uint32_t* row = counts + (x + 1) * soleStride_;
-        for (NumberMask ys = Without(set, line); !ys.Empty(); ys.RemoveLowest()) {
-            row[ys.Lowest()] += change;
+        for (const int y : others) {
+            row[y] += change;
         }
     }
 }
@@ -179,21 +229,25 @@ void MatrixGeneratorCoverage::KeepId(std::uint32_t id) {
 
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) const {
-    for (int common = points_; common <= std::min(line.Count(), drawn_); ++common) {
+    for (int common = points_; common <= std::min(line.Count(), drawn_) && !broken_; ++common) {
         ForEachMeeting(line, common, visit);
     }
 }
 
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&& visit) const {
+    if (broken_) {
+        return;
+    }
     std::array<int, kHighestNumber> inside{};
     std::array<int, kHighestNumber> outside{};
     const int insideSize = ToPool(line, inside);
     const int outsideSize = ToPool(Without(NumberMask::FirstNumbers(numbers_), line), outside);
     ForEachChoice(inside.data(), insideSize, common, [&](NumberMask shared) {
-        ForEachChoice(outside.data(), outsideSize, drawn_ - common, [&](NumberMask others) {
+        return ForEachChoice(outside.data(), outsideSize, drawn_ - common, [&](NumberMask others) {
             const NumberMask set = shared | others;
             visit(Rank(set), set);
+            return KeepsGoing();
         });
     });
 }
@@ -203,6 +257,9 @@ void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&
 // receives both ranks for each such pair, and the numbers the two sets share.
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const {
+    if (broken_) {
+        return;
+    }
     std::array<int, kHighestNumber> inside{};
     std::array<int, kHighestNumber> outside{};
     NumberMask rest = line;
@@ -212,10 +269,11 @@ void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, V
     const int insideSize = ToPool(rest, inside);
     const int outsideSize = ToPool(others, outside);
     ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
-        ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
+        return ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
             const NumberMask base = shared | free;
             const auto [lost, gained] = RankWithEither(base, out, in);
             visit(lost, gained, base);
+            return KeepsGoing();
         });
     });
 }
@@ -289,6 +347,9 @@ void MatrixGeneratorCoverage::CountSoleCovers() {
     uncoveredSets_.clear();
     for (const std::uint32_t rank : uncovered_) {
         uncoveredSets_.push_back(Unrank(rank));
+        if (!KeepsGoing()) {
+            return;
+        }
     }
     for (std::size_t id = 0; id < lineById_.size(); ++id) {
         if (!lineById_[id].Empty()) {
@@ -336,6 +397,9 @@ std::int64_t MatrixGeneratorCoverage::WeightedSwapChange(NumberMask line, int ou
 void MatrixGeneratorCoverage::RaiseUncoveredWeights() {
     for (const std::uint32_t rank : uncovered_) {
         ++weights_[rank];
+        if (!KeepsGoing()) {
+            return;
+        }
     }
 }
 
@@ -350,11 +414,11 @@ std::uint64_t MatrixGeneratorCoverage::CoveredCount(int length) const {
 }
 
 std::uint64_t MatrixGeneratorCoverage::MeetingCount(int length, int common) const {
-    return SetCount(length, common) * SetCount(numbers_ - length, drawn_ - common);
+    return Binomial(length, common) * Binomial(numbers_ - length, drawn_ - common);
 }
 
 std::uint64_t MatrixGeneratorCoverage::SwapWork(int length) const {
-    return SetCount(length - 1, points_ - 1) * SetCount(numbers_ - length - 1, drawn_ - points_);
+    return Binomial(length - 1, points_ - 1) * Binomial(numbers_ - length - 1, drawn_ - points_);
 }
 
 }  // namespace ordavex

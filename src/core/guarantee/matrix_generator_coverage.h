@@ -1,7 +1,8 @@
 #pragma once
 
-#include <array>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -18,10 +19,24 @@ public:
     // at the most, enough for every set of 10 numbers out of 30.
     static constexpr std::uint64_t kMostSets = 32'000'000;
 
-    static std::uint64_t SetCount(int numbers, int drawn);
-
     // Throws std::length_error when C(N, p) is above kMostSets.
     MatrixGeneratorCoverage(int numbers, int drawn, int points);
+    // Only makes room for the table, so that one too large fails here; Fill makes it ready. The
+    // largest tables take a good part of a second to fill.
+    struct Unfilled {};
+    MatrixGeneratorCoverage(int numbers, int drawn, int points, Unfilled);
+
+    // Asked every few milliseconds by every walk over the sets, and by Fill: once it says stop,
+    // the walk ends where it is, and the table is broken.
+    void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // A broken table holds no matrix any more: every change and count leaves it as it is, until
+    // Reset. On the largest tables one change takes a quarter of a second, too long to wait for
+    // when a stop is asked.
+    bool Broken() const { return broken_; }
+    // Fills a table made Unfilled, every set uncovered; false when stopped.
+    bool Fill();
+    // Empty again, every set uncovered, weights and sole counts forgotten, not broken.
+    void Reset();
 
     std::size_t UncoveredCount() const { return uncovered_.size(); }
     NumberMask UncoveredAt(std::size_t index) const { return Unrank(uncovered_[index]); }
@@ -63,6 +78,8 @@ public:
     std::uint64_t SwapWork(int length) const;
 
 private:
+    // Counts one set looked at; false once the table is broken.
+    bool KeepsGoing() const;
     template <class Visit>
     void ForEachCovered(NumberMask line, Visit&& visit) const;
     // The sets that meet the line in exactly `common` numbers.
@@ -90,7 +107,6 @@ private:
     int numbers_;
     int drawn_;
     int points_;
-    std::array<std::array<std::uint64_t, 21>, 91> binomial_{};
     std::vector<std::uint16_t> covers_;
     // The sum of the ids of the lines that cover each set: the id of the only one, when one does.
     std::vector<std::uint32_t> coverIds_;
@@ -110,6 +126,11 @@ private:
     // The id whose sole counts are left alone while its line changes, or none.
     std::uint32_t changingId_ = kNoId;
     std::uint64_t lastSwapWork_ = 0;
+    std::uint64_t sets_ = 0;
+    std::function<bool()> stop_;
+    mutable std::uint32_t setsSinceClockRead_ = 0;
+    mutable std::chrono::steady_clock::time_point nextStopQuestion_{};
+    mutable bool broken_ = false;
     static constexpr std::uint32_t kNoId = 0xFFFFFFFFU;
 };
 

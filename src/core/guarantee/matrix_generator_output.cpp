@@ -13,9 +13,17 @@ std::string TwoDigits(int value) { return ZeroPadded(value, kFieldDigits); }
 
 }  // namespace
 
-std::string ConventionalMatrixName(int numbers, int length, int drawn, int points) {
-    return "MATRIX" + TwoDigits(length) + "_" + TwoDigits(drawn) + "_V" + std::to_string(points) + "_N" +
-           TwoDigits(numbers) + ".TXT";
+std::string ConventionalMatrixName(int numbers, int length, int drawn, int points, int fixed,
+                                   std::optional<BudgetMarks> marks) {
+    std::string name = "MATRIX" + TwoDigits(length) + "_" + TwoDigits(drawn) + "_V" + std::to_string(points) + "_N" +
+                       TwoDigits(numbers);
+    if (fixed > 0) {
+        name += "_F" + std::to_string(fixed);
+    }
+    if (marks) {
+        name += "_B" + std::to_string(marks->budget) + "_T" + std::to_string(marks->aimedPoints);
+    }
+    return name + ".TXT";
 }
 
 std::string MatrixFileText(const std::vector<NumberMask>& lines) {
@@ -25,11 +33,11 @@ std::string MatrixFileText(const std::vector<NumberMask>& lines) {
             text += "\r\n";
         }
         bool first = true;
-        for (NumberMask rest = lines[i]; !rest.Empty(); rest.RemoveLowest()) {
+        for (const int number : lines[i]) {
             if (!first) {
                 text += ' ';
             }
-            text += TwoDigits(rest.Lowest());
+            text += TwoDigits(number);
             first = false;
         }
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/binomial.h"
 
 namespace ordavex {
 
@@ -24,8 +24,7 @@ std::uint64_t SchoenheimBound(int numbers, int length, int points) {
 std::uint64_t SetsOneLineCovers(int numbers, int length, int drawn, int points) {
     std::uint64_t count = 0;
     for (int common = points; common <= std::min(length, drawn); ++common) {
-        count += MatrixGeneratorCoverage::SetCount(length, common) *
-                 MatrixGeneratorCoverage::SetCount(numbers - length, drawn - common);
+        count += Binomial(length, common) * Binomial(numbers - length, drawn - common);
     }
     return count;
 }
@@ -35,8 +34,7 @@ std::uint64_t SetsOneLineCovers(int numbers, int length, int drawn, int points) 
 std::uint64_t MatrixLowerBound(int numbers, int length, int drawn, int points) {
     const auto n = static_cast<std::uint64_t>(numbers);
     std::uint64_t bound = CeilDivide(n, static_cast<std::uint64_t>(length));
-    bound = std::max(bound, CeilDivide(MatrixGeneratorCoverage::SetCount(numbers, drawn),
-                                       SetsOneLineCovers(numbers, length, drawn, points)));
+    bound = std::max(bound, CeilDivide(Binomial(numbers, drawn), SetsOneLineCovers(numbers, length, drawn, points)));
     if (drawn == points) {
         bound = std::max(bound, SchoenheimBound(numbers, length, points));
     }

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
-#include "guarantee/matrix_generator_coverage.h"
+#include "guarantee/annealing_schedule.h"
+#include "guarantee/binomial.h"
 #include "guarantee/nearest_line.h"
 #include "guarantee/number_choices.h"
 
@@ -16,13 +15,16 @@ namespace ordavex {
 namespace {
 
 constexpr int kMostFixedNumbers = 2;
-// The annealing's temperature, in uncovered classes, cools by kCooling every move and is heated
-// again at kColdTemperature. A warm walk finds these matrices best: from 1.0 down to 0.05 it
+// The annealing's temperature, in uncovered classes, cools a little every move and is heated again
+// at a quarter of its start. A warm walk finds these matrices best: from 1.0 down to 0.05 it
 // needed some ten times the work (15 10 8 7 with cycles of 5, eight seeds).
-constexpr double kHotTemperature = 2.0;
-constexpr double kColdTemperature = 0.5;
-constexpr double kCooling = 0.9999;
+constexpr AnnealingSchedule::Shape kSchedule{.hot = 2.0, .cold = 0.5, .cooling = 0.9999, .stepWork = 1};
 constexpr std::uint64_t kMovesBetweenStopQuestions = 16;
+// Sets looked at between two questions, whatever the moves: a few milliseconds; sorting a set
+// into its class costs some ten times as much.
+constexpr std::uint64_t kSetsBetweenStopQuestions = 1U << 18;
+constexpr std::uint64_t kSortedBetweenStopQuestions = 1U << 14;
+constexpr std::size_t kClassesBetweenStopQuestions = 1U << 16;
 
 bool Before(NumberMask a, NumberMask b) { return a.high != b.high ? a.high < b.high : a.low < b.low; }
 
@@ -38,9 +40,10 @@ std::vector<int> RotationSearch::CycleLengths(int numbers) {
     return lengths;
 }
 
-RotationSearch::RotationSearch(int numbers, int length, int drawn, int points, int cycleLength)
+RotationSearch::RotationSearch(int numbers, int length, int drawn, int points, int cycleLength,
+                               const std::function<bool()>& stop)
     : numbers_(numbers), length_(length), points_(points), cycleLength_(cycleLength) {
-    const std::uint64_t sets = MatrixGeneratorCoverage::SetCount(numbers, drawn);
+    const std::uint64_t sets = Binomial(numbers, drawn);
     if (sets > kMostSets) {
         throw std::length_error("C(" + std::to_string(numbers) + "," + std::to_string(drawn) +
                                 ") is too many sets for a search by rotations");
@@ -54,20 +57,27 @@ RotationSearch::RotationSearch(int numbers, int length, int drawn, int points, i
     }
     std::array<int, kHighestNumber> pool{};
     const int size = ToPool(NumberMask::FirstNumbers(numbers), pool);
-    ForEachChoice(pool.data(), size, drawn, [this](NumberMask set) {
-        if (!IsFirstOfClass(set)) {
-            return;
+    std::uint64_t sinceQuestion = 0;
+    const bool sorted = ForEachChoice(pool.data(), size, drawn, [&](NumberMask set) {
+        if (++sinceQuestion == kSortedBetweenStopQuestions) {
+            sinceQuestion = 0;
+            if (stop && stop()) {
+                return false;
+            }
         }
-        for (int steps = 0; steps < cycleLength_; ++steps) {
-            rotations_.push_back(Rotated(set, steps));
+        if (IsFirstOfClass(set)) {
+            for (int steps = 0; steps < cycleLength_; ++steps) {
+                rotations_.push_back(Rotated(set, steps));
+            }
         }
+        return true;
     });
+    stopped_ = !sorted;
 }
 
 NumberMask RotationSearch::Rotated(NumberMask set, int steps) const {
     NumberMask rotated;
-    for (; !set.Empty(); set.RemoveLowest()) {
-        int number = set.Lowest();
+    for (int number : set) {
         for (int step = 0; step < steps; ++step) {
             number = next_[static_cast<std::size_t>(number)];
         }
@@ -121,7 +131,14 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
     // them by one at most, so a move needs no counting of bits.
     std::vector<std::uint8_t> meets(baseLines * sets);
     std::vector<std::uint32_t> covers(sets / cycle, 0);
+    Result result;
+    if (stopped_) {
+        return result;
+    }
     for (std::size_t i = 0; i < baseLines; ++i) {
+        if (sets >= kSetsBetweenStopQuestions && stop()) {
+            return result;
+        }
         bases.push_back(random.Completed({}, NumberMask::FirstNumbers(numbers_), length_));
         for (std::size_t j = 0; j < sets; ++j) {
             meets[i * sets + j] = static_cast<std::uint8_t>(CommonCount(bases[i], rotations_[j]));
@@ -129,14 +146,17 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
         }
     }
     std::size_t uncovered = static_cast<std::size_t>(std::count(covers.begin(), covers.end(), 0U));
-    Result result;
     std::vector<NumberMask> best = bases;
     std::size_t bestUncovered = uncovered;
     std::vector<std::int8_t> change(sets);
-    double temperature = kHotTemperature;
+    AnnealingSchedule schedule(kSchedule);
+    std::uint64_t askedAt = 0;
     for (std::uint64_t move = 0; uncovered > 0 && result.work < work; ++move) {
-        if (move % kMovesBetweenStopQuestions == 0 && stop()) {
-            break;
+        if (move % kMovesBetweenStopQuestions == 0 || result.work - askedAt >= kSetsBetweenStopQuestions) {
+            askedAt = result.work;
+            if (stop()) {
+                break;
+            }
         }
         const NumberMask set = UncoveredRotation(covers, random);
         const std::size_t chosen = NearestLine(bases, set, random);
@@ -145,7 +165,10 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
         const NumberMask in = NumberMask::Of(random.NumberOf(Without(set, line)));
         std::uint8_t* meet = &meets[chosen * sets];
         std::int64_t uncovering = 0;
-        for (std::size_t c = 0; c < covers.size(); ++c) {
+        bool stopped = false;
+        for (std::size_t c = 0; c < covers.size() && !stopped; ++c) {
+            // A move over the largest tables takes some ten milliseconds.
+            stopped = (c + 1) % kClassesBetweenStopQuestions == 0 && stop();
             int coverChange = 0;
             for (std::size_t j = c * cycle; j < (c + 1) * cycle; ++j) {
                 const int step = ((rotations_[j] & in).Empty() ? 0 : 1) - ((rotations_[j] & out).Empty() ? 0 : 1);
@@ -155,9 +178,11 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
             const auto after = static_cast<std::int64_t>(covers[c]) + coverChange;
             uncovering += (after == 0 ? 1 : 0) - (covers[c] == 0 ? 1 : 0);
         }
+        if (stopped) {
+            break;
+        }
         result.work += sets;
-        const double limit = -temperature * std::log(std::max(random.Unit(), std::numeric_limits<double>::min()));
-        if (uncovering <= 0 || static_cast<double>(uncovering) < limit) {
+        if (schedule.Takes(uncovering, random.Unit())) {
             for (std::size_t j = 0; j < sets; ++j) {
                 const int before = meet[j] >= points_ ? 1 : 0;
                 meet[j] = static_cast<std::uint8_t>(meet[j] + change[j]);
@@ -171,10 +196,7 @@ RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64
                 best = bases;
             }
         }
-        temperature *= kCooling;
-        if (temperature < kColdTemperature) {
-            temperature = kHotTemperature;
-        }
+        schedule.Spend(1);
     }
     result.lines = LinesOf(best);
     result.complete = bestUncovered == 0;

@@ -35,13 +35,17 @@ public:
     // The cycle lengths worth trying for N numbers: those that leave at most two numbers in place.
     static std::vector<int> CycleLengths(int numbers);
 
-    // Throws std::length_error above kMostSets sets.
-    RotationSearch(int numbers, int length, int drawn, int points, int cycleLength);
+    // Throws std::length_error above kMostSets sets. Sorting the sets into classes takes a good
+    // part of a second on the largest tables: `stop` is asked every few milliseconds, and once it
+    // says to end, every search ends at once with nothing found.
+    RotationSearch(int numbers, int length, int drawn, int points, int cycleLength,
+                   const std::function<bool()>& stop = {});
 
     // Anneals `baseLines` base lines from a random start for at most `work` sets looked at, until
-    // every set is covered or `stop` (asked now and then) says to end. A move swaps a number of
-    // the base line nearest to a rotation of an uncovered set for one of that rotation's numbers.
-    // Throws std::length_error when the base lines times the sets are above kMostMeets.
+    // every set is covered or `stop` (asked every few milliseconds) says to end. A move swaps a
+    // number of the base line nearest to a rotation of an uncovered set for one of that
+    // rotation's numbers. Throws std::length_error when the base lines times the sets are above
+    // kMostMeets.
     Result Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random, const std::function<bool()>& stop);
 
 private:
@@ -59,6 +63,7 @@ private:
     std::vector<int> next_;
     // The m rotations of the first set of each class, class after class.
     std::vector<NumberMask> rotations_;
+    bool stopped_ = false;
 };
 
 }  // namespace ordavex

@@ -15,6 +15,7 @@
 #include "checking/draw_check_window.h"
 #include "checking/system_viewer.h"
 #include "combinations/file_commands.h"
+#include "combinations/su_misura_window.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/report_error.h"
 #include "forecast/forecast_window.h"
@@ -46,6 +47,16 @@ constexpr int kSignTwips = 240;
 constexpr int kSignPixels = 16;
 constexpr const char* kVerifiedIcon = ":/icons/guarantee_verified.svg";
 constexpr const char* kFalseIcon = ":/icons/guarantee_false.svg";
+// "Su misura" stands in the middle band's free space left of the picture, in the style of the
+// command buttons.
+constexpr const char* kSuMisuraCaption = "Su misura";
+constexpr const char* kSuMisuraToolTip = "Matrice su misura: scegli o genera";
+constexpr const char* kSuMisuraIcon = ":/icons/su_misura.svg";
+constexpr int kSuMisuraLeft = 90;
+constexpr int kSuMisuraTop = 680;
+// A name that promises more than the lines give is told in red in the description frame's free
+// band above lblDesc, which keeps its own text, font, colour and place.
+const QColor kInvalidGuaranteeColour{255, 0, 0};
 
 struct CommandButton {
     const char* name;
@@ -168,6 +179,11 @@ void MainWindow::BuildMiddleBand() {
     picture->setPixmap(QIcon(":/icons/banner.svg").pixmap(QSize(Px(5250), Px(1350)) * 2));
     picture->setAccessibleName("Immagine decorativa");
 
+    auto* suMisura =
+        AddCommandButton(frame, "cmdSuMisura", kSuMisuraCaption, kSuMisuraToolTip, kSuMisuraIcon, kSuMisuraLeft);
+    suMisura->move(suMisura->x(), Px(kSuMisuraTop));
+    connect(suMisura, &QToolButton::clicked, this, &MainWindow::OnSuMisura, Qt::QueuedConnection);
+
     auto* panel = new QGroupBox("Matrice Selezionata", frame);
     panel->setObjectName("Frame3");
     panel->setGeometry(TwipsRect(7470, 270, 3045, 2025));
@@ -229,6 +245,15 @@ void MainWindow::BuildBottomBand() {
     guaranteeSign_->setAccessibleDescription("Esito del controllo della garanzia");
     guaranteeSign_->hide();
 
+    lblGaranziaNonValida_ = new QLabel(descriptionFrame);
+    lblGaranziaNonValida_->setObjectName("lblGaranziaNonValida");
+    lblGaranziaNonValida_->setGeometry(TwipsRect(270, 75, 3930, 285));
+    lblGaranziaNonValida_->setFont(DesignFont(kSegoeUi, kSmallPoints, true));
+    lblGaranziaNonValida_->setAlignment(Qt::AlignCenter);
+    lblGaranziaNonValida_->setTextFormat(Qt::PlainText);
+    lblGaranziaNonValida_->setAccessibleDescription("Avviso sulla garanzia della matrice");
+    SetTextColour(lblGaranziaNonValida_, kInvalidGuaranteeColour);
+
     auto* update = new QToolButton(band);
     update->setObjectName("cmdAggiornamenti");
     update->setToolTip("Scarica Aggiornamenti");
@@ -259,6 +284,8 @@ void MainWindow::ShowGuaranteeCheck(const GuaranteeVerdict& verdict) {
     lblDesc_->setToolTip(text);
     guaranteeSign_->setToolTip(text);
     guaranteeSign_->setAccessibleName(text);
+    lblGaranziaNonValida_->setText(verdict.sign == GuaranteeSign::kFalse ? QString::fromStdString(verdict.failure)
+                                                                         : QString());
     if (verdict.sign == GuaranteeSign::kNone) {
         guaranteeSign_->hide();
         return;
@@ -278,6 +305,11 @@ SystemViewer& MainWindow::Viewer() {
     return *viewer_;
 }
 
+SuMisuraWindow& MainWindow::SuMisura() {
+    if (!suMisura_) suMisura_ = std::make_unique<SuMisuraWindow>(context_, *this, this);
+    return *suMisura_;
+}
+
 DrawCheckWindow& MainWindow::DrawCheck() {
     if (!drawCheck_) drawCheck_ = std::make_unique<DrawCheckWindow>(context_, this);
     return *drawCheck_;
@@ -294,6 +326,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // The other windows are children of this one and go with it.
+    suMisura_.reset();
     drawCheck_.reset();
     viewer_.reset();
     forecast_.reset();
@@ -354,6 +387,10 @@ void MainWindow::OnTools() {
     Run([this] {
         if (RequireSystem()) RemoveDuplicatesCommand(context_, *this);
     });
+}
+
+void MainWindow::OnSuMisura() {
+    Run([this] { SuMisura().Open(); });
 }
 
 void MainWindow::OnAggiornamenti() { context_.urls.OpenUrl(UpdateAddress()); }

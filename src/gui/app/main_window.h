@@ -14,6 +14,7 @@ namespace ordavex {
 class ForecastWindow;
 class SystemViewer;
 class DrawCheckWindow;
+class SuMisuraWindow;
 
 // frmAmain: the hub of the program. Every command starts from one of its buttons.
 class MainWindow : public QWidget, public FileCommandHost {
@@ -36,6 +37,7 @@ public:
     ForecastWindow& Forecast();
     SystemViewer& Viewer();
     DrawCheckWindow& DrawCheck();
+    SuMisuraWindow& SuMisura();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -65,6 +67,7 @@ private:
     void OnSpoglio();
     void OnSalva();
     void OnTools();
+    void OnSuMisura();
     void OnAggiornamenti();
 
     AppContext& context_;
@@ -75,9 +78,11 @@ private:
     QLabel* lblCatturate_ = nullptr;
     QLabel* lblDesc_ = nullptr;
     QLabel* guaranteeSign_ = nullptr;
+    QLabel* lblGaranziaNonValida_ = nullptr;
     std::unique_ptr<ForecastWindow> forecast_;
     std::unique_ptr<SystemViewer> viewer_;
     std::unique_ptr<DrawCheckWindow> drawCheck_;
+    std::unique_ptr<SuMisuraWindow> suMisura_;
 };
 
 }  // namespace ordavex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
 
@@ -12,5 +14,8 @@ void LoadSystemCommand(AppContext& context, FileCommandHost& host);        // "A
 void LoadMatrixCommand(AppContext& context, FileCommandHost& host);        // "Matrice"
 void SaveSystemCommand(AppContext& context, FileCommandHost& host);        // "Salva"
 void RemoveDuplicatesCommand(AppContext& context, FileCommandHost& host);  // "No Duplicati"
+// Loads a matrix file chosen elsewhere exactly as "Matrice" loads the one chosen in its dialog;
+// true when it loaded.
+bool LoadMatrixFromFile(AppContext& context, FileCommandHost& host, const std::string& path);
 
 }  // namespace ordavex

@@ -32,13 +32,12 @@ const RefusalMessage<MatrixLoadOutcome> kRefusalMessages[] = {
 
 }  // namespace
 
-void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
+namespace {
+
+// What follows a successful load, whichever window chose the file.
+void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, LoadedMatrix& matrix) {
     AppState& state = context.state;
-    auto loaded =
-        ChooseAndLoad(context, host, state.MatricesFolder, OpenMatrixRequest, LoadMatrixFile, kRefusalMessages);
-    if (!loaded) return;
     const std::string path = state.MatricesFolder;  // the loaded file, where the next dialog starts
-    LoadedMatrix& matrix = loaded->matrix;
     const MatrixPanel panel = PanelOf(matrix);
     const NameFields fields = matrix.fields;
     state.ReplaceMatrix(std::move(matrix.name), std::move(matrix.lines), matrix.numbers);
@@ -52,6 +51,22 @@ void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
                                                 if (!chance.empty()) verdict.text += "\n" + chance;
                                                 host.ShowGuaranteeCheck(verdict);
                                             });
+}
+
+}  // namespace
+
+void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
+    AppState& state = context.state;
+    const std::string userMatrices = UserMatricesFolder(context.folders);
+    const auto request = [&userMatrices](const std::string& start) { return OpenMatrixRequest(start, userMatrices); };
+    auto loaded = ChooseAndLoad(context, host, state.MatricesFolder, request, LoadMatrixFile, kRefusalMessages);
+    if (loaded) ShowLoadedMatrix(context, host, loaded->matrix);
+}
+
+bool LoadMatrixFromFile(AppContext& context, FileCommandHost& host, const std::string& path) {
+    auto loaded = LoadChosenFile(context, host, context.state.MatricesFolder, path, LoadMatrixFile, kRefusalMessages);
+    if (loaded) ShowLoadedMatrix(context, host, loaded->matrix);
+    return loaded.has_value();
 }
 
 }  // namespace ordavex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,28 +27,38 @@ using RefusalMessages = std::span<const RefusalMessage<decltype(Result::outcome)
 // ReportError (none when 0), then the command's own message (none when null).
 void ShowLoadRefusal(AppState& state, QWidget* window, int error, const char* message);
 
-// The opening every load command shares: the user picks a file in the dialog that `request` asks
-// for, starting at `lastPath`, and `load` reads it. A file whose outcome is not Loaded is answered
-// with its error and the message `messages` give for its outcome. A loaded file's path becomes
-// `lastPath`, where the next dialog starts. Nothing when the user cancelled or the file was refused.
+// Reads a chosen file with `load`. A file whose outcome is not Loaded is answered with its error
+// and the message `messages` give for its outcome; a loaded file's path becomes `lastPath`, where
+// the next dialog starts. Nothing when the file was refused.
 template <class Result>
-std::optional<Result> ChooseAndLoad(AppContext& context, FileCommandHost& host, std::string& lastPath,
-                                    FileDialogRequest (*request)(const std::string&),
-                                    Result (*load)(FileTable&, const std::string&), RefusalMessages<Result> messages) {
-    QWidget& window = host.DialogParent();
-    const std::string path = context.files.FileDialog(&window, request(lastPath));
-    if (path.empty()) return std::nullopt;
+std::optional<Result> LoadChosenFile(AppContext& context, FileCommandHost& host, std::string& lastPath,
+                                     const std::string& path, Result (*load)(FileTable&, const std::string&),
+                                     RefusalMessages<Result> messages) {
     Result loaded = load(context.state.Files, path);
     if (loaded.outcome != decltype(loaded.outcome)::Loaded) {
         const char* message = nullptr;
         for (const auto& row : messages) {
             if (row.outcome == loaded.outcome) message = row.message;
         }
-        ShowLoadRefusal(context.state, &window, loaded.error, message);
+        ShowLoadRefusal(context.state, &host.DialogParent(), loaded.error, message);
         return std::nullopt;
     }
     lastPath = path;
     return loaded;
+}
+
+// The opening every load command shares: the user picks a file in the dialog that `request` asks
+// for, starting at `lastPath`, and `load` reads it. A file whose outcome is not Loaded is answered
+// with its error and the message `messages` give for its outcome. A loaded file's path becomes
+// `lastPath`, where the next dialog starts. Nothing when the user cancelled or the file was refused.
+template <class Result>
+std::optional<Result> ChooseAndLoad(AppContext& context, FileCommandHost& host, std::string& lastPath,
+                                    const std::function<FileDialogRequest(const std::string&)>& request,
+                                    Result (*load)(FileTable&, const std::string&), RefusalMessages<Result> messages) {
+    QWidget& window = host.DialogParent();
+    const std::string path = context.files.FileDialog(&window, request(lastPath));
+    if (path.empty()) return std::nullopt;
+    return LoadChosenFile(context, host, lastPath, path, load, messages);
 }
 
 }  // namespace ordavex

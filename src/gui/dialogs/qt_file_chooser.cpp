@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "dialogs/offered_places_file_dialog.h"
+
 namespace ordavex {
 
 QFileDialog* QtFileChooser::CreateDialog(QWidget* owner, const FileDialogRequest& request) {
-    auto* dialog = new QFileDialog(owner, QString::fromStdString(request.title));
+    auto* dialog = new OfferedPlacesFileDialog(owner, QString::fromStdString(request.title));
     const bool open = request.mode == FileDialogMode::Open;
     dialog->setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog->setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -29,6 +31,7 @@ QFileDialog* QtFileChooser::CreateDialog(QWidget* owner, const FileDialogRequest
         dialog->setDirectory(QString::fromStdString(start.folder));
     }
     if (!start.fileName.empty()) dialog->selectFile(QString::fromStdString(start.fileName));
+    dialog->OfferSidebarFolders(request.sidebarFolders);
     return dialog;
 }
 

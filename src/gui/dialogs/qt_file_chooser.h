@@ -7,7 +7,8 @@ class QFileDialog;
 namespace ordavex {
 
 // The file chooser on Qt's own file dialog: open mode takes only existing files, save mode
-// asks nothing about overwriting and adds the default extension.
+// asks nothing about overwriting and adds the default extension. The request's side-bar folders
+// join the usual places of the side bar while the dialog is shown.
 class QtFileChooser : public FileChooser {
 public:
     std::string FileDialog(QWidget* owner, const FileDialogRequest& request) override;

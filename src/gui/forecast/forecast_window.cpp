@@ -12,6 +12,7 @@
 #include "dialogs/message_dialog.h"
 #include "dialogs/report_error.h"
 #include "forecast/development.h"
+#include "forecast/fixed_numbers_text.h"
 #include "forecast/forecast_selection.h"
 #include "widgets/application_key_filter.h"
 #include "widgets/number_keypad.h"
@@ -35,6 +36,7 @@ constexpr const char* kSelectedCaption = "Numeri Selezionati";
 constexpr const char* kStillToSelectCaption = "da selezionare";
 constexpr const char* kDevelopCaption = "SVILUPPA SISTEMA";
 constexpr const char* kDevelopToolTip = "Adatta Pronostico";
+constexpr const char* kFixedInfoDescription = "Numeri oro e numeri fissi della matrice";
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place, Qt::Alignment alignment,
                  const QFont& font) {
@@ -110,6 +112,13 @@ void ForecastWindow::BuildDesign() {
     cmdSviluppa_->setAccessibleDescription(kDevelopToolTip);
     // Queued: the click returns before the message of the development opens.
     connect(cmdSviluppa_, &QPushButton::clicked, this, &ForecastWindow::DevelopClicked, Qt::QueuedConnection);
+
+    // Under the frame of the development, in the room left to the right of the keypad.
+    lblFisseInfo_ = NewLabel(this, "lblFisseInfo", QString(), TwipsRect(6630, 3690, 4095, 2010), Qt::AlignLeft,
+                             DesignFont(kSegoeUi, kRegularPoints));
+    lblFisseInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblFisseInfo_->setWordWrap(true);
+    lblFisseInfo_->setAccessibleDescription(kFixedInfoDescription);
 }
 
 void ForecastWindow::Load() {
@@ -121,6 +130,8 @@ void ForecastWindow::Load() {
     keypad_.ColourAll([this](int n) { return ColourOf(n); });
     ShowSelectedCount();
     ShowStillToSelect();
+    matrixCounts_ = CountMatrixNumbers(state.MatrixCombinations);
+    ShowFixedNumbersInfo();
     lblNomeMatrice_->setText(QString::fromStdString(state.MatrixName));
     lblNomeMatrice_->repaint();
     cmdSviluppa_->setFocus(Qt::OtherFocusReason);
@@ -135,12 +146,18 @@ void ForecastWindow::ShowSelectedCount() { ShowNumber(lblSelezionati_, context_.
 
 void ForecastWindow::ShowStillToSelect() { ShowNumber(lblDaSelezionare_, NumbersStillToSelect(context_.state)); }
 
+void ForecastWindow::ShowFixedNumbersInfo() {
+    const int gold = GoldNumberCount(context_.state.ForecastStates);
+    lblFisseInfo_->setText(QString::fromStdString(FixedNumbersText(matrixCounts_, gold)));
+}
+
 void ForecastWindow::NumberClicked(int n) {
     CycleForecastNumber(context_.state, n);
     keypad_.Colour(n, ColourOf(n));
     ShowSelectedCount();
     // The count still to pick follows every change, so that it never shows a stale value.
     ShowStillToSelect();
+    ShowFixedNumbersInfo();
 }
 
 void ForecastWindow::AllNumbers(bool modo) {
@@ -149,6 +166,7 @@ void ForecastWindow::AllNumbers(bool modo) {
     keypad_.FocusFirst();
     ShowSelectedCount();
     ShowStillToSelect();
+    ShowFixedNumbersInfo();
 }
 
 void ForecastWindow::ShowHelp() { ShowInfo(context_.state, this, ForecastHelpText(context_.state.MatrixNumbers)); }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "dialogs/app_context.h"
+#include "forecast/matrix_number_counts.h"
 #include "widgets/number_keypad.h"
 
 class QLabel;
@@ -41,6 +42,7 @@ private:
     QColor ColourOf(int n) const;
     void ShowSelectedCount();
     void ShowStillToSelect();
+    void ShowFixedNumbersInfo();
 
     AppContext& context_;
     NumberKeypad keypad_;
@@ -48,6 +50,9 @@ private:
     QLabel* lblSelezionati_ = nullptr;
     QLabel* lblDaSelezionare_ = nullptr;
     QPushButton* cmdSviluppa_ = nullptr;
+    QLabel* lblFisseInfo_ = nullptr;
+    // Counted at each opening, as the matrix may have changed since the last one.
+    MatrixNumberCounts matrixCounts_;
 };
 
 }  // namespace ordavex
