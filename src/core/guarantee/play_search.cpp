@@ -8,6 +8,7 @@
 
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/matrix_generator.h"
+#include "guarantee/matrix_generator_output.h"
 
 namespace ordavex {
 
@@ -20,16 +21,14 @@ constexpr const char* kNotProvedText =
 // How often the generator tells its progress, in seconds.
 constexpr double kProgressEvery = 0.2;
 
-std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
-
 }  // namespace
 
 std::string PlayMatrixName(const MatrixPlay& play, int pointsHeld, std::uint64_t budget, bool complete) {
-    std::string name = "MATRIX" + TwoDigits(play.length) + "_" + TwoDigits(play.drawn) + "_V" +
-                       std::to_string(complete ? play.points : pointsHeld) + "_N" + TwoDigits(play.numbers);
-    if (play.fixed > 0) name += "_F" + std::to_string(play.fixed);
-    if (!complete && budget > 0) name += "_B" + std::to_string(budget) + "_T" + std::to_string(play.points);
-    return name + ".TXT";
+    const bool shortOfTheAim = !complete && budget > 0;
+    return ConventionalMatrixName(
+        play.numbers, play.length, play.drawn, shortOfTheAim ? pointsHeld : play.points, play.fixed,
+        shortOfTheAim ? std::optional<BudgetMarks>(BudgetMarks{static_cast<std::size_t>(budget), play.points})
+                      : std::nullopt);
 }
 
 PlaySearchOutcome ProvePlayLines(const MatrixPlay& play, std::uint64_t budget, std::vector<NumberMask> lines) {
