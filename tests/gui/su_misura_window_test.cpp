@@ -238,6 +238,13 @@ TEST(SuMisuraWindow, NeverReplacesAMatrixOfTheSameNameThatIsNoLarger) {
     EXPECT_TRUE(outcome.startsWith("Conservata la matrice già presente MATRIX06_03_V3_N12.TXT (2 combinazioni)"))
         << outcome.toStdString();
     EXPECT_EQ(f.state.MatrixCount, 2) << "the kept matrix is the one loaded";
+    // Its name promises 3 points if 3 of 12 are drawn; two halves of 1..12 give 2: two of any three
+    // drawn numbers share a half.
+    auto* warning = f.window->findChild<QLabel*>("lblGaranziaNonValida");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !warning->text().isEmpty(); }, kSearchWaitMs));
+    EXPECT_EQ(warning->text(), "Garanzia non valida: vale 2/6 con 3");
+    EXPECT_EQ(f.LabelText("lblDesc"), "Garanzia di  3/6  con  3 estratti") << "lblDesc keeps its own text";
 }
 
 TEST(SuMisuraWindow, ClosingDuringASearchAsksAndKeepsTheBestMatrix) {
