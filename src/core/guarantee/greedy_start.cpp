@@ -59,6 +59,9 @@ NumberMask GreedyStart::GreedyLineThrough(NumberMask set) {
             }
             chosen = number;
         }
+        // A stop before the first number was weighed leaves none chosen: the line stays short, and
+        // the start, stopped, does not take it.
+        if (chosen == 0) break;
         line.Set(chosen);
     }
     return line;
