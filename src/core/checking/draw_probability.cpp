@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "guarantee/guarantee_claim.h"
+#include "lottery/draw_chance.h"
 
 namespace ordavex {
 
@@ -15,15 +16,6 @@ constexpr int kSignificantDigits = 3;
 constexpr int kMostDecimals = 12;
 // Beyond this a mean wait is shown in whole draws.
 constexpr long double kWholeWaitFrom = 100;
-
-// C(n, k) as an exact integer while it fits the mantissa; with a relative error near 1e-19 beyond.
-long double Binomial(int n, int k) {
-    if (k < 0 || k > n) return 0;
-    k = std::min(k, n - k);
-    long double value = 1;
-    for (int i = 1; i <= k; ++i) value = value * static_cast<long double>(n - k + i) / i;
-    return value;
-}
 
 std::string WithDecimalComma(std::string text) {
     std::replace(text.begin(), text.end(), '.', ',');
@@ -52,15 +44,6 @@ std::string MeanWaitText(long double probability) {
 
 }  // namespace
 
-long double ProbabilityAtLeast(int chosen, int wanted, int pool, int drawn) {
-    if (wanted <= 0) return 1;
-    long double favourable = 0;
-    for (int k = wanted; k <= std::min(chosen, drawn); ++k) {
-        favourable += Binomial(chosen, k) * Binomial(pool - chosen, drawn - k);
-    }
-    return favourable / Binomial(pool, drawn);
-}
-
 std::string PercentText(long double probability) {
     const long double percent = probability * kPercent;
     int decimals = 2;
@@ -69,13 +52,6 @@ std::string PercentText(long double probability) {
         decimals = std::min(kMostDecimals, leadingZeros + kSignificantDigits - 1);
     }
     return Fixed(percent, decimals) + "%";
-}
-
-long double ProbabilityWithFixed(int chosen, int fixed, int wanted) {
-    if (fixed <= 0) return ProbabilityAtLeast(chosen, wanted);
-    // Once the fixed numbers are drawn, the other 20 - F come from the other 90 - F numbers.
-    return ProbabilityAtLeast(fixed, fixed) *
-           ProbabilityAtLeast(chosen - fixed, wanted - fixed, kHighestNumber - fixed, kNumbersPerDraw - fixed);
 }
 
 std::string ConditionProbabilityText(int chosen, int wanted, int fixed) {

@@ -5,19 +5,12 @@
 #include "app/app_state.h"
 #include "checking/draw_archive.h"
 #include "combinations/matrix_name.h"
+#include "lottery/draw_chance.h"
 
 namespace ordavex {
 
-// The chance that at least `wanted` of `chosen` numbers are among `drawn` numbers drawn at random
-// out of 1..`pool` (hypergeometric). Certain for `wanted` <= 0, impossible beyond `chosen` or `drawn`.
-long double ProbabilityAtLeast(int chosen, int wanted, int pool = kHighestNumber, int drawn = kNumbersPerDraw);
-
 // "1,23%": at least three significant digits, Italian decimal comma.
 std::string PercentText(long double probability);
-
-// The chance that `fixed` of the `chosen` numbers and at least `wanted` - `fixed` more of them are
-// among the 20 drawn out of 90.
-long double ProbabilityWithFixed(int chosen, int fixed, int wanted);
 
 // "Probabilità che almeno 8 dei 20 numeri siano estratti: 1,23% (in media 1 estrazione ogni 81,3)";
 // with fixed numbers, "Probabilità che le 2 fisse e almeno 6 degli altri 16 numeri siano estratti: ...".

@@ -1,11 +1,11 @@
 #include "guarantee/matrix_play.h"
 
 #include <algorithm>
-#include <limits>
 
-#include "checking/draw_probability.h"
+#include "guarantee/binomial.h"
 #include "guarantee/matrix_generator_coverage.h"
 #include "guarantee/matrix_lower_bound.h"
+#include "lottery/draw_chance.h"
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
 
@@ -33,21 +33,6 @@ std::string Grouped(std::uint64_t value) {
         grouped += digits[i];
     }
     return grouped;
-}
-
-// C(n, k), or the largest value when it does not fit.
-std::uint64_t SaturatedBinomial(int n, int k) {
-    if (k < 0 || k > n) return 0;
-    k = std::min(k, n - k);
-    std::uint64_t value = 1;
-    for (int i = 1; i <= k; ++i) {
-        const auto factor = static_cast<std::uint64_t>(n - k + i);
-        if (value > std::numeric_limits<std::uint64_t>::max() / factor)
-            return std::numeric_limits<std::uint64_t>::max();
-        // value * factor is divisible by i: it is i times C(n - k + i, i).
-        value = value * factor / static_cast<std::uint64_t>(i);
-    }
-    return value;
 }
 
 std::uint64_t CeilDivide(std::uint64_t numerator, std::uint64_t denominator) {
@@ -115,7 +100,7 @@ std::string PlayRefusal(const MatrixPlay& play, std::uint64_t budget) {
 }
 
 std::uint64_t PlaySetCount(const MatrixPlay& play) {
-    return SaturatedBinomial(play.numbers - play.fixed, play.drawn - play.fixed);
+    return Binomial(play.numbers - play.fixed, play.drawn - play.fixed);
 }
 
 std::uint64_t PlayLowerBound(const MatrixPlay& play) {
