@@ -24,8 +24,10 @@
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
 #include "guarantee/guarantee_matrix.h"
+#include "guarantee/library_lookup.h"
 #include "guarantee/matrix_generator.h"
 #include "guarantee/matrix_generator_output.h"
+#include "guarantee/matrix_lower_bound.h"
 #include "lottery/line_length.h"
 #include "lottery/number_range.h"
 
@@ -49,7 +51,8 @@ const char* const kUsage =
     "  ordavex_matrices generate -n N -k K -p P -t T [--fixed F] [--budget L] [--seed S]\n"
     "                            [--seconds S] [--cpu-seconds S] [--patience M]\n"
     "                            [--method alternating|annealing|weighted] [--threads C]\n"
-    "                            [--out FOLDER] [--replace]\n"
+    "                            [--out FOLDER] [--replace] [--library FOLDER]\n"
+    "                            [--no-constructions]\n"
     "      builds a small matrix of K-number lines over 1..N that gives T points whenever P of\n"
     "      its numbers are drawn, and writes it to FOLDER (made when missing; default: the\n"
     "      current folder) as MATRIXkk_pp_Vt_Nnn.TXT, replacing an existing file only with\n"
@@ -61,7 +64,11 @@ const char* const kUsage =
     "      found so far and exits with status 130; the search stops after --seconds of wall\n"
     "      clock, when each search has used --cpu-seconds of processor time, or after M moves\n"
     "      without a smaller matrix when --patience is given; without either time limit it stops\n"
-    "      after 60 s or 2000000 moves without a smaller matrix\n"
+    "      after 60 s or 2000000 moves without a smaller matrix; the search also starts from the\n"
+    "      smallest matrix made by construction (designs, smaller matrices, and with --library\n"
+    "      the matrices of FOLDER for nearby plays) unless --no-constructions is given\n"
+    "  ordavex_matrices bound -n N -k K -p P -t T\n"
+    "      prints the fewest lines any such matrix can have (the bound the search stops at)\n"
     "  ordavex_matrices --help | --version\n"
     "options take their value after a blank or an equals sign (--seconds=30); numbers are whole\n"
     "decimal numbers, seconds may have a fraction\n"
@@ -495,6 +502,10 @@ GeneratorSettings GenerationSettings(const Options& options) {
     settings.method = MethodOf(options.Text("--method", "alternating"));
     const int cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
     settings.threads = options.Whole<int>("--threads", cores, 1, kMostThreads);
+    settings.constructions = !options.Has("--no-constructions");
+    if (options.Has("--library")) {
+        settings.library = LookupInFolders({options.Text("--library", "")});
+    }
     std::string error = MatrixGenerator::SettingsError(settings);
     if (error.empty()) {
         error = ProgramLimitsError(settings.length, settings.points);
@@ -606,12 +617,39 @@ int Generate(const Options& options) {
 // Each command with the options it knows; adding an option is one entry here.
 const std::vector<KnownOption> kVerifyOptions = {{"--seconds", true}};
 const std::vector<KnownOption> kGenerateOptions = {
-    {"-n", true},       {"-k", true},         {"-p", true},
-    {"-t", true},       {"--fixed", true},    {"--budget", true},
-    {"--seed", true},   {"--seconds", true},  {"--cpu-seconds", true},
-    {"--method", true}, {"--patience", true}, {"--threads", true},
-    {"--out", true},    {"--replace", false},
+    {"-n", true},
+    {"-k", true},
+    {"-p", true},
+    {"-t", true},
+    {"--fixed", true},
+    {"--budget", true},
+    {"--seed", true},
+    {"--seconds", true},
+    {"--cpu-seconds", true},
+    {"--method", true},
+    {"--patience", true},
+    {"--threads", true},
+    {"--out", true},
+    {"--replace", false},
+    {"--library", true},
+    {"--no-constructions", false},
 };
+
+const std::vector<KnownOption> kBoundOptions = {{"-n", true}, {"-k", true}, {"-p", true}, {"-t", true}};
+
+// The fewest lines any matrix of the play can have, as the generator's search knows it: a script
+// skips the plays whose matrices could never be small enough.
+int Bound(const Options& options) {
+    const int numbers = options.Required("-n", 1, kHighestNumber);
+    const int length = options.Required("-k", 1, kHighestNumber);
+    const int drawn = options.Required("-p", 1, kHighestNumber);
+    const int points = options.Required("-t", 1, kHighestNumber);
+    if (const std::string error = MatrixGenerator::ParameterError(numbers, length, drawn, points); !error.empty()) {
+        throw UsageError(error);
+    }
+    std::printf("%llu\n", static_cast<unsigned long long>(MatrixLowerBound(numbers, length, drawn, points)));
+    return 0;
+}
 
 int Run(const std::vector<std::string>& args) {
     if (args.empty()) throw UsageError("no command");
@@ -628,6 +666,7 @@ int Run(const std::vector<std::string>& args) {
     }
     if (command == "verify") return Verify(Options(rest, kVerifyOptions));
     if (command == "generate") return Generate(Options(rest, kGenerateOptions));
+    if (command == "bound") return Bound(Options(rest, kBoundOptions));
     throw UsageError("unknown command " + command);
 }
 

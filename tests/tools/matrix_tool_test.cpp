@@ -207,6 +207,27 @@ TEST(MatrixTool, NamesFixedNumbersAndBudgetsAndMakesTheFolder) {
     }
 }
 
+TEST(MatrixTool, ConstructionsGiveTheStartUnlessTurnedOff) {
+    test::TempFolder folder;
+    // 21 numbers, 3 if 3: S(3,6,22) less a number, 77 lines, at once; a greedy start has more.
+    const std::string generate = Tool() + " generate -n 21 -k 6 -p 3 -t 3 --threads 1 --patience 1 --replace --out " +
+                                 Quoted(folder.Path().string());
+    const Outcome constructed = RunShell(generate + " --library " + Quoted(folder.Path().string()));
+    EXPECT_NE(constructed.output.find(": 77 lines"), std::string::npos) << constructed.output;
+    const Outcome plain = RunShell(generate + " --no-constructions");
+    EXPECT_EQ(plain.status, 0) << plain.output;
+    EXPECT_EQ(plain.output.find(": 77 lines"), std::string::npos) << plain.output;
+}
+
+TEST(MatrixTool, BoundPrintsTheFewestLinesAMatrixCanHave) {
+    const Outcome steiner = RunShell(Tool() + " bound -n 22 -k 6 -p 3 -t 3");
+    EXPECT_EQ(steiner.status, 0);
+    EXPECT_EQ(steiner.output, "77\n");
+    const Outcome impossible = RunShell(Tool() + " bound -n 10 -k 12 -p 3 -t 3");
+    EXPECT_EQ(impossible.status, 2) << impossible.output;
+    EXPECT_NE(impossible.output.find("k = 12"), std::string::npos) << impossible.output;
+}
+
 TEST(MatrixTool, ATimeLimitIsUsedInFullUnlessPatienceIsAsked) {
     test::TempFolder folder;
     // 15 6 6 4 cannot reach its lower bound of 9 lines: only the limit or patience ends it.

@@ -1,6 +1,7 @@
 #include "guarantee/matrix_generator.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -17,6 +18,14 @@
 namespace ordavex {
 
 namespace {
+
+// Moves without a smaller matrix after which a quick matrix for the constructions is taken.
+constexpr std::uint64_t kQuickMatrixPatience = 2'000;
+// The constructions get this much time before the searches: on plays where no design fits, the
+// products of smaller matrices stay far above what the search reaches, and a start should not
+// cost the search its time.
+constexpr double kConstructionSeconds = 1.0;
+constexpr double kConstructionShare = 0.05;
 
 // The matrix over the numbers besides the fixed ones: N - F numbers, k - F per line, t - F
 // points if p - F are drawn.
@@ -101,14 +110,67 @@ GeneratorResult MatrixGenerator::Run() {
     return result;
 }
 
+namespace {
+
+// A quick matrix of a small play for the constructions: the greedy start and a short search.
+std::optional<std::vector<NumberMask>> QuickMatrix(const CoverPlay& play, const std::function<bool()>& stop) {
+    GeneratorSettings quick;
+    quick.numbers = play.numbers;
+    quick.length = play.length;
+    quick.drawn = play.drawn;
+    quick.points = play.points;
+    quick.patience = kQuickMatrixPatience;
+    quick.seconds = std::numeric_limits<double>::infinity();
+    quick.constructions = false;
+    quick.stopRequested = stop;
+    if (!MatrixGenerator::ParameterError(play.numbers, play.length, play.drawn, play.points).empty()) {
+        return std::nullopt;
+    }
+    GeneratorResult result = MatrixGenerator(quick).Run();
+    if (result.lines.empty() || result.uncovered > 0) {
+        return std::nullopt;
+    }
+    return std::move(result.lines);
+}
+
+}  // namespace
+
+std::optional<std::vector<NumberMask>> MatrixGenerator::ConstructedStart(const GeneratorSettings& settings) {
+    if (!settings.constructions) {
+        return std::nullopt;
+    }
+    const std::function<bool()> stop = settings.stopRequested;
+    ConstructionCatalog catalog(
+        settings.library, [&stop](const CoverPlay& play) { return QuickMatrix(play, stop); }, stop,
+        std::chrono::steady_clock::now() +
+            std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                std::chrono::duration<double>(std::min({kConstructionSeconds, kConstructionShare * settings.seconds,
+                                                        kConstructionShare * settings.cpuSeconds}))));
+    auto lines = catalog.Smallest({settings.numbers, settings.length, settings.drawn, settings.points});
+    if (!lines) {
+        return std::nullopt;
+    }
+    // Lines of another shape (from a library file) are no start; whether the lines cover, the
+    // search's own table tells when it takes them.
+    if (std::any_of(lines->begin(), lines->end(), [&settings](NumberMask line) {
+            return line.Count() != settings.length ||
+                   !Without(line, NumberMask::FirstNumbers(settings.numbers)).Empty();
+        })) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
 GeneratorResult MatrixGenerator::RunSearches(const GeneratorSettings& settings) {
     SharedSearch shared;
     shared.lowerBound = MatrixLowerBound(settings.numbers, settings.length, settings.drawn, settings.points);
+    const std::optional<std::vector<NumberMask>> constructed = ConstructedStart(settings);
     const std::size_t count = static_cast<std::size_t>(std::max(1, settings.threads));
     // Built here, so that a table too large to hold is reported before any search starts.
     std::vector<std::unique_ptr<SearchRounds>> searches;
     for (std::size_t i = 0; i < count; ++i) {
-        searches.push_back(std::make_unique<SearchRounds>(settings, settings.seed + i, shared, i == 0));
+        searches.push_back(std::make_unique<SearchRounds>(settings, settings.seed + i, shared, i == 0,
+                                                          constructed ? &*constructed : nullptr));
     }
     std::vector<GeneratorResult> results(count);
     std::vector<std::exception_ptr> failures(count);

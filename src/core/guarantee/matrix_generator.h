@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "combinations/number_mask.h"
+#include "guarantee/construction_catalog.h"
 #include "guarantee/parallel_runs.h"
 
 namespace ordavex {
@@ -67,6 +68,12 @@ struct GeneratorSettings {
     // Searches run side by side, each with its own seed (seed, seed + 1, ...); the smallest
     // complete matrix wins, the first search's on a tie. Only the first search reports progress.
     int threads = 1;
+    // Besides the greedy start, the smallest matrix made by construction (see ConstructionCatalog)
+    // is a start when it has fewer lines; the searches that share the work restart from the
+    // smallest matrix any of them met.
+    bool constructions = true;
+    // The library's matrices of nearby plays that constructions may start from; none: no library.
+    LibraryLookup library;
     std::function<void(const GeneratorProgress&)> progress;
     // Asked every few milliseconds, whatever the size of the table; true ends the search soon
     // after with the best matrix met so far (none when the start has not finished).
@@ -123,6 +130,9 @@ public:
 private:
     // Runs the searches on settings without fixed numbers.
     GeneratorResult RunSearches(const GeneratorSettings& settings);
+    // The smallest matrix of the constructions, with lines of the play's shape; none when there is
+    // none.
+    static std::optional<std::vector<NumberMask>> ConstructedStart(const GeneratorSettings& settings);
 
     GeneratorSettings settings_;
     ThreadStarter startThread_;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "guarantee/guarantee_checker.h"
+#include "guarantee/library_lookup.h"
 #include "guarantee/matrix_generator.h"
 #include "guarantee/matrix_generator_output.h"
 
@@ -82,6 +83,9 @@ void PlaySearch::Run() {
         generator.threads = std::max(1, settings_.threads);
         generator.progressEvery = kProgressEvery;
         generator.stopRequested = [this] { return stop_.load(); };
+        if (!settings_.libraryFolders.empty()) {
+            generator.library = LookupInFolders(settings_.libraryFolders);
+        }
         generator.progress = [this](const GeneratorProgress& reached) {
             const std::lock_guard lock(progressLock_);
             progress_.seconds = reached.seconds;

@@ -18,6 +18,8 @@ struct PlaySearchSettings {
     double seconds = 60;       // infinity: until stopped
     int threads = 1;
     std::uint64_t seed = 1;
+    // Folders of matrices whose files of nearby plays the search may start from.
+    std::vector<std::string> libraryFolders;
 };
 
 // What a running search has reached, as a window shows it.

@@ -30,9 +30,11 @@ constexpr std::uint64_t kMovesBetweenClockReads = 64;
 
 }  // namespace
 
-SearchRounds::SearchRounds(const GeneratorSettings& settings, std::uint64_t seed, SharedSearch& shared, bool reports)
+SearchRounds::SearchRounds(const GeneratorSettings& settings, std::uint64_t seed, SharedSearch& shared, bool reports,
+                           const std::vector<NumberMask>* constructed)
     : settings_(settings),
       shared_(shared),
+      constructed_(constructed),
       random_(seed),
       matrix_(settings.numbers, settings.length, settings.drawn, settings.points),
       control_(settings, shared, reports, matrix_),
@@ -69,17 +71,35 @@ GeneratorResult SearchRounds::Run() {
 
 bool SearchRounds::Start() {
     if (const auto design = KnownDesignStart(settings_.numbers, settings_.length, settings_.drawn, settings_.points)) {
-        matrix_.Take(*design);
-        if (settings_.budget > 0 && matrix_.Size() > settings_.budget) {
-            matrix_.CountSoleCovers();
-            while (matrix_.Size() > settings_.budget && !matrix_.Broken()) {
-                matrix_.RemoveLeastUsefulLine();
-            }
-        }
+        TakeStart(*design);
     } else {
         greedy_.Build(settings_.budget);
+        // The greedy matrix is built first all the same, so that a search whose construction does
+        // not lead moves exactly as it would without one.
+        const bool greedyShort = settings_.budget > 0 && matrix_.UncoveredCount() > 0;
+        if (constructed_ != nullptr && !control_.WasInterrupted() && !matrix_.Broken() &&
+            (constructed_->size() < matrix_.Size() || (greedyShort && constructed_->size() <= settings_.budget))) {
+            const std::vector<NumberMask> greedy = matrix_.Lines();
+            ForgetMatrix();
+            TakeStart(*constructed_);
+            // A construction from a library file that does not keep its promise is no start.
+            if (matrix_.UncoveredCount() > 0 && settings_.budget == 0 && !matrix_.Broken()) {
+                ForgetMatrix();
+                matrix_.Take(greedy);
+            }
+        }
     }
     return !control_.WasInterrupted() && !matrix_.Broken();
+}
+
+void SearchRounds::TakeStart(const std::vector<NumberMask>& lines) {
+    matrix_.Take(lines);
+    if (settings_.budget > 0 && matrix_.Size() > settings_.budget) {
+        matrix_.CountSoleCovers();
+        while (matrix_.Size() > settings_.budget && !matrix_.Broken()) {
+            matrix_.RemoveLeastUsefulLine();
+        }
+    }
 }
 
 bool SearchRounds::KeepIfBetter() {
@@ -104,7 +124,7 @@ bool SearchRounds::KeepIfBetter() {
 void SearchRounds::KeepAsBest() {
     best_ = matrix_.Lines();
     bestSeconds_ = control_.Elapsed();
-    shared_.OfferComplete(best_.size());
+    shared_.OfferComplete(best_);
 }
 
 void SearchRounds::Improve() {
@@ -211,7 +231,12 @@ void SearchRounds::StartAgain(bool fresh) {
     ForgetMatrix();
     if (fresh) {
         greedy_.Build(settings_.budget);
-    } else if (!best_.empty()) {
+    } else if (!best_.empty() || shared_.SmallestMatrixLines() > 0) {
+        // Searches side by side restart from the smallest matrix any of them has met.
+        if (const std::size_t shared = shared_.SmallestMatrixLines();
+            shared > 0 && (best_.empty() || shared < best_.size())) {
+            best_ = shared_.SmallestMatrix();
+        }
         std::vector<NumberMask> lines = best_;
         lines[random_.Below(lines.size())] = lines.back();
         lines.pop_back();

@@ -26,13 +26,18 @@ namespace ordavex {
 class SearchRounds {
 public:
     // Throws std::length_error when the table of sets is beyond what a search holds.
-    SearchRounds(const GeneratorSettings& settings, std::uint64_t seed, SharedSearch& shared, bool reports);
+    // `constructed`, when given, is a proved matrix of the play that the search starts from when it
+    // is smaller than its greedy start; it must outlive the search.
+    SearchRounds(const GeneratorSettings& settings, std::uint64_t seed, SharedSearch& shared, bool reports,
+                 const std::vector<NumberMask>* constructed = nullptr);
 
     GeneratorResult Run();
 
 private:
     // The first matrix: a known design or a greedy one, within the budget; false when stopped.
     bool Start();
+    // Takes a complete matrix as the start, within the budget less its least useful lines.
+    void TakeStart(const std::vector<NumberMask>& lines);
     void Improve();
     bool PatienceSpent(std::uint64_t movesSinceBest) const;
     bool RoundSpent() const;
@@ -52,6 +57,7 @@ private:
 
     const GeneratorSettings& settings_;
     SharedSearch& shared_;
+    const std::vector<NumberMask>* constructed_;
     SeededRandom random_;
     SearchMatrix matrix_;
     SearchControl control_;

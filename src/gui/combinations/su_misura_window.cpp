@@ -297,10 +297,11 @@ MatrixPlay SuMisuraWindow::Play() const {
 
 std::uint64_t SuMisuraWindow::Budget() const { return static_cast<std::uint64_t>(spnBudget_->value()); }
 
-void SuMisuraWindow::ReadLibrary() {
-    library_ = MatrixLibrary::OfFolders(
-        {StartFolder(context_.folders, kMatricesFolder), UserMatricesFolder(context_.folders)});
+std::vector<std::string> SuMisuraWindow::LibraryFolders() const {
+    return {StartFolder(context_.folders, kMatricesFolder), UserMatricesFolder(context_.folders)};
 }
+
+void SuMisuraWindow::ReadLibrary() { library_ = MatrixLibrary::OfFolders(LibraryFolders()); }
 
 void SuMisuraWindow::ShowPlay() {
     spnFisse_->setMaximum(spnLunghezza_->value() - 1);
@@ -397,6 +398,7 @@ void SuMisuraWindow::GenerateClicked() {
     settings.seconds = ChosenSeconds();
     settings.threads = SearchThreads(play);
     settings.seed = seed_.value_or(std::random_device{}());
+    settings.libraryFolders = LibraryFolders();
     searchedPlay_ = play;
     searchedBudget_ = settings.budget;
     searchedSeconds_ = settings.seconds;

@@ -47,6 +47,7 @@ private:
     void BuildSearchFrame();
     MatrixPlay Play() const;
     std::uint64_t Budget() const;
+    std::vector<std::string> LibraryFolders() const;
     void ReadLibrary();
     void ShowPlay();
     void ShowLibraryRows();
