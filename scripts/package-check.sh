@@ -68,14 +68,14 @@ fi
 
 echo "== the shipped matrices, verified by the unpacked tool =="
 count=0
-for matrix in "$matrices"/*.TXT; do
+while IFS= read -r -d '' matrix; do
   "$bin/ordavex_matrices" verify "$matrix" >"$scratch/verify.log" 2>&1 || {
     cat "$scratch/verify.log" >&2
     echo "package-check.sh: $(basename "$matrix") does not hold its guarantee" >&2
     exit 1
   }
   count=$((count + 1))
-done
+done < <(find "$matrices" -type f -name '*.TXT' -print0)
 if ((count == 0)); then
   echo "package-check.sh: no matrix in the package" >&2
   exit 1

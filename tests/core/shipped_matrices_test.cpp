@@ -59,8 +59,8 @@ std::vector<std::filesystem::path> ShippedMatrices() {
     }
     std::vector<std::filesystem::path> files;
     for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(source) / "Shared" / "SuperMatrici")) {
-        if (entry.path().extension() == ".TXT") {
+         std::filesystem::recursive_directory_iterator(std::filesystem::path(source) / "Shared" / "SuperMatrici")) {
+        if (entry.is_regular_file() && entry.path().extension() == ".TXT") {
             files.push_back(entry.path());
         }
     }
@@ -91,12 +91,26 @@ bool InTheProgramsOwnFormat(const std::string& text) {
     }
 }
 
-TEST(ShippedMatricesTest, TheLibraryIsThere) {
+// A player browsing the library finds each play length in a folder of its own.
+std::string FolderOfLength(int length) { return "Combinazioni da " + std::to_string(length) + " numeri"; }
+
+TEST(ShippedMatricesTest, TheLibraryIsThereOneFolderPerLineLength) {
     ASSERT_NE(std::getenv("ORDAVEX_SOURCE_DIR"), nullptr) << "run through ctest, which names the sources";
-    const std::filesystem::path folder =
-        std::filesystem::path(std::getenv("ORDAVEX_SOURCE_DIR")) / "Shared" / "SuperMatrici";
+    std::map<std::string, std::filesystem::path> shipped;
+    for (const std::filesystem::path& path : ShippedMatrices()) {
+        EXPECT_TRUE(shipped.emplace(path.filename().string(), path).second) << path.filename() << " twice";
+    }
     for (const auto& [name, size] : kEarlierSizes) {
-        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name << " is still shipped";
+        EXPECT_EQ(shipped.count(name), 1U) << name << " is still shipped";
+    }
+    std::map<int, int> perLength;
+    for (const auto& [name, path] : shipped) {
+        const int length = std::stoi(name.substr(6, 2));
+        ++perLength[length];
+        EXPECT_EQ(path.parent_path().filename().string(), FolderOfLength(length)) << name;
+    }
+    for (int length = 5; length <= 10; ++length) {
+        EXPECT_GT(perLength[length], 0) << FolderOfLength(length) << " holds no matrix";
     }
 }
 
