@@ -14,8 +14,9 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  imagemagick xdotool
+  imagemagick xdotool poppler-utils
   dpkg-dev lintian desktop-file-utils appstream strace
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 case "${1:-run}" in

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ordavex and runs the whole test suite headless: a normal build, then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer; on Debian, the checks of the package in between.
+# AddressSanitizer and UndefinedBehaviorSanitizer; on Debian, the checks of the package and the
+# Windows cross build, its tests run under Wine, in between.
 # Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -25,6 +26,8 @@ if command -v dpkg-deb >/dev/null; then
   # information stripped in the package.
   "$root/scripts/package-check.sh" "$root/build-tests"
 fi
+echo "== Windows build under Wine =="
+"$root/scripts/windows-check.sh" "$root/build-windows"
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDAVEX_SANITIZE=ON -DORDAVEX_BUILD_BENCH=OFF

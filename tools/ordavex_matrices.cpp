@@ -19,6 +19,8 @@
 #include "app/error_number.h"
 #include "app/file_table.h"
 #include "app/native_file.h"
+#include "app/program_arguments.h"
+#include "app/utf8_path.h"
 #include "combinations/system_save.h"
 #include "guarantee/coverage_percent.h"
 #include "guarantee/guarantee_checker.h"
@@ -370,7 +372,7 @@ int Verify(const Options& options) {
     const auto allowed = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(options.SecondsOf("--seconds", 60)));
     const GuaranteeMatrix matrix = ReadMatrix(path, std::chrono::steady_clock::now() + allowed);
-    std::printf("%s\n", std::filesystem::path(path).filename().string().c_str());
+    std::printf("%s\n", Utf8FromPath(PathFromUtf8(path).filename()).c_str());
     std::printf("numbers: %d, %s, numbers per line: %d", matrix.numbers,
                 Counted(matrix.lines.size(), "line", "lines").c_str(), matrix.longestLine);
     if (matrix.shortestLine != matrix.longestLine) {
@@ -413,9 +415,9 @@ std::string ProgramLimitsError(int length, int points) {
 std::string PreparedFolder(const std::string& folder) {
     const std::string shown = folder.empty() ? "." : folder;
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(shown, error);
+    const std::filesystem::file_status status = std::filesystem::status(PathFromUtf8(shown), error);
     if (!std::filesystem::exists(status)) {
-        std::filesystem::create_directories(shown, error);
+        std::filesystem::create_directories(PathFromUtf8(shown), error);
         if (error) throw UsageError("--out " + shown + ": the folder cannot be made (" + error.message() + ")");
     } else if (!std::filesystem::is_directory(status)) {
         throw UsageError("--out " + shown + ": not a folder");
@@ -426,9 +428,9 @@ std::string PreparedFolder(const std::string& folder) {
 
 // A matrix file in the folder, refused when it exists already unless it may be replaced.
 std::string CheckedOutputPath(const std::string& folder, const std::string& name, bool replace) {
-    const std::string path = (std::filesystem::path(folder) / name).string();
+    const std::string path = Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name));
     try {
-        if (SavedFileLength(path) > 0 || ExaminePath(path).exists) {
+        if (ReplaceableFileLength(path) > 0 || ExaminePath(path).exists) {
             if (!replace) throw UsageError(path + " exists already (add --replace to overwrite it)");
         }
     } catch (const OrdavexError& failure) {
@@ -602,10 +604,10 @@ int Generate(const Options& options) {
     if (name.empty()) {
         return kExitInternal;
     }
-    const std::string file = (std::filesystem::path(folder) / name).string();
+    const std::string file = Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name));
     FileTable files;
     try {
-        SaveFileText(files, file, MatrixFileText(result.lines), SaveMode::Overwrite);
+        WriteFileSafely(files, file, MatrixFileText(result.lines), SaveMode::Overwrite);
     } catch (const OrdavexError& failure) {
         throw UsageError("cannot write " + file + ": " + ErrorMessage(failure.Number()) + " (error " +
                          std::to_string(failure.Number()) + ")");
@@ -674,7 +676,7 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(ProgramArguments(argc, argv));
     } catch (const UsageError& error) {
         std::fprintf(stderr, "ordavex_matrices: %s\ntry 'ordavex_matrices --help'\n", error.what());
     } catch (const ReadingTimedOut& error) {

@@ -44,13 +44,13 @@ TEST(WithCapitalFileName, CapitalisesTheFileNameOnly) {
     EXPECT_EQ(WithCapitalFileName("plain.txt"), "PLAIN.TXT");
 }
 
-TEST(SavedFileLength, ZeroForANewOrEmptyFileWithoutCreatingIt) {
+TEST(ReplaceableFileLength, ZeroForANewOrEmptyFileWithoutCreatingIt) {
     test::TempFolder folder;
-    EXPECT_EQ(SavedFileLength(folder.File("NEW.TXT")), 0u);
+    EXPECT_EQ(ReplaceableFileLength(folder.File("NEW.TXT")), 0u);
     EXPECT_FALSE(std::filesystem::exists(folder.File("NEW.TXT")));
-    EXPECT_EQ(SavedFileLength(folder.Write("EMPTY.TXT", "")), 0u);
-    EXPECT_EQ(SavedFileLength(folder.Write("DATA.TXT", "1 2 3 4 5")), 9u);
-    EXPECT_EQ(ErrorOf([&] { SavedFileLength(folder.Path().string()); }), kErrBadFileName) << "a folder";
+    EXPECT_EQ(ReplaceableFileLength(folder.Write("EMPTY.TXT", "")), 0u);
+    EXPECT_EQ(ReplaceableFileLength(folder.Write("DATA.TXT", "1 2 3 4 5")), 9u);
+    EXPECT_EQ(ErrorOf([&] { ReplaceableFileLength(folder.Path().string()); }), kErrBadFileName) << "a folder";
 }
 
 TEST(WriteSystemFile, WritesTheExactBytes) {
@@ -247,7 +247,7 @@ private:
     std::string failing_;
 };
 
-TEST(SaveFileText, FlushesTheNewFileBeforeTheRenameAndTheFolderAfterItOrKeepsTheOldFile) {
+TEST(WriteFileSafely, FlushesTheNewFileBeforeTheRenameAndTheFolderAfterItOrKeepsTheOldFile) {
     const std::vector<std::string> order = {"sync file", "rename", "sync folder"};
     const struct {
         const char* failing;
@@ -260,7 +260,7 @@ TEST(SaveFileText, FlushesTheNewFileBeforeTheRenameAndTheFolderAfterItOrKeepsThe
             const std::string path = oldExists ? folder.Write("OLD.TXT", "1 2 3 4 5") : folder.File("OLD.TXT");
             RecordingSteps steps(c.failing);
             FileTable files;
-            const int error = ErrorOf([&] { SaveFileText(files, path, "6 7 8 9 10", SaveMode::Overwrite, steps); });
+            const int error = ErrorOf([&] { WriteFileSafely(files, path, "6 7 8 9 10", SaveMode::Overwrite, steps); });
             EXPECT_EQ(steps.steps, std::vector<std::string>(order.begin(), order.begin() + c.stepsTaken)) << label;
             EXPECT_EQ(steps.flushedBytes, "6 7 8 9 10") << label;
             const bool saved = std::string(c.failing).empty();
@@ -367,7 +367,7 @@ TEST(WriteSystemFile, AReadOnlyFileIsNotReplaced) {
     const auto path = folder.Write("LOCKED.TXT", "1 2 3 4 5");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     FileTable files;
-    EXPECT_EQ(ErrorOf([&] { SavedFileLength(path); }), kErrPermissionDenied);
+    EXPECT_EQ(ErrorOf([&] { ReplaceableFileLength(path); }), kErrPermissionDenied);
     for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
         EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, mode); }), kErrPermissionDenied);
     }

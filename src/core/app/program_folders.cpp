@@ -41,6 +41,13 @@ int CreateUserFolders(const FolderPlaces& places) {
         const std::string path = StartFolder(places, folder);
         std::error_code error;
         std::filesystem::create_directories(PathFromUtf8(path), error);
+        // A file in the folder's place is the same failure on every platform, whatever code the
+        // platform's library gives it.
+        std::error_code ignored;
+        if (std::filesystem::exists(PathFromUtf8(path), ignored) &&
+            !std::filesystem::is_directory(PathFromUtf8(path), ignored)) {
+            error = std::make_error_code(std::errc::file_exists);
+        }
         if (error) return ErrorNumberForSystemError(error, path);
     }
     return 0;

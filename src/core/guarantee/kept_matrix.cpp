@@ -20,7 +20,7 @@ KeptMatrix KeepMatrixInFolder(FileTable& files, const std::string& folder, const
     // The player's folder may not be there yet (a portable copy without it): it is made first.
     std::error_code madeError;
     std::filesystem::create_directories(PathFromUtf8(folder.empty() ? "." : folder), madeError);
-    SaveFileText(files, path, MatrixFileText(lines), SaveMode::Overwrite);
+    WriteFileSafely(files, path, MatrixFileText(lines), SaveMode::Overwrite);
     return {path, false, lines.size()};
 }
 

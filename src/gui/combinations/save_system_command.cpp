@@ -34,7 +34,7 @@ void SaveSystemCommand(AppContext& context, FileCommandHost& host) {
 
     try {
         int choice = kOverwrite;
-        if (SavedFileLength(path) > 0) choice = ShowMessage(state, &window, kExistingFile, kExistingFileChoices);
+        if (ReplaceableFileLength(path) > 0) choice = ShowMessage(state, &window, kExistingFile, kExistingFileChoices);
         if (choice != kAppend && choice != kOverwrite) return;
         const SaveMode mode = choice == kAppend ? SaveMode::Append : SaveMode::Overwrite;
         WriteSystemFile(state.Files, path, state.SystemCombinations, mode);
