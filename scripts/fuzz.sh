@@ -3,7 +3,7 @@
 # runs each for its share of a bounded time, starting from the corpus kept in the repository:
 # the combination files (fuzz/corpus, inputs beyond the 64 KiB read chunk), the guarantee reader
 # and checker (fuzz/corpus_guarantee), saving and loading back under any name (fuzz/corpus_save),
-# the reader of archives of draws (fuzz/corpus_archive).
+# the reader of archives of draws and the statistics of their numbers (fuzz/corpus_archive).
 # Exits non-zero on any finding; the input that caused it is left in build-fuzz/.
 # ORDAVEX_FUZZ_SECONDS sets the whole time, ORDAVEX_FUZZ_RUNS a number of executions per target
 # instead (for long runs), ORDAVEX_FUZZ_TARGETS the targets to run, ORDAVEX_FUZZ_KEEP a folder that

@@ -6,6 +6,7 @@
 #include "app/program_folder_places.h"
 #include "dialogs/app_context.h"
 #include "dialogs/qt_file_chooser.h"
+#include "dialogs/qt_print_dialogs.h"
 #include "update/qt_url_opener.h"
 #include "widgets/ui_style.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char* argv[]) {
     ordavex::AppState state;
     ordavex::QtFileChooser fileChooser;
     ordavex::QtUrlOpener urlOpener;
-    ordavex::AppContext context{state, fileChooser, urlOpener, ordavex::ProgramFolderPlaces()};
+    ordavex::QtPrintDialogs printDialogs;
+    ordavex::AppContext context{state, fileChooser, urlOpener, printDialogs, ordavex::ProgramFolderPlaces()};
 
     ordavex::MainWindow window(context);
     window.show();

@@ -29,6 +29,24 @@ TEST(FileDialogRequest, OtherDialogsAddNothingToTheSideBar) {
     }
 }
 
+TEST(FileDialogRequest, ExportsAndPdfAreSavedFromTheSystemsFolderUnderTheirOwnExtension) {
+    const struct {
+        FileDialogRequest request;
+        const char* filterName;
+        const char* pattern;
+        const char* extension;
+    } cases[] = {{ExportCsvRequest("/s/"), "Foglio di calcolo", "*.csv", "csv"},
+                 {ExportTextRequest("/s/"), "Sistemi", "*.txt", "txt"},
+                 {SavePdfRequest("/s/"), "Documenti PDF", "*.pdf", "pdf"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.request.mode, FileDialogMode::Save) << c.filterName;
+        EXPECT_EQ(c.request.initialLocation, "/s/");
+        EXPECT_EQ(c.request.filterName, c.filterName);
+        EXPECT_EQ(c.request.pattern, c.pattern);
+        EXPECT_EQ(c.request.defaultExtension, c.extension);
+    }
+}
+
 TEST(SplitStartLocation, FolderOrFilePath) {
     test::TempFolder folder;
     const auto existing = folder.Path().string();

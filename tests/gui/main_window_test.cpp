@@ -111,9 +111,10 @@ TEST(MainWindow, AUsersFolderThatCannotBeMadeIsToldAtStart) {
     AppState state;
     test::FakeFileChooser files;
     test::FakeUrlOpener urls;
+    test::ScriptedPrintDialogs prints;
     FolderPlaces places = test::ScratchFolderPlaces(root, false);
     places.userFolder = root.Write("Documenti", "a file where the folder should be") + "/Ordavex";
-    AppContext context{state, files, urls, places};
+    AppContext context{state, files, urls, prints, places};
     ModalScript script;
     script.AcknowledgeMessage();
     MainWindow window(context);

@@ -68,7 +68,8 @@ TEST(SystemViewer, LayoutAndReopeningShowsEachLineOnceAndTheSystemAsItIsThen) {
                    [](QWidget* viewer) {
                        EXPECT_EQ(viewer->objectName(), "frmVisualizza");
                        EXPECT_EQ(viewer->windowTitle(), ProductTitle());
-                       EXPECT_EQ(viewer->size(), QSize(Px(5280), Px(5955)));
+                       // The design's client area, grown to the right for the buttons and the cost.
+                       EXPECT_EQ(viewer->size(), QSize(Px(8160), Px(5955)));
                        EXPECT_EQ(viewer->findChild<QListView*>("lstCombinazioni")->geometry(),
                                  TwipsRect(180, 240, 4875, 5460));
                    }),

@@ -1,5 +1,7 @@
 #include "gui_harness.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,12 +9,14 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListView>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 
 #include <filesystem>
 
+#include "dialogs/qt_print_dialogs.h"
 #include "widgets/ui_style.h"
 
 namespace ordavex::test {
@@ -23,6 +27,16 @@ std::string FakeFileChooser::FileDialog(QWidget*, const FileDialogRequest& reque
     auto answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+bool ScriptedPrintDialogs::Print(QWidget* owner, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    ++calls;
+    pageSize = printer.pageLayout().pageSize().id();
+    if (printInto.empty()) return QtPrintDialogs().Print(owner, printer, paint);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printInto));
+    paint(printer);
+    return true;
 }
 
 ModalScript::ModalScript() {
@@ -60,6 +74,8 @@ bool WaitUntilNoModalWindow() {
 void ModalScript::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible() || modal == lastHandled_) return;
+    // A window whose action is still running (it opened an inner one, now closed) is not new.
+    if (std::find(acting_.begin(), acting_.end(), modal) != acting_.end()) return;
     if (lastHandled_) lastHandled_->removeEventFilter(this);
     lastHandled_ = modal;
     modal->installEventFilter(this);
@@ -79,8 +95,11 @@ void ModalScript::Poll() {
     auto action = std::move(actions_.front());
     actions_.pop_front();
     // Acting outside this timer's callback lets the action open further modal windows.
-    QTimer::singleShot(0, this, [target, action] {
-        if (target) action(target);
+    QTimer::singleShot(0, this, [this, target, action] {
+        if (!target) return;
+        acting_.push_back(target.data());
+        action(target);
+        acting_.erase(std::find(acting_.begin(), acting_.end(), target.data()));
     });
 }
 
@@ -123,7 +142,8 @@ FolderPlaces ScratchFolderPlaces(const TempFolder& root, bool portable) {
 }
 
 MainWindowFixture::MainWindowFixture(bool portable)
-    : context{state, files, urls, ScratchFolderPlaces(root, portable)}, window(std::make_unique<MainWindow>(context)) {
+    : context{state, files, urls, prints, ScratchFolderPlaces(root, portable)},
+      window(std::make_unique<MainWindow>(context)) {
     window->show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QPageSize>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@
 #include "app/program_folders.h"
 #include "dialogs/app_context.h"
 #include "dialogs/file_chooser.h"
+#include "dialogs/print_dialogs.h"
 #include "test_files.h"
 #include "update/url_opener.h"
 
@@ -27,6 +29,17 @@ public:
     std::string FileDialog(QWidget* owner, const FileDialogRequest& request) override;
     std::deque<std::string> answers;  // an empty answer is a cancel
     std::vector<FileDialogRequest> requests;
+};
+
+// Shows the program's real print dialogs, for a test to drive, unless `printInto` names a PDF
+// file: then the pages go straight into it, as if the user had printed to a PDF printer. Records
+// the printers it was given.
+class ScriptedPrintDialogs : public PrintDialogs {
+public:
+    bool Print(QWidget* owner, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    std::string printInto;
+    int calls = 0;
+    QPageSize::PageSizeId pageSize = QPageSize::Custom;
 };
 
 class FakeUrlOpener : public UrlOpener {
@@ -67,6 +80,8 @@ private:
     // The window acted on last. Any other active modal window is new, including an outer window
     // uncovered when an inner one closes; the same window is new again once it has been hidden.
     QPointer<QWidget> lastHandled_;
+    // The windows whose actions are running, innermost last (an action may open further windows).
+    std::vector<QWidget*> acting_;
 };
 
 // Waits until no modal window is shown any more, so that a script sees the next opening of the
@@ -100,6 +115,7 @@ struct MainWindowFixture {
     AppState state;
     FakeFileChooser files;
     FakeUrlOpener urls;
+    ScriptedPrintDialogs prints;
     AppContext context;
     std::unique_ptr<MainWindow> window;
 

@@ -17,11 +17,28 @@ using LineList = std::vector<std::string>;
 
 enum ForecastState : std::int16_t { kForecastOff = 0, kForecastSelected = 1, kForecastFixed = 2 };
 
+// One euro a combination until the player sets another stake.
+constexpr std::int64_t kDefaultStakeCents = 100;
+
+// Where the system in memory came from, as its printed page tells it.
+struct SystemSource {
+    enum class Kind { kUnknown, kDeveloped, kLoaded };
+    Kind kind = Kind::kUnknown;
+    // The matrix that was developed, or the name of the file that was loaded.
+    std::string name;
+    // The forecast the matrix was developed onto, indexed by the number (1..90).
+    std::array<std::int16_t, kHighestNumber + 1> forecast{};
+};
+
 // The one working state of the program, owned by the application and handed by
 // reference to every window. Windows exchange data only through it.
 struct AppState {
     LineList SystemCombinations;
     std::int32_t SystemCount = 0;
+    // Kept apart from the forecast selection, which may change after the development.
+    SystemSource Source;
+    // The stake per combination in euro cents, for the cost shown, printed and checked.
+    std::int64_t StakeCents = kDefaultStakeCents;
 
     std::string MatrixName;
     LineList MatrixCombinations;

@@ -15,6 +15,18 @@ constexpr const char* kMatricesFilter = "Matrici";
 constexpr const char* kArchivesFilter = "Archivi estrazioni";
 constexpr const char* kTextPattern = "*.txt";
 constexpr const char* kTextExtension = "txt";
+constexpr const char* kExportTitle = "Esporta";
+constexpr const char* kPdfTitle = "PDF";
+constexpr const char* kCsvFilter = "Foglio di calcolo";
+constexpr const char* kCsvPattern = "*.csv";
+constexpr const char* kCsvExtension = "csv";
+constexpr const char* kPdfFilter = "Documenti PDF";
+constexpr const char* kPdfPattern = "*.pdf";
+constexpr const char* kPdfExtension = "pdf";
+constexpr const char* kImageTitle = "Salva immagine";
+constexpr const char* kImageFilter = "Immagini PNG";
+constexpr const char* kImagePattern = "*.png";
+constexpr const char* kImageExtension = "png";
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
@@ -53,6 +65,36 @@ FileDialogRequest SaveSystemRequest(const std::string& systemsFolder) {
 
 FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder) {
     return TextFileRequest(FileDialogMode::Open, kArchivesFilter, archivesFolder);
+}
+
+FileDialogRequest ExportCsvRequest(const std::string& systemsFolder) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kCsvFilter, systemsFolder);
+    request.title = kExportTitle;
+    request.pattern = kCsvPattern;
+    request.defaultExtension = kCsvExtension;
+    return request;
+}
+
+FileDialogRequest ExportTextRequest(const std::string& systemsFolder) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kSystemsFilter, systemsFolder);
+    request.title = kExportTitle;
+    return request;
+}
+
+FileDialogRequest SavePdfRequest(const std::string& systemsFolder) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kPdfFilter, systemsFolder);
+    request.title = kPdfTitle;
+    request.pattern = kPdfPattern;
+    request.defaultExtension = kPdfExtension;
+    return request;
+}
+
+FileDialogRequest SaveImageRequest(const std::string& systemsFolder) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kImageFilter, systemsFolder);
+    request.title = kImageTitle;
+    request.pattern = kImagePattern;
+    request.defaultExtension = kImageExtension;
+    return request;
 }
 
 StartLocation SplitStartLocation(const std::string& location) {

@@ -25,6 +25,13 @@ FileDialogRequest OpenSystemRequest(const std::string& systemsFolder);
 FileDialogRequest OpenMatrixRequest(const std::string& matricesFolder, const std::string& userMatricesFolder);
 FileDialogRequest SaveSystemRequest(const std::string& systemsFolder);
 FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder);
+// Save dialogs of what the viewer and the draw check hand out, starting in the systems folder:
+// a spreadsheet ("*.csv"), a combination file ("*.txt") and a PDF document ("*.pdf").
+FileDialogRequest ExportCsvRequest(const std::string& systemsFolder);
+FileDialogRequest ExportTextRequest(const std::string& systemsFolder);
+FileDialogRequest SavePdfRequest(const std::string& systemsFolder);
+// The save dialog of a chart's picture ("*.png"), starting in the systems folder.
+FileDialogRequest SaveImageRequest(const std::string& systemsFolder);
 
 // The folder and the file name to start a dialog with. A location that ends in a separator
 // or names an existing folder is a folder; otherwise it is a file's full path, split at its

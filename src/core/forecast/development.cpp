@@ -101,13 +101,20 @@ LineList DevelopMatrix(const LineList& matrix, const SubstitutionTable& table) {
     return system;
 }
 
+std::string ForecastCountsMessage(int selected, int matrixNumbers) {
+    const int difference = selected - matrixNumbers;
+    if (difference > 0) return kSelectedPrefix + std::to_string(difference) + kTooManySuffix;
+    if (difference < 0) return kSelectedPrefix + std::to_string(-difference) + kTooFewSuffix;
+    return {};
+}
+
 DevelopmentOutcome DevelopSystem(AppState& state) {
-    const int difference = state.ForecastCount - state.MatrixNumbers;
-    if (difference > 0) return {false, kSelectedPrefix + std::to_string(difference) + kTooManySuffix};
-    if (difference < 0) return {false, kSelectedPrefix + std::to_string(-difference) + kTooFewSuffix};
+    std::string mismatch = ForecastCountsMessage(state.ForecastCount, state.MatrixNumbers);
+    if (!mismatch.empty()) return {false, std::move(mismatch)};
 
     LineList system = DevelopMatrix(state.MatrixCombinations, BuildSubstitutionTable(state.ForecastStates));
     state.ReplaceSystem(std::move(system));
+    state.Source = {SystemSource::Kind::kDeveloped, state.MatrixName, state.ForecastStates};
     return {true, kDevelopedMessage};
 }
 

@@ -23,6 +23,10 @@ std::string SubstituteLine(std::string_view matrixLine, const SubstitutionTable&
 // SubstituteLine; nothing is changed then.
 LineList DevelopMatrix(const LineList& matrix, const SubstitutionTable& table);
 
+// What the player is told when `selected` numbers do not match the `matrixNumbers` of the matrix
+// ("Hai selezionato 3 numeri in più ..!"); empty when they match.
+std::string ForecastCountsMessage(int selected, int matrixNumbers);
+
 struct DevelopmentOutcome {
     bool developed = false;
     std::string message;  // what the user is told, with "OK"

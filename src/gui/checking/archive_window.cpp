@@ -16,7 +16,10 @@
 
 #include "app/number_text.h"
 #include "checking/draw_probability.h"
+#include "checking/draw_range.h"
 #include "checking/number_mask_of_line.h"
+#include "checking/statistics_window.h"
+#include "checking/system_cost.h"
 #include "combinations/matrix_name.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/report_error.h"
@@ -28,7 +31,8 @@ namespace ordavex {
 
 namespace {
 
-constexpr FixedDialogDesign kWindowDesign{"frmArchivio", "Archivio estrazioni", 9000, 8400};
+// One row below the guarantee's label holds the button of the statistics.
+constexpr FixedDialogDesign kWindowDesign{"frmArchivio", "Archivio estrazioni", 9000, 9000};
 
 constexpr const char* kWindowName = " - Archivio estrazioni";
 constexpr const char* kChooseCaption = "Scegli archivio...";
@@ -44,6 +48,8 @@ constexpr const char* kCheckToolTip = "Verifica il Sistema in memoria sulle estr
 constexpr const char* kCancelCaption = "Annulla";
 constexpr const char* kListCaption = "Estrazioni, dal punteggio migliore:";
 constexpr const char* kRecordHeaders[] = {"Punti", "Estrazioni", "Vincite"};
+constexpr const char* kStatisticsCaption = "Statistiche...";
+constexpr const char* kStatisticsToolTip = "Frequenze e ritardi dei numeri nelle estrazioni scelte";
 constexpr const char* kNoConditionText = "Probabilità della garanzia: caricare una Matrice che la indichi nel nome";
 
 constexpr const char* kInvalidArchive = "Archivio non valido ..!|";
@@ -107,6 +113,7 @@ ArchiveWindow::ArchiveWindow(AppContext& context, QWidget* owner, std::function<
     BuildRangeFrame();
     BuildDrawFrame();
     BuildRecordControls();
+    BuildStatisticsButton();
     ShowArchive();
 }
 
@@ -203,11 +210,23 @@ void ArchiveWindow::BuildRecordControls() {
     lblProbabilita_->setWordWrap(true);
     lblProbabilita_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProbabilita_->setAccessibleName("Probabilità della condizione della garanzia");
+
+    // Below the check's progress, where the left column has room.
+    lblCosto_ = NewLabel(this, "lblCosto", "", TwipsRect(270, 5750, 3960, 1300));
+    lblCosto_->setWordWrap(true);
+    lblCosto_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCosto_->setAccessibleName("Costo del Sistema per estrazione");
+}
+
+void ArchiveWindow::ShowCost(std::int64_t draws) {
+    const auto lines = static_cast<std::int64_t>(context_.state.SystemCombinations.size());
+    lblCosto_->setText(QString::fromStdString(CostPerDrawText(lines, context_.state.StakeCents, draws)));
 }
 
 void ArchiveWindow::Open() {
     setWindowTitle(ProductTitle() + kWindowName);
     ShowCondition();
+    ShowCost(0);
     exec();
 }
 
@@ -301,17 +320,37 @@ void ArchiveWindow::ListDraw(const QModelIndex& index) {
     spnEstrazione_->setValue(static_cast<int>(listed_[static_cast<std::size_t>(index.row())].position) + 1);
 }
 
+DrawRangeChoice ArchiveWindow::RangeChoice() const {
+    DrawRangeChoice choice;
+    choice.kind = opIntervallo_[1]->isChecked()   ? DrawRangeChoice::Kind::kLatest
+                  : opIntervallo_[2]->isChecked() ? DrawRangeChoice::Kind::kFromTo
+                                                  : DrawRangeChoice::Kind::kAll;
+    choice.latest = static_cast<std::size_t>(spnUltime_->value());
+    choice.from = static_cast<std::size_t>(spnDa_->value());
+    choice.to = static_cast<std::size_t>(spnA_->value());
+    return choice;
+}
+
 bool ArchiveWindow::ChosenRange(std::size_t& first, std::size_t& last) const {
-    const std::size_t count = draws_.size();
-    first = 0;
-    last = count;
-    if (opIntervallo_[1]->isChecked()) {
-        first = count - std::min(count, static_cast<std::size_t>(spnUltime_->value()));
-    } else if (opIntervallo_[2]->isChecked()) {
-        first = static_cast<std::size_t>(spnDa_->value()) - 1;
-        last = static_cast<std::size_t>(spnA_->value());
+    const DrawRange range = RangeOfChoice(RangeChoice(), draws_.size());
+    first = range.first;
+    last = range.end;
+    return !range.Empty();
+}
+
+void ArchiveWindow::BuildStatisticsButton() {
+    cmdStatistiche_ = NewCommandButton(this, "cmdStatistiche", kStatisticsCaption, kStatisticsToolTip,
+                                       TwipsRect(270, 8400, 3960, 435));
+    connect(cmdStatistiche_, &QPushButton::clicked, this, &ArchiveWindow::StatisticsClicked);
+}
+
+void ArchiveWindow::StatisticsClicked() {
+    if (!HasArchive()) {
+        ShowMessage(context_.state, this, kNoArchive);
+        return;
     }
-    return first < last;
+    if (statistics_ == nullptr) statistics_ = new StatisticsWindow(context_, this);
+    statistics_->OpenOn(draws_, archiveName_, RangeChoice());
 }
 
 void ArchiveWindow::CheckClicked() {
@@ -364,6 +403,7 @@ void ArchiveWindow::FinishCheck() {
     EndRun();
     ShowRecord(run->record);
     ShowCondition();
+    ShowCost(static_cast<std::int64_t>(run->last - run->first));
     if (ConditionNumbers() > 0) {
         const auto draws = static_cast<long long>(run->last - run->first);
         lblProbabilita_->setText(lblProbabilita_->text() + "\n" +

@@ -10,6 +10,7 @@
 
 #include "checking/archive_check.h"
 #include "checking/draw_archive.h"
+#include "checking/draw_range.h"
 #include "dialogs/app_context.h"
 
 class QLabel;
@@ -22,6 +23,8 @@ class QStringListModel;
 class QTableWidget;
 
 namespace ordavex {
+
+class StatisticsWindow;
 
 // "Archivio estrazioni": loads an archive of past draws, puts one of them on the draw-check
 // keypad, and checks the system in memory over a range of draws. The loaded archive belongs to
@@ -56,10 +59,16 @@ private:
     void CancelCheck();
     void EndRun();
     void ShowRecord(const ArchiveRecord& record);
+    // The cost of playing the system once on each draw, and on the `draws` just checked.
+    void ShowCost(std::int64_t draws);
     void ListDraw(const QModelIndex& index);
     bool HasArchive() const { return !draws_.empty(); }
     // The chosen range as positions [first, last) of the archive, or none when from > to.
     bool ChosenRange(std::size_t& first, std::size_t& last) const;
+    DrawRangeChoice RangeChoice() const;
+    // "Statistiche...": the statistics of the numbers over the chosen draws.
+    void BuildStatisticsButton();
+    void StatisticsClicked();
     int ConditionNumbers() const;
 
     AppContext& context_;
@@ -88,6 +97,9 @@ private:
     QListView* lstEstrazioni_ = nullptr;
     QStringListModel* drawLines_ = nullptr;
     QLabel* lblProbabilita_ = nullptr;
+    QLabel* lblCosto_ = nullptr;
+    QPushButton* cmdStatistiche_ = nullptr;
+    StatisticsWindow* statistics_ = nullptr;  // made at its first opening, then kept
 };
 
 }  // namespace ordavex

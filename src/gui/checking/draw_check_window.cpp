@@ -13,9 +13,12 @@
 #include <QStringListModel>
 
 #include "app/error_number.h"
+#include "app/number_text.h"
 #include "app/twips.h"
 #include "checking/archive_window.h"
+#include "checking/output_buttons.h"
 #include "checking/score_ruler.h"
+#include "checking/table_export.h"
 #include "checking/used_numbers.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
@@ -58,6 +61,18 @@ constexpr const char* kRuleResource = ":/icons/rule.svg";
 constexpr const char* kArchiveCaption = "Archivio estrazioni...";
 constexpr const char* kArchiveToolTip = "Usa un'estrazione di un archivio o verifica il Sistema su molte estrazioni";
 
+// The buttons that hand out the report share the archive button's row, under the report's frame.
+constexpr int kOutputTop = 5910;
+constexpr int kOutputHeight = 435;
+constexpr int kOutputWidth = 1290;
+constexpr int kOutputLefts[] = {6150, 7535, 8920, 10305};
+constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
+constexpr const char* kNoReport = "Nessun risultato nella lista ..!";
+constexpr const char* kReportLinesNoun = "righe";
+constexpr const char* kWinnersReportOpening = " (punti";
+constexpr const char* kNoDrawnNumbers = "nessun numero";
+constexpr int kDrawnDigits = 2;
+
 constexpr const char* kHelpText =
     "FUNZIONI:||"
     "Il software, evidenzia in grassetto i numeri componenti il Sistema.||"
@@ -78,6 +93,47 @@ DrawCheckWindow::DrawCheckWindow(AppContext& context, QWidget* owner)
     cmdArchivio_ =
         NewCommandButton(this, "cmdArchivio", kArchiveCaption, kArchiveToolTip, TwipsRect(150, 5910, 2955, 435));
     connect(cmdArchivio_, &QPushButton::clicked, this, &DrawCheckWindow::OpenArchive);
+    BuildOutputButtons();
+}
+
+void DrawCheckWindow::BuildOutputButtons() {
+    std::array<QRect, 4> places;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        places[i] = TwipsRect(kOutputLefts[i], kOutputTop, kOutputWidth, kOutputHeight);
+    }
+    OutputSource source;
+    source.refusal = [this] { return Refusal(); };
+    source.document = [this](const std::string& printedAt) { return ReportDocument(printedAt); };
+    source.csv = [this] { return ReportCsv(shown_.kind, shown_.lines); };
+    source.textLines = [this] { return ReportTextLines(); };
+    source.clipboardLines = [this] { return shown_.lines; };
+    source.lineNoun = kReportLinesNoun;
+    output_ = new OutputButtons(context_, this, places, std::move(source));
+}
+
+std::string DrawCheckWindow::Refusal() const {
+    if (!context_.state.HasSystem()) return kNoSystem;
+    return shown_.lines.empty() ? kNoReport : std::string();
+}
+
+PrintDocument DrawCheckWindow::ReportDocument(const std::string& printedAt) const {
+    std::string name = shown_.kind == ReportKind::kGeneral ? kGeneralCaption : kWinnersCaption;
+    if (shown_.kind == ReportKind::kWinners) {
+        name += kWinnersReportOpening;
+        for (std::size_t p = 0; p < shown_.wanted.size(); ++p) {
+            if (!shown_.wanted[p]) continue;
+            name += ' ';
+            name += std::to_string(p);
+        }
+        name += ')';
+    }
+    return ReportPrintDocument(context_.state, printedAt, shown_.drawn, name, shown_.lines);
+}
+
+// A winners list exports as the combination file of the winning combinations; the general table
+// as its lines.
+LineList DrawCheckWindow::ReportTextLines() const {
+    return shown_.kind == ReportKind::kWinners ? WinningCombinations(shown_.lines) : shown_.lines;
 }
 
 void DrawCheckWindow::BuildKeypadFrame() {
@@ -162,6 +218,7 @@ void DrawCheckWindow::Open() {
     ApplicationKeyFilter keyPreview(this);
     exec();
     reportLines_->setStringList({});
+    shown_ = {};
 }
 
 void DrawCheckWindow::Load() {
@@ -177,6 +234,7 @@ void DrawCheckWindow::Load() {
 
 void DrawCheckWindow::ResetReportControls() {
     reportLines_->setStringList({});
+    shown_ = {};
     opTipo_[0]->setChecked(true);
     for (std::size_t p = 0; p < chkPunto_.size(); ++p) chkPunto_[p]->setChecked(kTickedAtOpening[p]);
 }
@@ -257,7 +315,18 @@ void DrawCheckWindow::VerifyWinsClicked() {
     lines.reserve(static_cast<qsizetype>(outcome.lines.size()));
     for (const auto& line : outcome.lines) lines.append(QString::fromStdString(line));
     reportLines_->setStringList(lines);
+    shown_ = {ChosenReport(), TickedScores(), DrawnNumbersText(), outcome.lines};
     lstCombinazioni_->scrollToTop();
+}
+
+std::string DrawCheckWindow::DrawnNumbersText() const {
+    std::string text;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        if (!marks_.IsMarked(n)) continue;
+        if (!text.empty()) text += ' ';
+        AppendZeroPadded(text, n, kDrawnDigits);
+    }
+    return text.empty() ? kNoDrawnNumbers : text;
 }
 
 void DrawCheckWindow::ShowHelp() { ShowInfo(context_.state, this, kHelpText); }

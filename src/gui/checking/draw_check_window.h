@@ -3,8 +3,11 @@
 #include <QColor>
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "checking/draw_marks.h"
+#include "checking/print_document.h"
 #include "checking/win_tabulation.h"
 #include "dialogs/app_context.h"
 #include "widgets/number_keypad.h"
@@ -20,6 +23,7 @@ class QStringListModel;
 namespace ordavex {
 
 class ArchiveWindow;
+class OutputButtons;
 
 // frmSpoglio: the user marks the drawn numbers on a keypad, on which the numbers of the system
 // are bold, and "VERIFICA VINCITE" tabulates the points of the system into the list.
@@ -57,6 +61,11 @@ private:
     void OpenArchive();
     ReportKind ChosenReport() const;
     WantedScores TickedScores() const;
+    void BuildOutputButtons();
+    std::string Refusal() const;
+    PrintDocument ReportDocument(const std::string& printedAt) const;
+    LineList ReportTextLines() const;
+    std::string DrawnNumbersText() const;
 
     AppContext& context_;
     DrawMarks marks_;
@@ -72,6 +81,15 @@ private:
     QPushButton* cmdArchivio_ = nullptr;
     // Made at the first use; it keeps its archive for later openings.
     ArchiveWindow* archiveWindow_ = nullptr;
+    OutputButtons* output_ = nullptr;
+    // The report the list shows, as it was made: its kind, ticked scores, the draw and the lines.
+    struct ShownReport {
+        ReportKind kind = ReportKind::kGeneral;
+        WantedScores wanted{};
+        std::string drawn;
+        std::vector<std::string> lines;
+    };
+    ShownReport shown_;
 };
 
 }  // namespace ordavex

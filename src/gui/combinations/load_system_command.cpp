@@ -1,3 +1,4 @@
+#include <string>
 #include <utility>
 
 #include "combinations/file_commands.h"
@@ -13,6 +14,12 @@ constexpr RefusalMessage<SystemLoadOutcome> kRefusalMessages[] = {
     {SystemLoadOutcome::TooManyLines, "Ammesse max. 200 combinazioni ..!"},
 };
 
+// The loaded file's name as the dialog gave it, without its folders.
+std::string FileNameOf(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
 }  // namespace
 
 void LoadSystemCommand(AppContext& context, FileCommandHost& host) {
@@ -20,6 +27,8 @@ void LoadSystemCommand(AppContext& context, FileCommandHost& host) {
     if (auto loaded =
             ChooseAndLoad(context, host, state.SystemsFolder, OpenSystemRequest, LoadSystemFile, kRefusalMessages)) {
         state.ReplaceSystem(std::move(loaded->lines));
+        // The loaded file's path is where the next dialog starts.
+        state.Source = {SystemSource::Kind::kLoaded, FileNameOf(state.SystemsFolder), {}};
         host.RefreshCounter();
     }
 }

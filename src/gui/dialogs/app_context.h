@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/program_folders.h"
 #include "dialogs/file_chooser.h"
+#include "dialogs/print_dialogs.h"
 #include "update/url_opener.h"
 
 class QWidget;
@@ -15,6 +16,7 @@ struct AppContext {
     AppState& state;
     FileChooser& files;
     UrlOpener& urls;
+    PrintDialogs& prints;
     FolderPlaces folders;
 };
 

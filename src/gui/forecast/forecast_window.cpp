@@ -8,6 +8,7 @@
 #include <new>
 
 #include "app/error_number.h"
+#include "checking/statistics_window.h"
 #include "dialogs/info_window.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/report_error.h"
@@ -37,6 +38,8 @@ constexpr const char* kStillToSelectCaption = "da selezionare";
 constexpr const char* kDevelopCaption = "SVILUPPA SISTEMA";
 constexpr const char* kDevelopToolTip = "Adatta Pronostico";
 constexpr const char* kFixedInfoDescription = "Numeri oro e numeri fissi della matrice";
+constexpr const char* kStatisticsCaption = "Statistiche...";
+constexpr const char* kStatisticsToolTip = "Frequenze e ritardi dei numeri in un archivio di estrazioni";
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place, Qt::Alignment alignment,
                  const QFont& font) {
@@ -76,7 +79,10 @@ void ForecastWindow::Open() {
 void ForecastWindow::BuildDesign() {
     // Every opening starts from the window as designed: the keypad is the template alone.
     keypad_.Clear();
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    // The statistics window keeps its archive from one opening to the next.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != statistics_) delete child;
+    }
 
     NewCaption(this, 1, kForecastCaption, TwipsRect(210, 210, 6285, 255), Qt::AlignHCenter,
                DesignFont(kSegoeUi, kRegularPoints));
@@ -113,12 +119,16 @@ void ForecastWindow::BuildDesign() {
     // Queued: the click returns before the message of the development opens.
     connect(cmdSviluppa_, &QPushButton::clicked, this, &ForecastWindow::DevelopClicked, Qt::QueuedConnection);
 
-    // Under the frame of the development, in the room left to the right of the keypad.
-    lblFisseInfo_ = NewLabel(this, "lblFisseInfo", QString(), TwipsRect(6630, 3690, 4095, 2010), Qt::AlignLeft,
+    // Under the frame of the development, in the room left to the right of the keypad; the
+    // button of the statistics takes the bottom of that room.
+    lblFisseInfo_ = NewLabel(this, "lblFisseInfo", QString(), TwipsRect(6630, 3690, 4095, 1320), Qt::AlignLeft,
                              DesignFont(kSegoeUi, kRegularPoints));
     lblFisseInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblFisseInfo_->setWordWrap(true);
     lblFisseInfo_->setAccessibleDescription(kFixedInfoDescription);
+    cmdStatistiche_ = NewCommandButton(this, "cmdStatistiche", kStatisticsCaption, kStatisticsToolTip,
+                                       TwipsRect(6870, 5130, 3585, 480));
+    connect(cmdStatistiche_, &QPushButton::clicked, this, &ForecastWindow::StatisticsClicked, Qt::QueuedConnection);
 }
 
 void ForecastWindow::Load() {
@@ -126,7 +136,7 @@ void ForecastWindow::Load() {
     setWindowTitle(ProductTitleWithHelp());
     keypad_.Grow(state.KeypadTabCounter, this, [this](int n) { NumberClicked(n); });
     // The keypad takes tab positions after every control of the design.
-    setTabOrder(cmdSviluppa_, keypad_.First());
+    setTabOrder(cmdStatistiche_, keypad_.First());
     keypad_.ColourAll([this](int n) { return ColourOf(n); });
     ShowSelectedCount();
     ShowStillToSelect();
@@ -164,6 +174,15 @@ void ForecastWindow::AllNumbers(bool modo) {
     SetAllForecastNumbers(context_.state, modo);
     keypad_.ColourAll([this](int n) { return ColourOf(n); });
     keypad_.FocusFirst();
+    ShowSelectedCount();
+    ShowStillToSelect();
+    ShowFixedNumbersInfo();
+}
+
+void ForecastWindow::StatisticsClicked() {
+    if (statistics_ == nullptr) statistics_ = new StatisticsWindow(context_, this);
+    if (!statistics_->OpenForForecast()) return;
+    keypad_.ColourAll([this](int n) { return ColourOf(n); });
     ShowSelectedCount();
     ShowStillToSelect();
     ShowFixedNumbersInfo();

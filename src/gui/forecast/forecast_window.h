@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace ordavex {
 
+class StatisticsWindow;
+
 // frmTastierino: the user picks on a keypad of the numbers 1 to 90 as many numbers as the
 // loaded matrix spans, some of them fixed, and develops the matrix onto them. The selection
 // lives in the application state, so it outlives the window.
@@ -37,6 +39,8 @@ private:
     void Load();
     void NumberClicked(int n);
     void DevelopClicked();
+    // Opens the statistics of an archive; numbers sent from there to the forecast show at once.
+    void StatisticsClicked();
     void KeyPressed(int key);
     void ShowHelp();
     QColor ColourOf(int n) const;
@@ -51,6 +55,8 @@ private:
     QLabel* lblDaSelezionare_ = nullptr;
     QPushButton* cmdSviluppa_ = nullptr;
     QLabel* lblFisseInfo_ = nullptr;
+    QPushButton* cmdStatistiche_ = nullptr;
+    StatisticsWindow* statistics_ = nullptr;  // made at its first opening, then kept
     // Counted at each opening, as the matrix may have changed since the last one.
     MatrixNumberCounts matrixCounts_;
 };
