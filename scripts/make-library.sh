@@ -10,7 +10,8 @@
 # instead of generated (scripts/generator-benchmark.sh keeps its matrices, made by the same recipe
 # for 60 seconds of processor time, in such a folder). With NAMES (a shell pattern such as
 # 'MATRIX10_10_V7_*'), only the matching files are remade. LIBRARY_MOST_SECONDS caps the seconds of
-# every case, for a quick remake.
+# every case, for a quick remake; LIBRARY_ONLY_NEW=1 makes only the files not shipped yet, and
+# LIBRARY_LEAST_LINES=L remakes only the shipped files of at least L lines (and the missing ones).
 #   scripts/make-library.sh [BUILD_FOLDER] [MADE_FOLDER] [NAMES]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,6 +19,10 @@ tool="${1:-$root/build}/ordavex_matrices"
 library="$root/Shared/SuperMatrici"
 most_lines=300
 most_seconds="${LIBRARY_MOST_SECONDS:-}"
+only_new="${LIBRARY_ONLY_NEW:-}"
+least_lines="${LIBRARY_LEAST_LINES:-0}"
+# The plays (k p t F) whose matrix of some N passed 300 lines: their larger N are not tried.
+declare -A too_large
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -85,6 +90,12 @@ for case in "${cases[@]}"; do
   [[ "$name" == $names ]] || continue
   folder="$library/Combinazioni da $k numeri"
   mkdir -p "$folder"
+  if [[ -n "$only_new" && -f "$folder/$name" ]]; then continue; fi
+  if [[ -f "$folder/$name" ]] && (( $(grep -c . "$folder/$name") < least_lines )); then continue; fi
+  if [[ -n "${too_large["$k $p $t $fixed"]:-}" ]] && (( n > ${too_large["$k $p $t $fixed"]} )); then
+    echo "$name: a matrix of fewer numbers passed $most_lines lines, not tried"
+    continue
+  fi
   bound=$("$tool" bound -n $((n - fixed)) -k $((k - fixed)) -p $((p - fixed)) -t $((t - fixed)))
   if (( bound > most_lines )); then
     echo "$name: at least $bound lines, not tried"
@@ -103,6 +114,7 @@ for case in "${cases[@]}"; do
   shipped=$(if [[ -f "$folder/$name" ]]; then grep -c . "$folder/$name"; else echo none; fi)
   if (( lines > most_lines )); then
     echo "$name: $lines lines, more than $most_lines, not shipped"
+    too_large["$k $p $t $fixed"]="$n"
   elif (( lines < 2 )); then
     echo "$name: one line, not shipped"
   elif [[ "$shipped" == none ]] || (( lines < shipped )); then
