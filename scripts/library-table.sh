@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the README's table of the shipped matrices, read from the folder itself: one row per
-# numbers per line, guarantee and fixed numbers (longest lines first), one column per N, each cell
-# the lines of that matrix ("." where none is shipped).
+# Prints the table of the shipped matrices that docs/generator.md holds between its markers
+# "<!-- library table -->" and "<!-- end of library table -->", read from the folder itself: one row
+# per numbers per line, guarantee and fixed numbers (longest lines first), one column per N, each
+# cell the lines of that matrix ("." where none is shipped).
 #   scripts/library-table.sh [FOLDER]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

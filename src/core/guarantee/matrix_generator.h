@@ -102,14 +102,9 @@ struct GeneratorResult {
 };
 
 // Builds a small matrix of lines of k numbers over 1..N that guarantees t points whenever p of
-// its numbers are drawn. The start is a known design when one fits, otherwise a greedy matrix
-// that covers every set of p numbers; then a local search removes the least useful line and
-// swaps single numbers of lines until the guarantee holds again, keeping the smallest complete
-// matrix it meets. When it stalls it starts again from that matrix less one line, and now and
-// then from a new greedy start, possibly with the other method (see SearchMethod). Within a
-// budget of lines the start stops at the budget (a larger design loses its least useful lines),
-// and until it meets a complete matrix the search keeps the one of the budget's lines that leaves
-// fewest sets uncovered.
+// its numbers are drawn: a start (a known design, a construction or a greedy matrix), then a
+// local search that keeps the smallest complete matrix it meets. docs/generator.md describes
+// the starts, the search and when it stops.
 class MatrixGenerator {
 public:
     // Throws std::invalid_argument with a message for the user when the settings are impossible
