@@ -17,6 +17,7 @@
 #include "app/number_text.h"
 #include "checking/draw_probability.h"
 #include "checking/draw_range.h"
+#include "checking/draw_range_controls.h"
 #include "checking/number_mask_of_line.h"
 #include "checking/statistics_window.h"
 #include "checking/system_cost.h"
@@ -38,8 +39,6 @@ constexpr const char* kWindowName = " - Archivio estrazioni";
 constexpr const char* kChooseCaption = "Scegli archivio...";
 constexpr const char* kChooseToolTip = "Apre un file di estrazioni passate";
 constexpr const char* kNoArchiveText = "Nessun archivio caricato";
-constexpr const char* kRangeCaptions[] = {"Tutte", "Ultime", "Da"};
-constexpr const char* kToCaption = "a";
 constexpr const char* kDrawCaption = "Estrazione";
 constexpr const char* kUseCaption = "Usa estrazione";
 constexpr const char* kUseToolTip = "Segna i numeri dell'estrazione sul tastierino dello spoglio";
@@ -57,7 +56,6 @@ constexpr const char* kNoArchive = "Caricare un archivio di estrazioni ..!";
 constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
 constexpr const char* kBadRange = "Intervallo di estrazioni non valido ..!";
 
-constexpr int kLastDrawsAtLoad = 100;
 // Pairs of a line and a draw checked between two turns of the event loop: some tens of
 // milliseconds on a usual machine.
 constexpr std::int64_t kPairsPerPiece = 20000000;
@@ -69,15 +67,6 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setObjectName(name);
     label->setGeometry(place);
     return label;
-}
-
-QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place) {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setGeometry(place);
-    spin->setRange(1, 1);
-    spin->setAccessibleName(accessibleName);
-    return spin;
 }
 
 std::string NumbersText(const NumberMask& numbers) {
@@ -131,23 +120,7 @@ void ArchiveWindow::BuildArchiveFrame() {
 
 void ArchiveWindow::BuildRangeFrame() {
     auto* frame = NewFrame(this, "fraIntervallo", TwipsRect(150, 1300, 4200, 1500));
-    for (std::size_t i = 0; i < opIntervallo_.size(); ++i) {
-        auto* option = new QRadioButton(kRangeCaptions[i], frame);
-        option->setObjectName(QString("opIntervallo(%1)").arg(i));
-        option->setGeometry(TwipsRect(120, 150 + 420 * static_cast<int>(i), 1300, 330));
-        option->setFont(DesignFont(kSegoeUi, kSmallPoints, true));
-        option->setAccessibleName(QString("Estrazioni: ") + kRangeCaptions[i]);
-        opIntervallo_[i] = option;
-    }
-    opIntervallo_[0]->setChecked(true);
-    spnUltime_ = NewSpin(frame, "spnUltime", "Numero delle ultime estrazioni", TwipsRect(1450, 570, 1200, 330));
-    spnDa_ = NewSpin(frame, "spnDa", "Prima estrazione dell'intervallo", TwipsRect(1450, 990, 1200, 330));
-    NewLabel(frame, "lblA", kToCaption, TwipsRect(2730, 990, 200, 330));
-    spnA_ = NewSpin(frame, "spnA", "Ultima estrazione dell'intervallo", TwipsRect(2910, 990, 1200, 330));
-    connect(spnUltime_, &QSpinBox::valueChanged, this, [this] { opIntervallo_[1]->setChecked(true); });
-    for (auto* spin : {spnDa_, spnA_}) {
-        connect(spin, &QSpinBox::valueChanged, this, [this] { opIntervallo_[2]->setChecked(true); });
-    }
+    range_ = new DrawRangeControls(frame);
 }
 
 void ArchiveWindow::BuildDrawFrame() {
@@ -257,16 +230,12 @@ void ArchiveWindow::ChooseArchive() {
 
 void ArchiveWindow::ShowArchive() {
     const int count = static_cast<int>(draws_.size());
-    for (auto* spin : {spnUltime_, spnDa_, spnA_, spnEstrazione_}) {
-        const QSignalBlocker quiet(spin);
-        spin->setRange(1, std::max(count, 1));
+    range_->Show({}, count);
+    {
+        const QSignalBlocker quiet(spnEstrazione_);
+        spnEstrazione_->setRange(1, std::max(count, 1));
     }
-    const QSignalBlocker quietLast(spnUltime_), quietFrom(spnDa_), quietTo(spnA_);
-    spnUltime_->setValue(std::min(count, kLastDrawsAtLoad));
-    spnDa_->setValue(1);
-    spnA_->setValue(count);
     spnEstrazione_->setValue(count);
-    opIntervallo_[0]->setChecked(true);
     if (!HasArchive()) {
         lblArchivio_->setText(kNoArchiveText);
     } else {
@@ -320,16 +289,7 @@ void ArchiveWindow::ListDraw(const QModelIndex& index) {
     spnEstrazione_->setValue(static_cast<int>(listed_[static_cast<std::size_t>(index.row())].position) + 1);
 }
 
-DrawRangeChoice ArchiveWindow::RangeChoice() const {
-    DrawRangeChoice choice;
-    choice.kind = opIntervallo_[1]->isChecked()   ? DrawRangeChoice::Kind::kLatest
-                  : opIntervallo_[2]->isChecked() ? DrawRangeChoice::Kind::kFromTo
-                                                  : DrawRangeChoice::Kind::kAll;
-    choice.latest = static_cast<std::size_t>(spnUltime_->value());
-    choice.from = static_cast<std::size_t>(spnDa_->value());
-    choice.to = static_cast<std::size_t>(spnA_->value());
-    return choice;
-}
+DrawRangeChoice ArchiveWindow::RangeChoice() const { return range_->Choice(); }
 
 bool ArchiveWindow::ChosenRange(std::size_t& first, std::size_t& last) const {
     const DrawRange range = RangeOfChoice(RangeChoice(), draws_.size());

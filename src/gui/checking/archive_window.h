@@ -24,6 +24,8 @@ class QTableWidget;
 
 namespace ordavex {
 
+class DrawRangeControls;
+
 class StatisticsWindow;
 
 // "Archivio estrazioni": loads an archive of past draws, puts one of them on the draw-check
@@ -82,10 +84,7 @@ private:
     std::unique_ptr<Run> run_;
 
     QLabel* lblArchivio_ = nullptr;
-    std::array<QRadioButton*, 3> opIntervallo_{};
-    QSpinBox* spnUltime_ = nullptr;
-    QSpinBox* spnDa_ = nullptr;
-    QSpinBox* spnA_ = nullptr;
+    DrawRangeControls* range_ = nullptr;
     QSpinBox* spnEstrazione_ = nullptr;
     QLabel* lblEstrazione_ = nullptr;
     QPushButton* cmdScegliArchivio_ = nullptr;

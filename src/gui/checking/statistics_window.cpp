@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/error_number.h"
+#include "checking/draw_range_controls.h"
 #include "checking/number_chart.h"
 #include "checking/number_mask_of_line.h"
 #include "checking/number_table_model.h"
@@ -39,8 +40,6 @@ constexpr const char* kWindowName = " - Statistiche";
 constexpr const char* kChooseCaption = "Scegli archivio...";
 constexpr const char* kChooseToolTip = "Apre un file di estrazioni passate";
 constexpr const char* kNoArchiveText = "Nessun archivio caricato";
-constexpr const char* kRangeCaptions[] = {"Tutte", "Ultime", "Da"};
-constexpr const char* kToCaption = "a";
 constexpr const char* kCountCaption = "Calcola";
 constexpr const char* kCountToolTip = "Calcola le statistiche sulle estrazioni scelte";
 constexpr const char* kCancelCaption = "Annulla";
@@ -74,7 +73,6 @@ constexpr const char* kNoMatrixHint = "Nessuna Matrice selezionata: caricarne un
 constexpr const char* kForecastReadyPrefix = "Pronostico di ";
 constexpr const char* kForecastReadySuffix = " numeri pronto ..!|Crea Sistema lo mostra e lo sviluppa sulla Matrice ";
 
-constexpr int kLastDrawsAtLoad = 100;
 constexpr qint64 kProgressAfterMs = 500;
 constexpr int kPollMs = 40;
 // The exported picture has twice the pixels of the screen's chart.
@@ -87,15 +85,6 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setGeometry(place);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place) {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setGeometry(place);
-    spin->setRange(1, 1);
-    spin->setAccessibleName(accessibleName);
-    return spin;
 }
 
 QRadioButton* NewOption(QWidget* parent, const QString& name, const char* caption, const QRect& place) {
@@ -170,20 +159,7 @@ void StatisticsWindow::BuildArchiveFrame() {
 
 void StatisticsWindow::BuildRangeFrame() {
     auto* frame = NewFrame(this, "fraIntervallo", TwipsRect(150, 1350, 6000, 1500));
-    for (std::size_t i = 0; i < opIntervallo_.size(); ++i) {
-        opIntervallo_[i] = NewOption(frame, QString("opIntervallo(%1)").arg(i), kRangeCaptions[i],
-                                     TwipsRect(120, 150 + 420 * static_cast<int>(i), 1300, 330));
-        opIntervallo_[i]->setAccessibleName(QString("Estrazioni: ") + kRangeCaptions[i]);
-    }
-    opIntervallo_[0]->setChecked(true);
-    spnUltime_ = NewSpin(frame, "spnUltime", "Numero delle ultime estrazioni", TwipsRect(1450, 570, 1200, 330));
-    spnDa_ = NewSpin(frame, "spnDa", "Prima estrazione dell'intervallo", TwipsRect(1450, 990, 1200, 330));
-    NewLabel(frame, "lblA", kToCaption, TwipsRect(2730, 990, 200, 330));
-    spnA_ = NewSpin(frame, "spnA", "Ultima estrazione dell'intervallo", TwipsRect(2910, 990, 1200, 330));
-    connect(spnUltime_, &QSpinBox::valueChanged, this, [this] { opIntervallo_[1]->setChecked(true); });
-    for (auto* spin : {spnDa_, spnA_}) {
-        connect(spin, &QSpinBox::valueChanged, this, [this] { opIntervallo_[2]->setChecked(true); });
-    }
+    range_ = new DrawRangeControls(frame);
     cmdCalcola_ = NewCommandButton(frame, "cmdCalcola", kCountCaption, kCountToolTip, TwipsRect(4290, 150, 1590, 435));
     connect(cmdCalcola_, &QPushButton::clicked, this, &StatisticsWindow::StartCount);
 }
@@ -354,28 +330,10 @@ void StatisticsWindow::ShowArchive() {
 }
 
 void StatisticsWindow::SetRangeControls(const DrawRangeChoice& range) {
-    const int count = HasArchive() ? static_cast<int>(draws_->size()) : 0;
-    const QSignalBlocker quietLast(spnUltime_), quietFrom(spnDa_), quietTo(spnA_);
-    for (auto* spin : {spnUltime_, spnDa_, spnA_}) spin->setRange(1, std::max(count, 1));
-    const auto clamp = [count](std::size_t value, int otherwise) {
-        return value == 0 ? otherwise : static_cast<int>(std::min<std::size_t>(value, static_cast<std::size_t>(count)));
-    };
-    spnUltime_->setValue(clamp(range.latest, std::min(count, kLastDrawsAtLoad)));
-    spnDa_->setValue(clamp(range.from, 1));
-    spnA_->setValue(clamp(range.to, count));
-    opIntervallo_[static_cast<std::size_t>(range.kind)]->setChecked(true);
+    range_->Show(range, HasArchive() ? static_cast<int>(draws_->size()) : 0);
 }
 
-DrawRangeChoice StatisticsWindow::RangeChoice() const {
-    DrawRangeChoice choice;
-    choice.kind = opIntervallo_[1]->isChecked()   ? DrawRangeChoice::Kind::kLatest
-                  : opIntervallo_[2]->isChecked() ? DrawRangeChoice::Kind::kFromTo
-                                                  : DrawRangeChoice::Kind::kAll;
-    choice.latest = static_cast<std::size_t>(spnUltime_->value());
-    choice.from = static_cast<std::size_t>(spnDa_->value());
-    choice.to = static_cast<std::size_t>(spnA_->value());
-    return choice;
-}
+DrawRangeChoice StatisticsWindow::RangeChoice() const { return range_->Choice(); }
 
 void StatisticsWindow::StartCount() {
     if (!HasArchive()) {

@@ -23,6 +23,8 @@ class QTableView;
 
 namespace ordavex {
 
+class DrawRangeControls;
+
 class NumberChart;
 class NumberTableModel;
 
@@ -92,10 +94,7 @@ private:
 
     QPushButton* cmdScegliArchivio_ = nullptr;
     QLabel* lblArchivio_ = nullptr;
-    std::array<QRadioButton*, 3> opIntervallo_{};
-    QSpinBox* spnUltime_ = nullptr;
-    QSpinBox* spnDa_ = nullptr;
-    QSpinBox* spnA_ = nullptr;
+    DrawRangeControls* range_ = nullptr;
     QPushButton* cmdCalcola_ = nullptr;
     QLabel* lblIntervallo_ = nullptr;
     QProgressBar* prgStatistiche_ = nullptr;

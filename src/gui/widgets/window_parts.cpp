@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "widgets/ui_style.h"
 
@@ -64,6 +65,15 @@ QListView* NewReadOnlyList(QWidget* parent, const char* name, const QRect& place
     list->setUniformItemSizes(true);
     list->setModel(model);
     return list;
+}
+
+QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(name);
+    spin->setGeometry(place);
+    spin->setRange(1, 1);
+    spin->setAccessibleName(accessibleName);
+    return spin;
 }
 
 }  // namespace ordavex

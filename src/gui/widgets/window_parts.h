@@ -10,6 +10,7 @@ class QFrame;
 class QLabel;
 class QListView;
 class QPushButton;
+class QSpinBox;
 class QWidget;
 
 namespace ordavex {
@@ -46,5 +47,8 @@ QPushButton* NewCommandButton(QWidget* parent, const char* name, const char* cap
 // list of any size is laid out at once.
 QListView* NewReadOnlyList(QWidget* parent, const char* name, const QRect& place, const char* accessibleName,
                            QAbstractItemModel* model);
+
+// A spin box of whole numbers, 1 to 1 until its range is set.
+QSpinBox* NewSpin(QWidget* parent, const char* name, const char* accessibleName, const QRect& place);
 
 }  // namespace ordavex
