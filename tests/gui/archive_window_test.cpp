@@ -2,11 +2,13 @@
 
 #include <QAbstractItemModel>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -175,6 +177,35 @@ TEST(ArchiveWindow, ALongCheckShowsItsProgressAndCancellingLeavesTheRecordAsItWa
         EXPECT_FALSE(cancel->isVisible());
         EXPECT_EQ(Record(w), record);
         EXPECT_EQ(ListLines(w), list);
+        Close(w);
+    });
+    a.Run();
+}
+
+TEST(ArchiveWindow, TheRecordsColumnsSayWhatTheyCount) {
+    ArchiveFixture a(SystemOverOneToTwenty());
+    a.script.Then([](QWidget* w) {
+        auto* table = w->findChild<QTableWidget*>("tblRecord");
+        ASSERT_EQ(table->columnCount(), 3);
+        QStringList headers;
+        QStringList toolTips;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            headers << table->model()->headerData(column, Qt::Horizontal).toString();
+            toolTips << table->model()->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+            // Each heading shows whole in its column.
+            EXPECT_GE(table->horizontalHeader()->sectionSize(column),
+                      table->horizontalHeader()->sectionSizeHint(column))
+                << column;
+        }
+        EXPECT_EQ(headers, (QStringList{"Punti", "Estrazioni\ncon i punti", "Combinazioni\nin tutto"}));
+        EXPECT_EQ(toolTips[0], "Punti fatti da una combinazione in un'estrazione");
+        EXPECT_TRUE(toolTips[1].startsWith("Estrazioni in cui almeno una combinazione ha fatto questi punti"))
+            << toolTips[1].toStdString();
+        // Why the column may add up to more than the draws: the reading that misled a player.
+        EXPECT_TRUE(toolTips[1].contains(QString::fromUtf8("può sommare più delle estrazioni verificate")));
+        EXPECT_TRUE(toolTips[2].startsWith("Combinazioni vincenti in tutto")) << toolTips[2].toStdString();
+        // All eleven scores show below the headings without scrolling.
+        EXPECT_FALSE(table->verticalScrollBar()->isVisible());
         Close(w);
     });
     a.Run();

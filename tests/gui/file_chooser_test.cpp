@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
+#include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -79,6 +86,86 @@ TEST(QtFileChooser, SpeaksItalian) {
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Nome");
     }
+}
+
+// A folder of matrices as a player has it: a sub-folder and a big matrix modified at a known time.
+struct MatricesFolder {
+    MatricesFolder() {
+        std::filesystem::create_directories(folder.Path() / "10");
+        matrix = folder.Write("MATRIX10_08_V6_N30.TXT", std::string(682000, '1'));
+        QFile file(QString::fromStdString(matrix));
+        if (!file.open(QIODevice::ReadWrite) ||
+            !file.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(14, 5)), QFileDevice::FileModificationTime)) {
+            ADD_FAILURE() << "cannot date " << matrix;
+        }
+    }
+    test::TempFolder folder;
+    std::string matrix;
+};
+
+// The detailed listing of a dialog on show, once Qt has listed the folder's `rows` entries.
+QTreeView* ListedDetails(QFileDialog& dialog, const test::TempFolder& folder, int rows) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* details = dialog.findChild<QTreeView*>("treeView");
+    if (model == nullptr || details == nullptr) return nullptr;
+    const auto root = model->index(QString::fromStdString(folder.Path().string()));
+    return QTest::qWaitFor([&] { return model->rowCount(root) == rows; }, 3000) ? details : nullptr;
+}
+
+// Whether every column is at least as wide as its heading and the texts it shows.
+bool ColumnsShowWhole(QTreeView* details, std::string& widths) {
+    bool whole = true;
+    widths.clear();
+    const QAbstractItemView* view = details;
+    for (int column = 0; column < details->header()->count(); ++column) {
+        const int needed = std::max(details->header()->sectionSizeHint(column), view->sizeHintForColumn(column));
+        const int width = details->header()->sectionSize(column);
+        widths += std::to_string(width) + "/" + std::to_string(needed) + " ";
+        whole = whole && width >= needed;
+    }
+    return whole;
+}
+
+TEST(QtFileChooser, OpensWideEnoughToShowNameSizeTypeAndDateWhole) {
+    MatricesFolder matrices;
+    for (const auto& request : {OpenMatrixRequest(matrices.folder.Path().string() + "/", ""),
+                                SaveSystemRequest(matrices.folder.Path().string() + "/")}) {
+        std::unique_ptr<QFileDialog> dialog(QtFileChooser::CreateDialog(nullptr, request));
+        // The screen of the test platform may be smaller than the dialog's size.
+        EXPECT_EQ(dialog->size(), QSize(900, 560).boundedTo(dialog->screen()->availableSize()));
+        dialog->show();
+        QTreeView* details = ListedDetails(*dialog, matrices.folder, 2);
+        ASSERT_NE(details, nullptr) << "no detailed listing of the folder";
+        ASSERT_TRUE(details->isVisible()) << "the dialog opens on the detailed listing";
+        EXPECT_EQ(details->header()->count(), 4) << "name, size, type, date";
+        std::string widths;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ColumnsShowWhole(details, widths); }, 3000)) << widths;
+        int used = 0;
+        for (int column = 0; column < details->header()->count(); ++column)
+            used += details->header()->sectionSize(column);
+        EXPECT_LE(used, details->viewport()->width()) << "all four columns in sight: " << widths;
+    }
+}
+
+TEST(QtFileChooser, WritesSizesAndDatesInItalianWhateverTheSystemsLanguage) {
+    if (QLocale::system().language() == QLocale::Italian) GTEST_SKIP() << "the system itself speaks Italian";
+    MatricesFolder matrices;
+    std::unique_ptr<QFileDialog> dialog(
+        QtFileChooser::CreateDialog(nullptr, OpenMatrixRequest(matrices.folder.Path().string() + "/", "")));
+    dialog->show();
+    QTreeView* details = ListedDetails(*dialog, matrices.folder, 2);
+    ASSERT_NE(details, nullptr);
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    const QModelIndex shown =
+        dialog->proxyModel()->mapFromSource(model->index(QString::fromStdString(matrices.matrix)));
+    const auto text = [&](int column) { return shown.siblingAtColumn(column).data().toString(); };
+    EXPECT_EQ(text(0), "MATRIX10_08_V6_N30.TXT");
+    EXPECT_EQ(text(1), "666,02 KiB");
+    EXPECT_EQ(text(3), "07/12/26 14:05");
+    EXPECT_EQ(details->model()->headerData(3, Qt::Horizontal).toString(), "Data di modifica");
+    const QModelIndex folder = dialog->proxyModel()->mapFromSource(
+        model->index(QString::fromStdString((matrices.folder.Path() / "10").string())));
+    EXPECT_EQ(folder.siblingAtColumn(1).data().toString(), "") << "a folder has no size";
 }
 
 TEST(QtFileChooser, AFilePathAsStartOpensItsFolderWithTheFileChosen) {
@@ -178,7 +265,9 @@ TEST(QtFileChooser, TheMatrixDialogBrowsesIntoSubFolders) {
             dialog->reject();
             return;
         }
-        const auto sub = model->index(QString::fromStdString((matrices.Path() / "10").string()));
+        // The views show the listing through the dialog's proxy.
+        const auto sub = dialog->proxyModel()->mapFromSource(
+            model->index(QString::fromStdString((matrices.Path() / "10").string())));
         const bool shown = QTest::qWaitFor([&] { return !view->visualRect(sub).isEmpty(); }, 3000);
         // A double click: the first press and release, then the second press that makes it double.
         const QPoint centre = view->visualRect(sub).center();

@@ -42,10 +42,16 @@ public:
     QPageSize::PageSizeId pageSize = QPageSize::Custom;
 };
 
+// Records the addresses it is handed and takes them, or refuses them as a desktop without a
+// browser does when `refuse` is set.
 class FakeUrlOpener : public UrlOpener {
 public:
-    void OpenUrl(const std::string& address) override { addresses.push_back(address); }
+    bool OpenUrl(const std::string& address) override {
+        addresses.push_back(address);
+        return !refuse;
+    }
     std::vector<std::string> addresses;
+    bool refuse = false;
 };
 
 // Acts on the modal windows that appear while a test runs, one queued action per window,

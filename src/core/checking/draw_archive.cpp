@@ -50,8 +50,10 @@ ArchiveReading ReadDrawArchive(std::istream& input, const ArchiveLimits& limits)
     return parser.Finish();
 }
 
-ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits) {
+ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits,
+                                   WorkProgress* progress) {
     ArchiveReading failed;
+    if (progress != nullptr) progress->ExpectFile(path);
     OpenFile file = files.Open(path, "rb");
     if (!file.IsOpen()) {
         failed.errorNumber = ErrorNumberForErrno(errno, path);
@@ -59,10 +61,16 @@ ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, co
     }
     DrawArchiveParser parser(limits);
     std::string chunk(kChunkSize, '\0');
-    while (!parser.Failed()) {
-        const std::size_t read = std::fread(chunk.data(), 1, chunk.size(), file.Stream());
-        parser.Feed(chunk.data(), read);
-        if (read < chunk.size()) break;
+    try {
+        while (!parser.Failed()) {
+            const std::size_t read = std::fread(chunk.data(), 1, chunk.size(), file.Stream());
+            if (progress != nullptr) progress->Advance(read);
+            parser.Feed(chunk.data(), read);
+            if (read < chunk.size()) break;
+        }
+    } catch (const WorkCancelled&) {
+        failed.cancelled = true;
+        return failed;
     }
     if (std::ferror(file.Stream()) != 0) {
         failed.errorNumber = kErrDeviceUnavailable;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/file_table.h"
+#include "app/work_progress.h"
 #include "combinations/number_mask.h"
 #include "lottery/draw_size.h"
 
@@ -26,10 +27,11 @@ std::string DrawLabel(const ArchiveDraw& draw, std::size_t position);
 // but the empty archive names the line at fault.
 struct ArchiveReading {
     std::vector<ArchiveDraw> draws;
-    std::string error;    // empty when the archive was read
-    int errorNumber = 0;  // a numbered failure of the file itself (not found, unreadable)
+    std::string error;       // empty when the archive was read
+    int errorNumber = 0;     // a numbered failure of the file itself (not found, unreadable)
+    bool cancelled = false;  // the user stopped the reading
 
-    bool Ok() const { return error.empty() && errorNumber == 0; }
+    bool Ok() const { return error.empty() && errorNumber == 0 && !cancelled; }
 };
 
 // What an archive may hold, so that memory and time stay bounded whatever a file contains.
@@ -45,7 +47,9 @@ struct ArchiveLimits {
 // refuses the whole archive.
 ArchiveReading ReadDrawArchive(std::istream& input, const ArchiveLimits& limits = {});
 // The same from a file, opened through the program's table of open files; a file that cannot be
-// opened or read gives its error number.
-ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits = {});
+// opened or read gives its error number. With `progress`, the reading counts in it, and a cancel
+// ends it with `cancelled` and no draws.
+ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits = {},
+                                   WorkProgress* progress = nullptr);
 
 }  // namespace ordavex

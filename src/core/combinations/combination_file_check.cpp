@@ -72,10 +72,11 @@ private:
 
 }  // namespace
 
-int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits) {
+int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits,
+                         WorkProgress* progress) {
     FileValidator validator(limits);
     try {
-        ReadCombinationUnits(files, path, CombinationUnit::Item, validator);
+        ReadCombinationUnits(files, path, CombinationUnit::Item, validator, progress);
     } catch (const OrdavexError& error) {
         return error.Number();
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/file_table.h"
+#include "app/work_progress.h"
 
 namespace ordavex {
 
@@ -20,7 +21,9 @@ struct CombinationLimits {
 // 13 a token that is not a number, 6 a number beyond 16 bits, 102 a number below 1 or above
 // maxNumber (the numbers of an item are tested before its length), 100 an item with too few or
 // too many numbers, 101 no item at all, or the number of a file that cannot be opened or read.
-int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits);
+// With `progress`, the reading counts in it and a cancel stops it with WorkCancelled.
+int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits,
+                         WorkProgress* progress = nullptr);
 
 // Counts the lines that are not empty after cleaning. Counting stops as soon as the count is
 // above `stopAbove`, so a caller that only needs to know whether a limit is passed never reads

@@ -104,7 +104,8 @@ int ErrorNumberOfFailedCall(const std::string& path) {
 
 }  // namespace
 
-void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer) {
+void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
+                          WorkProgress* progress) {
     OpenFile file = files.Open(path, "rb");
     if (!file.IsOpen()) throw OrdavexError(ErrorNumberOfFailedCall(path));
     // Left uninitialised: every byte used has been read first.
@@ -113,6 +114,7 @@ void ReadCombinationUnits(FileTable& files, const std::string& path, Combination
     while (true) {
         errno = 0;
         const std::size_t got = std::fread(buffer.get(), 1, kChunkSize, file.Stream());
+        if (progress != nullptr) progress->Advance(got);
         if (got > 0 && !splitter.Take(std::string_view(buffer.get(), got))) return;
         if (got < kChunkSize) {
             if (std::ferror(file.Stream()) != 0) throw OrdavexError(ErrorNumberOfFailedCall(path));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/file_table.h"
+#include "app/work_progress.h"
 
 namespace ordavex {
 
@@ -32,7 +33,9 @@ constexpr std::size_t kLongestLine = 4096;
 // unit of it is handed over. A unit that holds nothing
 // (an empty line, or an item of spaces only) is not handed over. The file is opened through the
 // file table and closed before returning; a file that cannot be opened or read throws
-// OrdavexError with its error number.
-void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer);
+// OrdavexError with its error number. With `progress`, every chunk read is added to it, and a
+// cancel stops the reading with WorkCancelled.
+void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
+                          WorkProgress* progress = nullptr);
 
 }  // namespace ordavex

@@ -117,15 +117,17 @@ MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path) {
     return reader.Info();
 }
 
-MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path) {
-    const int rejection =
-        CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber});
-    if (rejection != 0) return Failure(MatrixLoadOutcome::Rejected, rejection);
+MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path, WorkProgress* progress) {
+    // Validation reads the file once, the load once more.
+    if (progress != nullptr) progress->ExpectFile(path, 2);
     try {
+        const int rejection =
+            CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber}, progress);
+        if (rejection != 0) return Failure(MatrixLoadOutcome::Rejected, rejection);
         // One read gives both what MatrixFileInfo tells and the items, so the checks and the
         // loaded matrix always describe the same content.
         MatrixReader reader(true);
-        ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+        ReadCombinationUnits(files, path, CombinationUnit::Item, reader, progress);
         if (reader.OverLimit()) return Failure(MatrixLoadOutcome::TooManyCombinations, 0);
         const MatrixInfo info = reader.Info();
         if (info.numbers > kMostNumbers) return Failure(MatrixLoadOutcome::TooManyNumbers, 0);
@@ -134,6 +136,8 @@ MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path) {
         LoadedMatrix matrix{MatrixDisplayName(path), std::move(reader.Lines()), static_cast<std::int16_t>(info.numbers),
                             reader.LastLength(), MatrixNameFields(path)};
         return {MatrixLoadOutcome::Loaded, 0, std::move(matrix)};
+    } catch (const WorkCancelled&) {
+        return Failure(MatrixLoadOutcome::Cancelled, 0);
     } catch (const OrdavexError& error) {
         return Failure(MatrixLoadOutcome::Failed, error.Number());
     } catch (const std::bad_alloc&) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/work_progress.h"
 #include "combinations/matrix_name.h"
 #include "lottery/line_length.h"
 
@@ -44,6 +45,7 @@ enum class MatrixLoadOutcome {
     NotConsecutive,       // the numbers used are not 1..N
     TooManyCombinations,  // more than kMatrixMaxCombinations items
     Failed,               // the file could not be read after validation; `error` tells why
+    Cancelled,            // the user stopped the load
 };
 
 struct MatrixLoadResult {
@@ -53,8 +55,9 @@ struct MatrixLoadResult {
 };
 
 // Validates the file as a matrix (5 to 10 numbers of 1..90 per item), checks that it uses
-// at most 90 numbers, exactly 1..N, and reads it. Nothing outside the result changes.
-MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path);
+// at most 90 numbers, exactly 1..N, and reads it. Nothing outside the result changes. With
+// `progress`, the two readings of the file count in it, and a cancel ends the load as Cancelled.
+MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path, WorkProgress* progress = nullptr);
 
 // The texts of the main window's matrix panel for a loaded matrix.
 struct MatrixPanelTexts {

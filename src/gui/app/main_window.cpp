@@ -32,6 +32,8 @@ constexpr const char* kLoadMatrixFirst = "Caricare una Matrice ..!";
 constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
 constexpr const char* kConfirmExit = "Confermi uscita dal programma?";
 constexpr const char* kExitButtons = "NO,SI";
+// Shown with the address on a line of its own, which the user can select and copy into a browser.
+constexpr const char* kNoBrowser = "Impossibile aprire il browser ..!|Indirizzo degli aggiornamenti:|";
 constexpr int kExitRefused = 1;
 
 constexpr int kClientWidth = 10995;
@@ -393,6 +395,9 @@ void MainWindow::OnSuMisura() {
     Run([this] { SuMisura().Open(); });
 }
 
-void MainWindow::OnAggiornamenti() { context_.urls.OpenUrl(UpdateAddress()); }
+void MainWindow::OnAggiornamenti() {
+    const std::string address = UpdateAddress();
+    if (!context_.urls.OpenUrl(address)) ShowMessage(context_.state, this, kNoBrowser + address);
+}
 
 }  // namespace ordavex

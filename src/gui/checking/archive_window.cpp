@@ -13,8 +13,10 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
+#include <iterator>
 
 #include "app/number_text.h"
+#include "checking/archive_loading.h"
 #include "checking/draw_probability.h"
 #include "checking/draw_range.h"
 #include "checking/draw_range_controls.h"
@@ -46,7 +48,23 @@ constexpr const char* kCheckCaption = "Verifica su archivio";
 constexpr const char* kCheckToolTip = "Verifica il Sistema in memoria sulle estrazioni scelte";
 constexpr const char* kCancelCaption = "Annulla";
 constexpr const char* kListCaption = "Estrazioni, dal punteggio migliore:";
-constexpr const char* kRecordHeaders[] = {"Punti", "Estrazioni", "Vincite"};
+// The record's columns, with what each counts: a draw counts in the row of every score its
+// combinations made, so the draws' column may add up to more than the draws checked.
+struct RecordColumn {
+    const char* header;
+    const char* toolTip;
+};
+constexpr RecordColumn kRecordColumns[] = {
+    {"Punti", "Punti fatti da una combinazione in un'estrazione"},
+    {"Estrazioni\ncon i punti",
+     "Estrazioni in cui almeno una combinazione ha fatto questi punti: un'estrazione conta in ogni riga dei "
+     "punti fatti dalle sue combinazioni, quindi la colonna può sommare più delle estrazioni verificate"},
+    {"Combinazioni\nin tutto",
+     "Combinazioni vincenti in tutto: quante volte una combinazione ha fatto questi punti, sommando tutte le "
+     "estrazioni verificate"},
+};
+constexpr int kRecordColumnCount = static_cast<int>(std::size(kRecordColumns));
+constexpr int kRecordRowHeight = 300;  // twips, when the table has room
 constexpr const char* kStatisticsCaption = "Statistiche...";
 constexpr const char* kStatisticsToolTip = "Frequenze e ritardi dei numeri nelle estrazioni scelte";
 constexpr const char* kNoConditionText = "Probabilità della garanzia: caricare una Matrice che la indichi nel nome";
@@ -150,19 +168,29 @@ void ArchiveWindow::BuildRecordControls() {
     connect(cmdAnnulla_, &QPushButton::clicked, this, &ArchiveWindow::CancelCheck);
     cmdAnnulla_->hide();
 
-    tblRecord_ = new QTableWidget(kHighestReportedScore + 1, 3, this);
+    tblRecord_ = new QTableWidget(kHighestReportedScore + 1, kRecordColumnCount, this);
     tblRecord_->setObjectName("tblRecord");
     tblRecord_->setGeometry(TwipsRect(4500, 1300, 4350, 3600));
     tblRecord_->setAccessibleName("Risultati del Sistema sulle estrazioni scelte");
     tblRecord_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblRecord_->verticalHeader()->hide();
     tblRecord_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int column = 0; column < 3; ++column) {
-        tblRecord_->setHorizontalHeaderItem(column, new QTableWidgetItem(kRecordHeaders[column]));
+    for (int column = 0; column < kRecordColumnCount; ++column) {
+        const RecordColumn& named = kRecordColumns[column];
+        auto* header = new QTableWidgetItem(named.header);
+        header->setToolTip(named.toolTip);
+        tblRecord_->setHorizontalHeaderItem(column, header);
     }
+    // Every score in sight below the two-line headings, without scrolling.
+    const int rows = kHighestReportedScore + 1;
+    const int room =
+        tblRecord_->height() - 2 * tblRecord_->frameWidth() - tblRecord_->horizontalHeader()->sizeHint().height();
+    const int rowHeight = std::min(Px(kRecordRowHeight), room / rows);
+    tblRecord_->verticalHeader()->setMinimumSectionSize(
+        std::min(rowHeight, tblRecord_->verticalHeader()->minimumSectionSize()));
     for (int row = 0; row <= kHighestReportedScore; ++row) {
-        tblRecord_->setRowHeight(row, Px(300));
-        for (int column = 0; column < 3; ++column) {
+        tblRecord_->setRowHeight(row, rowHeight);
+        for (int column = 0; column < kRecordColumnCount; ++column) {
             auto* item = new QTableWidgetItem(column == 0 ? QString::number(kHighestReportedScore - row) : QString());
             item->setTextAlignment(Qt::AlignCenter);
             tblRecord_->setItem(row, column, item);
@@ -207,7 +235,8 @@ void ArchiveWindow::ChooseArchive() {
     AppState& state = context_.state;
     const std::string path = context_.files.FileDialog(this, OpenArchiveRequest(state.ArchivesFolder));
     if (path.empty()) return;
-    ArchiveReading reading = ReadDrawArchiveFile(state.Files, path);
+    ArchiveReading reading = ReadArchiveAwayFromWindow(this, path);
+    if (reading.cancelled) return;
     if (reading.errorNumber != 0) {
         ReportError(state, this, reading.errorNumber);
         return;
@@ -222,7 +251,7 @@ void ArchiveWindow::ChooseArchive() {
     drawLines_->setStringList({});
     listed_.clear();
     for (int row = 0; row <= kHighestReportedScore; ++row) {
-        for (int column = 1; column < 3; ++column) tblRecord_->item(row, column)->setText({});
+        for (int column = 1; column < kRecordColumnCount; ++column) tblRecord_->item(row, column)->setText({});
     }
     ShowArchive();
     ShowCondition();

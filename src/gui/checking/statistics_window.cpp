@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/error_number.h"
+#include "checking/archive_loading.h"
 #include "checking/draw_range_controls.h"
 #include "checking/number_chart.h"
 #include "checking/number_mask_of_line.h"
@@ -297,7 +298,8 @@ void StatisticsWindow::ChooseArchive() {
     AppState& state = context_.state;
     const std::string path = context_.files.FileDialog(this, OpenArchiveRequest(state.ArchivesFolder));
     if (path.empty()) return;
-    ArchiveReading reading = ReadDrawArchiveFile(state.Files, path);
+    ArchiveReading reading = ReadArchiveAwayFromWindow(this, path);
+    if (reading.cancelled) return;
     if (reading.errorNumber != 0) {
         ReportError(state, this, reading.errorNumber);
         return;

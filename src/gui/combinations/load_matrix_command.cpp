@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QWidget>
 
 #include <string>
@@ -9,10 +10,13 @@
 #include "combinations/load_refusal.h"
 #include "combinations/matrix_file.h"
 #include "guarantee/guarantee_tooltip_text.h"
+#include "widgets/progress_window.h"
 
 namespace ordavex {
 
 namespace {
+
+constexpr const char* kLoadingText = "Caricamento della Matrice ";
 
 const std::string kTooManyCombinations = "Ammesse max. " + std::to_string(kMatrixMaxCombinations) + " combinazioni ..!";
 
@@ -30,9 +34,18 @@ const RefusalMessage<MatrixLoadOutcome> kRefusalMessages[] = {
     {MatrixLoadOutcome::TooManyCombinations, kTooManyCombinations.c_str()},
 };
 
-}  // namespace
-
-namespace {
+// Reads the matrix away from the window's thread, in a table of open files of its own, so that a
+// big matrix leaves the windows answering; the state is touched only once the reading is over.
+MatrixLoadResult LoadMatrixAwayFromWindow(QWidget& window, const std::string& path) {
+    WorkProgress progress;
+    MatrixLoadResult result;
+    ProgressWindow::Run(&window, kLoadingText + QFileInfo(QString::fromStdString(path)).fileName() + " ...", progress,
+                        [&path, &progress, &result] {
+                            FileTable files;
+                            result = LoadMatrixFile(files, path, &progress);
+                        });
+    return result;
+}
 
 // What follows a successful load, whichever window chose the file.
 void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, LoadedMatrix& matrix) {
@@ -56,15 +69,17 @@ void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, LoadedMatrix& 
 }  // namespace
 
 void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
-    AppState& state = context.state;
-    const std::string userMatrices = UserMatricesFolder(context.folders);
-    const auto request = [&userMatrices](const std::string& start) { return OpenMatrixRequest(start, userMatrices); };
-    auto loaded = ChooseAndLoad(context, host, state.MatricesFolder, request, LoadMatrixFile, kRefusalMessages);
-    if (loaded) ShowLoadedMatrix(context, host, loaded->matrix);
+    const std::string path = context.files.FileDialog(
+        &host.DialogParent(), OpenMatrixRequest(context.state.MatricesFolder, UserMatricesFolder(context.folders)));
+    if (!path.empty()) LoadMatrixFromFile(context, host, path);
 }
 
 bool LoadMatrixFromFile(AppContext& context, FileCommandHost& host, const std::string& path) {
-    auto loaded = LoadChosenFile(context, host, context.state.MatricesFolder, path, LoadMatrixFile, kRefusalMessages);
+    QWidget& window = host.DialogParent();
+    const auto load = [&window](FileTable&, const std::string& chosen) {
+        return LoadMatrixAwayFromWindow(window, chosen);
+    };
+    auto loaded = LoadChosenFile(context, host, context.state.MatricesFolder, path, load, kRefusalMessages);
     if (loaded) ShowLoadedMatrix(context, host, loaded->matrix);
     return loaded.has_value();
 }

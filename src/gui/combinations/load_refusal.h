@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 
 #include "combinations/file_command_host.h"
 #include "dialogs/app_context.h"
@@ -27,13 +28,17 @@ using RefusalMessages = std::span<const RefusalMessage<decltype(Result::outcome)
 // ReportError (none when 0), then the command's own message (none when null).
 void ShowLoadRefusal(AppState& state, QWidget* window, int error, const char* message);
 
+// What a load function gives for a file.
+template <class Load>
+using LoadResultOf = std::invoke_result_t<Load, FileTable&, const std::string&>;
+
 // Reads a chosen file with `load`. A file whose outcome is not Loaded is answered with its error
-// and the message `messages` give for its outcome; a loaded file's path becomes `lastPath`, where
-// the next dialog starts. Nothing when the file was refused.
-template <class Result>
+// and the message `messages` give for its outcome (an outcome without a message, such as a load
+// the user cancelled, shows none); a loaded file's path becomes `lastPath`, where the next dialog
+// starts. Nothing when the file was refused.
+template <class Load, class Result = LoadResultOf<Load>>
 std::optional<Result> LoadChosenFile(AppContext& context, FileCommandHost& host, std::string& lastPath,
-                                     const std::string& path, Result (*load)(FileTable&, const std::string&),
-                                     RefusalMessages<Result> messages) {
+                                     const std::string& path, const Load& load, RefusalMessages<Result> messages) {
     Result loaded = load(context.state.Files, path);
     if (loaded.outcome != decltype(loaded.outcome)::Loaded) {
         const char* message = nullptr;

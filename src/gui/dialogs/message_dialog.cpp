@@ -33,6 +33,8 @@ TextBoxDesign MessageDesign() {
 
 MessageDialog::MessageDialog(AppState& state, QWidget* owner)
     : QDialog(owner, kFixedDialogFlags), state_(state), box_(this, MessageDesign()) {
+    // A text worth keeping (an address, a file's name in an error) can be selected and copied.
+    box_.Label()->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Ending the program may close the dialog; nothing else may.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { programEnding_ = true; });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { programEnding_ = true; });

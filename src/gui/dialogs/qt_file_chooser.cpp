@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "dialogs/file_dialog_details.h"
 #include "dialogs/offered_places_file_dialog.h"
 
 namespace ordavex {
@@ -21,6 +22,7 @@ QFileDialog* QtFileChooser::CreateDialog(QWidget* owner, const FileDialogRequest
     // A desktop's own dialog speaks the desktop's language; Qt's dialog speaks the program's.
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
 #endif
+    FileDialogDetails::Install(dialog);
     // Files saved by the program end in ".TXT"; the filter must find them on every platform.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     dialog->setNameFilter(QString::fromStdString(request.filterName + " (" + request.pattern + ")"));

@@ -6,9 +6,9 @@
 
 namespace ordavex {
 
-void QtUrlOpener::OpenUrl(const std::string& address) {
-    // The outcome is the desktop's business; the program relies on nothing it returns.
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+bool QtUrlOpener::OpenUrl(const std::string& address) {
+    // What the browser then does with the address is its own business; only a refusal is told.
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
 }  // namespace ordavex

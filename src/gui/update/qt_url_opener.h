@@ -7,7 +7,7 @@ namespace ordavex {
 // The desktop's own handler for addresses (the user's web browser).
 class QtUrlOpener : public UrlOpener {
 public:
-    void OpenUrl(const std::string& address) override;
+    bool OpenUrl(const std::string& address) override;
 };
 
 }  // namespace ordavex

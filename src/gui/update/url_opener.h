@@ -8,7 +8,9 @@ namespace ordavex {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    virtual void OpenUrl(const std::string& address) = 0;
+    // False when the desktop refused the address (no browser, no handler for it): then nobody
+    // shows the user anything unless the caller does.
+    virtual bool OpenUrl(const std::string& address) = 0;
 };
 
 }  // namespace ordavex
