@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/error_number.h"
-#include "app/file_table.h"
 
 #include "guarantee/coverage_percent.h"
 #include "guarantee/guarantee_checker.h"
@@ -161,7 +160,7 @@ GuaranteeVerdict VerdictOf(Read read, int matrixNumbers, const std::optional<Gua
     }
     const CheckDeadline deadline = std::chrono::steady_clock::now() + budget;
     try {
-        const GuaranteeMatrix matrix = read(deadline);
+        const GuaranteeMatrix& matrix = read(deadline);
         return VerdictOfLines(GuaranteeChecker(matrix.lines, matrixNumbers, claim->fixed), *claim, deadline);
     } catch (const std::invalid_argument&) {
         return {GuaranteeSign::kNone, kGuaranteeUnreadableText};
@@ -188,28 +187,18 @@ GuaranteeVerdict CheckGuaranteeOfMatrixName(const std::vector<std::string>& matr
                      ClaimOfMatrixName(matrixName), budget);
 }
 
-GuaranteeVerdict CheckNamedGuaranteeOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                           const NameFields& nameFields, std::chrono::milliseconds budget) {
-    const auto read = [&](CheckDeadline deadline) {
-        FileTable files;
-        GuaranteeMatrix matrix = ReadGuaranteeMatrixFile(files, path, deadline);
-        // The file changed after it was loaded: what it holds now is not the loaded matrix.
-        if (matrix.lines.size() != loadedLines) throw std::invalid_argument("the file changed");
-        return matrix;
-    };
+GuaranteeVerdict CheckNamedGuaranteeOfLoaded(const GuaranteeMatrix& matrix, int matrixNumbers,
+                                             const NameFields& nameFields, std::string_view fileName,
+                                             std::chrono::milliseconds budget) {
+    const auto loaded = [&matrix](CheckDeadline) -> const GuaranteeMatrix& { return matrix; };
     auto claim = ClaimOfNameFields(nameFields);
-    if (claim) claim = WithBudgetMarks(*claim, path);
-    return VerdictOf(read, matrixNumbers, claim, budget);
+    if (claim) claim = WithBudgetMarks(*claim, fileName);
+    return VerdictOf(loaded, matrixNumbers, claim, budget);
 }
 
 std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, int matrixNumbers,
                                  const NameFields& nameFields, std::chrono::milliseconds budget) {
     return CheckNamedGuarantee(matrixLines, matrixNumbers, nameFields, budget).text;
-}
-
-std::string GuaranteeToolTipTextOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                       const NameFields& nameFields, std::chrono::milliseconds budget) {
-    return CheckNamedGuaranteeOfFile(path, loadedLines, matrixNumbers, nameFields, budget).text;
 }
 
 }  // namespace ordavex

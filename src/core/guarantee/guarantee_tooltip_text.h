@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "combinations/matrix_name.h"
+#include "guarantee/guarantee_matrix.h"
 
 namespace ordavex {
 
@@ -55,15 +56,11 @@ std::string GuaranteeToolTipText(const std::vector<std::string>& matrixLines, in
                                  const NameFields& nameFields,
                                  std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
-// The verdict for a matrix file that was loaded with `loadedLines` lines, read again (by a thread
-// other than the window's, which then need not copy the loaded lines). A file that no longer
-// holds as many lines is not the loaded matrix and cannot be checked. The marks of a budget
-// matrix are read from the file name of `path`.
-GuaranteeVerdict CheckNamedGuaranteeOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                           const NameFields& nameFields,
-                                           std::chrono::milliseconds budget = kGuaranteeCheckBudget);
-std::string GuaranteeToolTipTextOfFile(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                       const NameFields& nameFields,
-                                       std::chrono::milliseconds budget = kGuaranteeCheckBudget);
+// The verdict for the lines of a loaded matrix, already in the checker's form (made where the
+// matrix was loaded, so that the verdict describes the very lines in memory whatever happens to
+// the file afterwards). The marks of a budget matrix are read from `fileName`.
+GuaranteeVerdict CheckNamedGuaranteeOfLoaded(const GuaranteeMatrix& matrix, int matrixNumbers,
+                                             const NameFields& nameFields, std::string_view fileName,
+                                             std::chrono::milliseconds budget = kGuaranteeCheckBudget);
 
 }  // namespace ordavex

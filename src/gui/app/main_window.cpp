@@ -31,10 +31,9 @@ constexpr const char* kNoMatrixText = "Nessuna Matrice selezionata";
 constexpr const char* kLoadMatrixFirst = "Caricare una Matrice ..!";
 constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
 constexpr const char* kConfirmExit = "Confermi uscita dal programma?";
-constexpr const char* kExitButtons = "NO,SI";
+constexpr MessageAnswer<bool> kExitChoices[] = {{false, "NO"}, {true, "SI"}};
 // Shown with the address on a line of its own, which the user can select and copy into a browser.
 constexpr const char* kNoBrowser = "Impossibile aprire il browser ..!|Indirizzo degli aggiornamenti:|";
-constexpr int kExitRefused = 1;
 
 constexpr int kClientWidth = 10995;
 constexpr int kClientHeight = 5940;
@@ -323,7 +322,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ShowMessage(context_.state, this, kConfirmExit, kExitButtons) == kExitRefused) {
+    // Ended by the end of the program (no answer), the program ends.
+    if (!Ask(context_.state, this, kConfirmExit, kExitChoices).value_or(true)) {
         event->ignore();
         return;
     }

@@ -33,12 +33,11 @@ constexpr const char* kCopyToolTip = "Copia le righe negli appunti";
 
 constexpr const char* kExportQuestion =
     "Formato di esportazione ..!|CSV: foglio di calcolo, campi separati da \";\"|Testo: file di combinazioni";
-constexpr const char* kExportChoices = "CSV,Testo,Rinuncia";
-constexpr int kCsvChoice = 1;
-constexpr int kTextChoice = 2;
+enum class ExportFormat { Csv, Text, None };
+constexpr MessageAnswer<ExportFormat> kExportChoices[] = {
+    {ExportFormat::Csv, "CSV"}, {ExportFormat::Text, "Testo"}, {ExportFormat::None, "Rinuncia"}};
 constexpr const char* kExistingFile = "File esistente ..!";
-constexpr const char* kReplaceChoices = "Sovrascrivi,Rinuncia";
-constexpr int kReplaceChoice = 1;
+constexpr MessageAnswer<bool> kReplaceChoices[] = {{true, "Sovrascrivi"}, {false, "Rinuncia"}};
 constexpr const char* kExportedOpening = "Esportate ";
 constexpr const char* kMessageClosing = " ..!";
 constexpr const char* kPdfOpening = "Salvato PDF di ";
@@ -93,8 +92,8 @@ std::string OutputButtons::ChooseTarget(const FileDialogRequest& request) {
     if (chosen.empty()) return {};
     const std::string path = SaveTargetPath(WithDefaultExtension(chosen, request.defaultExtension));
     if (ReplaceableFileLength(path) == 0) return path;
-    return ShowMessage(context_.state, Owner(), kExistingFile, kReplaceChoices) == kReplaceChoice ? path
-                                                                                                  : std::string();
+    const bool replace = Ask(context_.state, Owner(), kExistingFile, kReplaceChoices).value_or(false);
+    return replace ? path : std::string();
 }
 
 void OutputButtons::Save(const FileDialogRequest& request, const std::function<void(const std::string&)>& write,
@@ -142,11 +141,12 @@ void OutputButtons::SavePdf() {
 
 void OutputButtons::Export() {
     if (Refused()) return;
-    const int choice = ShowMessage(context_.state, Owner(), kExportQuestion, kExportChoices);
-    if (choice != kCsvChoice && choice != kTextChoice) return;
+    const ExportFormat format =
+        Ask(context_.state, Owner(), kExportQuestion, kExportChoices).value_or(ExportFormat::None);
+    if (format == ExportFormat::None) return;
     const LineList lines = source_.textLines();
     const std::string done = kExportedOpening + std::to_string(lines.size()) + " " + source_.lineNoun + kMessageClosing;
-    if (choice == kCsvChoice) {
+    if (format == ExportFormat::Csv) {
         const std::string csv = source_.csv();
         Save(
             ExportCsvRequest(context_.state.SystemsFolder),

@@ -13,9 +13,9 @@ GuaranteeToolTipCheck& GuaranteeToolTipCheck::Of(QObject& window) {
 }
 
 GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent)
-    : GuaranteeToolTipCheck(parent, [](const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                       const NameFields& nameFields) {
-          return CheckNamedGuaranteeOfFile(path, loadedLines, matrixNumbers, nameFields);
+    : GuaranteeToolTipCheck(parent, [](const GuaranteeMatrix& matrix, int matrixNumbers, const NameFields& nameFields,
+                                       const std::string& fileName) {
+          return CheckNamedGuaranteeOfLoaded(matrix, matrixNumbers, nameFields, fileName);
       }) {}
 
 GuaranteeToolTipCheck::GuaranteeToolTipCheck(QObject* parent, Check check)
@@ -26,8 +26,8 @@ GuaranteeToolTipCheck::~GuaranteeToolTipCheck() {
     for (auto& thread : threads_) thread.join();
 }
 
-void GuaranteeToolTipCheck::Start(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                  const NameFields& nameFields, Show show) {
+void GuaranteeToolTipCheck::Start(std::shared_ptr<const GuaranteeMatrix> matrix, int matrixNumbers,
+                                  const NameFields& nameFields, const std::string& fileName, Show show) {
     JoinFinished();
     show({GuaranteeSign::kNone, kGuaranteeCheckingText});
     unsigned ticket = 0;
@@ -37,11 +37,11 @@ void GuaranteeToolTipCheck::Start(const std::string& path, std::size_t loadedLin
         ++running_;
     }
     try {
-        threads_.emplace_back([this, ticket, path, loadedLines, matrixNumbers, nameFields, show] {
+        threads_.emplace_back([this, ticket, matrix, matrixNumbers, nameFields, fileName, show] {
             // An exception leaving a thread would end the program.
             GuaranteeVerdict verdict{GuaranteeSign::kNone, kGuaranteeFailedText};
             try {
-                verdict = check_(path, loadedLines, matrixNumbers, nameFields);
+                if (matrix) verdict = check_(*matrix, matrixNumbers, nameFields, fileName);
             } catch (...) {
             }
             QMetaObject::invokeMethod(

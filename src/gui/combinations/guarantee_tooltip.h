@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -23,9 +24,9 @@ class GuaranteeToolTipCheck : public QObject {
     Q_OBJECT
 public:
     using Show = std::function<void(const GuaranteeVerdict&)>;
-    // Checks the matrix of a file: CheckNamedGuaranteeOfFile unless a test gives another.
-    using Check = std::function<GuaranteeVerdict(const std::string& path, std::size_t loadedLines, int matrixNumbers,
-                                                 const NameFields& nameFields)>;
+    // Checks the lines of a loaded matrix: CheckNamedGuaranteeOfLoaded unless a test gives another.
+    using Check = std::function<GuaranteeVerdict(const GuaranteeMatrix& matrix, int matrixNumbers,
+                                                 const NameFields& nameFields, const std::string& fileName)>;
 
     // The one check of the window, made the first time it is asked for.
     static GuaranteeToolTipCheck& Of(QObject& window);
@@ -34,10 +35,11 @@ public:
     GuaranteeToolTipCheck(QObject* parent, Check check);
     ~GuaranteeToolTipCheck() override;
 
-    // Shows kGuaranteeCheckingText at once, then the check's verdict once it ends. The matrix is
-    // read again from its file, which held `loadedLines` lines when it was loaded.
-    void Start(const std::string& path, std::size_t loadedLines, int matrixNumbers, const NameFields& nameFields,
-               Show show);
+    // Shows kGuaranteeCheckingText at once, then the check's verdict on `matrix`, the lines
+    // loaded from the file `fileName`, once it ends. Without lines (they could not be made), the
+    // check is told as failed.
+    void Start(std::shared_ptr<const GuaranteeMatrix> matrix, int matrixNumbers, const NameFields& nameFields,
+               const std::string& fileName, Show show);
     // Whether a check has not handed its verdict yet.
     bool Busy() const;
 

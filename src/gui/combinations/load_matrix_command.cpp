@@ -1,6 +1,9 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -9,6 +12,7 @@
 #include "combinations/guarantee_tooltip.h"
 #include "combinations/load_refusal.h"
 #include "combinations/matrix_file.h"
+#include "guarantee/guarantee_matrix.h"
 #include "guarantee/guarantee_tooltip_text.h"
 #include "widgets/progress_window.h"
 
@@ -34,22 +38,42 @@ const RefusalMessage<MatrixLoadOutcome> kRefusalMessages[] = {
     {MatrixLoadOutcome::TooManyCombinations, kTooManyCombinations.c_str()},
 };
 
+// A loaded matrix with its lines in the form the check of its guarantee reads, made with the
+// load so that the check describes the lines in memory, not the file as it may be by then.
+struct CheckableLoad : MatrixLoadResult {
+    std::shared_ptr<const GuaranteeMatrix> checkable;
+};
+
+std::shared_ptr<const GuaranteeMatrix> CheckableLines(const LineList& lines) {
+    try {
+        return std::make_shared<const GuaranteeMatrix>(ReadGuaranteeMatrix(lines));
+    } catch (const std::invalid_argument&) {
+    } catch (const std::bad_alloc&) {
+    }
+    // The check then tells that it could not run; the matrix is loaded all the same.
+    return nullptr;
+}
+
 // Reads the matrix away from the window's thread, in a table of open files of its own, so that a
 // big matrix leaves the windows answering; the state is touched only once the reading is over.
-MatrixLoadResult LoadMatrixAwayFromWindow(QWidget& window, const std::string& path) {
+CheckableLoad LoadMatrixAwayFromWindow(QWidget& window, const std::string& path) {
     WorkProgress progress;
-    MatrixLoadResult result;
+    CheckableLoad load;
     ProgressWindow::Run(&window, kLoadingText + QFileInfo(QString::fromStdString(path)).fileName() + " ...", progress,
-                        [&path, &progress, &result] {
+                        [&path, &progress, &load] {
                             FileTable files;
-                            result = LoadMatrixFile(files, path, &progress);
+                            static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(files, path, &progress);
+                            if (load.outcome == MatrixLoadOutcome::Loaded) {
+                                load.checkable = CheckableLines(load.matrix.lines);
+                            }
                         });
-    return result;
+    return load;
 }
 
 // What follows a successful load, whichever window chose the file.
-void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, LoadedMatrix& matrix) {
+void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, CheckableLoad& load) {
     AppState& state = context.state;
+    LoadedMatrix& matrix = load.matrix;
     const std::string path = state.MatricesFolder;  // the loaded file, where the next dialog starts
     const MatrixPanel panel = PanelOf(matrix);
     const NameFields fields = matrix.fields;
@@ -59,7 +83,7 @@ void ShowLoadedMatrix(AppContext& context, FileCommandHost& host, LoadedMatrix& 
     // drawn) is in one draw.
     const std::string chance = ClaimProbabilityText(state.MatrixNumbers, fields);
     QWidget& window = host.DialogParent();
-    GuaranteeToolTipCheck::Of(window).Start(path, state.MatrixCombinations.size(), state.MatrixNumbers, fields,
+    GuaranteeToolTipCheck::Of(window).Start(std::move(load.checkable), state.MatrixNumbers, fields, path,
                                             [&host, chance](GuaranteeVerdict verdict) {
                                                 if (!chance.empty()) verdict.text += "\n" + chance;
                                                 host.ShowGuaranteeCheck(verdict);
@@ -80,7 +104,7 @@ bool LoadMatrixFromFile(AppContext& context, FileCommandHost& host, const std::s
         return LoadMatrixAwayFromWindow(window, chosen);
     };
     auto loaded = LoadChosenFile(context, host, context.state.MatricesFolder, path, load, kRefusalMessages);
-    if (loaded) ShowLoadedMatrix(context, host, loaded->matrix);
+    if (loaded) ShowLoadedMatrix(context, host, *loaded);
     return loaded.has_value();
 }
 

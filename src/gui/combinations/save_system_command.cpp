@@ -1,4 +1,5 @@
 #include <new>
+#include <optional>
 
 #include "app/error_number.h"
 #include "combinations/file_commands.h"
@@ -11,9 +12,9 @@ namespace ordavex {
 namespace {
 
 constexpr const char* kExistingFile = "File esistente ..!";
-constexpr const char* kExistingFileChoices = "Appendi,Sovrascrivi,Rinuncia";
-constexpr int kAppend = 1;
-constexpr int kOverwrite = 2;
+// Nothing for "Rinuncia": the file stays as it is.
+constexpr MessageAnswer<std::optional<SaveMode>> kExistingFileChoices[] = {
+    {SaveMode::Append, "Appendi"}, {SaveMode::Overwrite, "Sovrascrivi"}, {std::nullopt, "Rinuncia"}};
 
 // The file the system will be written to: the dialog's choice with the default extension, under
 // its name in capitals unless only the name as chosen exists.
@@ -33,10 +34,12 @@ void SaveSystemCommand(AppContext& context, FileCommandHost& host) {
     const std::string path = TargetPath(chosen, request);
 
     try {
-        int choice = kOverwrite;
-        if (ReplaceableFileLength(path) > 0) choice = ShowMessage(state, &window, kExistingFile, kExistingFileChoices);
-        if (choice != kAppend && choice != kOverwrite) return;
-        const SaveMode mode = choice == kAppend ? SaveMode::Append : SaveMode::Overwrite;
+        std::optional<SaveMode> chosenMode = SaveMode::Overwrite;
+        if (ReplaceableFileLength(path) > 0) {
+            chosenMode = Ask(state, &window, kExistingFile, kExistingFileChoices).value_or(std::nullopt);
+        }
+        if (!chosenMode) return;
+        const SaveMode mode = *chosenMode;
         WriteSystemFile(state.Files, path, state.SystemCombinations, mode);
         ShowMessage(state, &window, SavedMessage(mode, state.SystemCount));
     } catch (const OrdavexError& error) {

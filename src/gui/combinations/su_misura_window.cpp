@@ -51,8 +51,7 @@ constexpr const char* kStopToolTip = "Ferma la ricerca e conserva la matrice mig
 constexpr const char* kDurationCaption = "Durata";
 
 constexpr const char* kStopQuestion = "Interrompere la ricerca? La matrice migliore trovata sarà conservata.";
-constexpr const char* kStopButtons = "NO,SI";
-constexpr int kKeepSearching = 1;
+constexpr MessageAnswer<bool> kStopChoices[] = {{false, "NO"}, {true, "SI"}};
 constexpr const char* kNothingToLoad =
     "Nessuna matrice della libreria per questo gioco:|sceglierne una dall'elenco o premere Genera ..!";
 constexpr const char* kNoneText = "nessuna";
@@ -495,7 +494,7 @@ void SuMisuraWindow::EndSearchQuietly() {
 void SuMisuraWindow::reject() {
     // The close box (through closeEvent) and Escape both come here.
     if (Searching()) {
-        if (ShowMessage(context_.state, this, kStopQuestion, kStopButtons) == kKeepSearching) return;
+        if (!Ask(context_.state, this, kStopQuestion, kStopChoices).value_or(true)) return;
         if (Searching()) EndSearchQuietly();
     }
     QDialog::reject();

@@ -14,6 +14,8 @@
 namespace ordavex {
 
 namespace {
+
+constexpr const char* kOkCaption = "OK";
 constexpr const char* kMessageTitleSuffix = " - MESSAGE";
 constexpr const char* kLogoResource = ":/icons/logo.svg";
 
@@ -93,13 +95,17 @@ void MessageDialog::reject() {
     if (programEnding_) QDialog::reject();
 }
 
-int ShowMessage(AppState& state, QWidget* owner, const std::string& text, const std::string& buttons) {
+int ShowMessageWithButtons(AppState& state, QWidget* owner, const std::string& text, const std::string& buttons) {
     state.MessageText = text;
     state.MessageButtons = buttons;
     MessageDialog dialog(state, owner);
     dialog.Load();
     dialog.exec();
     return state.MessageChoice;
+}
+
+void ShowMessage(AppState& state, QWidget* owner, const std::string& text) {
+    ShowMessageWithButtons(state, owner, text, kOkCaption);
 }
 
 }  // namespace ordavex

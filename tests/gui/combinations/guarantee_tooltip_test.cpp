@@ -5,8 +5,12 @@
 #include <QLabel>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "combinations/guarantee_tooltip.h"
@@ -112,12 +116,12 @@ TEST(GuaranteeSign, TellsTheConditionOfFixedNumbersAndHowOftenAnAimIsReached) {
 }
 
 TEST(GuaranteeSign, TheVerdictCarriesTheShortTextOfAGuaranteeThatFails) {
-    test::TempFolder folder;
     QObject window;
     GuaranteeToolTipCheck check(&window);
     std::vector<GuaranteeVerdict> shown;
-    const auto path = folder.Write("MATRIX05_05_V5_N06.TXT", kTwoLines);
-    check.Start(path, 2, 6, MatrixNameFields(path), [&shown](const GuaranteeVerdict& v) { shown.push_back(v); });
+    const std::string name = "MATRIX05_05_V5_N06.TXT";
+    auto lines = std::make_shared<const GuaranteeMatrix>(ReadGuaranteeMatrix({"1 2 3 4 5", "2 3 4 5 6"}));
+    check.Start(lines, 6, MatrixNameFields(name), name, [&shown](const GuaranteeVerdict& v) { shown.push_back(v); });
     for (int i = 0; i < 1000 && check.Busy(); ++i) QTest::qWait(10);
     QCoreApplication::processEvents();
     ASSERT_EQ(shown.size(), 2U);
@@ -148,12 +152,45 @@ TEST(GuaranteeSign, TheClickDoesNotWaitForTheCheckAndANewerLoadWins) {
 TEST(GuaranteeSign, ACheckThatThrowsIsToldAsFailedAndTheProgramGoesOn) {
     QObject window;
     auto* check = new GuaranteeToolTipCheck(
-        &window,
-        [](const std::string&, std::size_t, int, const NameFields&) -> GuaranteeVerdict { throw std::bad_alloc(); });
+        &window, [](const GuaranteeMatrix&, int, const NameFields&, const std::string&) -> GuaranteeVerdict {
+            throw std::bad_alloc();
+        });
     std::vector<std::string> shown;
-    check->Start("MATRIX05_05_V5_N06.TXT", 6, 6, {}, [&shown](const GuaranteeVerdict& v) { shown.push_back(v.text); });
+    const auto record = [&shown](const GuaranteeVerdict& v) { shown.push_back(v.text); };
+    check->Start(std::make_shared<const GuaranteeMatrix>(), 6, {}, "MATRIX05_05_V5_N06.TXT", record);
     for (int i = 0; i < 1000 && check->Busy(); ++i) QTest::qWait(10);
-    EXPECT_EQ(shown, (std::vector<std::string>{kGuaranteeCheckingText, kGuaranteeFailedText}));
+    // Lines that could not be made for the check are told the same way.
+    check->Start(nullptr, 6, {}, "MATRIX05_05_V5_N06.TXT", record);
+    for (int i = 0; i < 1000 && check->Busy(); ++i) QTest::qWait(10);
+    EXPECT_EQ(shown, (std::vector<std::string>{kGuaranteeCheckingText, kGuaranteeFailedText, kGuaranteeCheckingText,
+                                               kGuaranteeFailedText}));
+}
+
+TEST(GuaranteeSign, TheCheckReadsTheLinesLoadedNotTheFileAsItIsAfterwards) {
+    test::TempFolder folder;
+    test::MainWindowFixture f;
+    // The check of this window records what it is given and waits until the file has changed.
+    std::vector<NumberMask> checked;
+    std::string checkedName;
+    std::atomic<bool> fileChanged{false};
+    new GuaranteeToolTipCheck(f.window.get(), [&](const GuaranteeMatrix& matrix, int matrixNumbers,
+                                                  const NameFields& fields, const std::string& fileName) {
+        while (!fileChanged) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        checked = matrix.lines;
+        checkedName = fileName;
+        return CheckNamedGuaranteeOfLoaded(matrix, matrixNumbers, fields, fileName);
+    });
+    const std::string path = folder.Write("MATRIX05_05_V5_N06.TXT", kAllFives);
+    Load(f, path);
+    folder.Write("MATRIX05_05_V5_N06.TXT", kTwoLines);
+    fileChanged = true;
+    WaitForTheCheck(f);
+    const std::vector<std::string> allFives{"1 2 3 4 5", "1 2 3 4 6", "1 2 3 5 6",
+                                            "1 2 4 5 6", "1 3 4 5 6", "2 3 4 5 6"};
+    EXPECT_EQ(checked, ReadGuaranteeMatrix(allFives).lines);
+    EXPECT_EQ(checkedName, path);
+    EXPECT_EQ(DescriptionToolTip(f).toStdString().rfind(kGuaranteeVerifiedText, 0), 0u)
+        << DescriptionToolTip(f).toStdString();
 }
 
 TEST(MatrixPanel, ScreenReadersHearTheValuesAndWhatTheyAre) {

@@ -189,17 +189,18 @@ TEST(GuaranteeToolTipTextTest, LinesBeyondTheMatrixNumbersCannotBeChecked) {
               kGuaranteeUnreadableText);
 }
 
-TEST(GuaranteeToolTipTextTest, ReadsTheFileAgainAndNoticesAChange) {
-    test::TempFolder folder;
-    const auto path = folder.Write("MATRIX05_06_V3_N10.TXT", "01 02 03 04 05\r\n06 07 08 09 10");
-    const NameFields fields = MatrixNameFields(path);
-    EXPECT_EQ(GuaranteeToolTipTextOfFile(path, 2, 10, fields), kGuaranteeVerifiedText);
-    EXPECT_EQ(GuaranteeToolTipTextOfFile(path, 3, 10, fields), kGuaranteeUnreadableText) << "not the loaded matrix";
-    // The marks of a budget matrix come from the file's name.
-    const auto budget = folder.Write("MATRIX05_06_V3_N10_B2_T4.TXT", "01 02 03 04 05\r\n06 07 08 09 10");
-    EXPECT_EQ(GuaranteeToolTipTextOfFile(budget, 2, 10, MatrixNameFields(budget)),
+TEST(GuaranteeToolTipTextTest, TheLoadedLinesAreCheckedWithTheBudgetMarksOfTheirFileName) {
+    const GuaranteeMatrix loaded = ReadGuaranteeMatrix({"01 02 03 04 05", "06 07 08 09 10"});
+    const std::string plain = "MATRIX05_06_V3_N10.TXT";
+    EXPECT_EQ(CheckNamedGuaranteeOfLoaded(loaded, 10, MatrixNameFields(plain), plain).text, kGuaranteeVerifiedText);
+    const std::string budget = "C:\\Matrici\\MATRIX05_06_V3_N10_B2_T4.TXT";
+    EXPECT_EQ(CheckNamedGuaranteeOfLoaded(loaded, 10, MatrixNameFields(budget), budget).text,
               "Garanzia verificata\n4 punti garantiti nel 52,4% dei casi con 6 estratti");
-    EXPECT_EQ(GuaranteeToolTipTextOfFile(folder.File("gone.txt"), 2, 10, fields), kGuaranteeUnreadableText);
+    // Four points for six drawn do not hold: some six numbers meet each line in three.
+    const std::string tooMuch = "MATRIX05_06_V4_N10.TXT";
+    const GuaranteeVerdict verdict = CheckNamedGuaranteeOfLoaded(loaded, 10, MatrixNameFields(tooMuch), tooMuch);
+    EXPECT_EQ(verdict.sign, GuaranteeSign::kFalse);
+    EXPECT_EQ(verdict.failure, "Garanzia non valida: vale 3/5 con 6");
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST(MessageDialog, WithNoCaptionOrFourTheDesignButtonStaysBlank) {
     }
     test::ModalScript script;
     script.PressMessageButton(1);
-    EXPECT_EQ(ShowMessage(state, nullptr, "x", ""), 1) << "the blank design button answers 1";
+    EXPECT_EQ(ShowMessageWithButtons(state, nullptr, "x", ""), 1) << "the blank design button answers 1";
 }
 
 TEST(MessageDialog, FocusStartsOnTheFirstButtonAndEnterPressesIt) {
@@ -71,7 +71,7 @@ TEST(MessageDialog, FocusStartsOnTheFirstButtonAndEnterPressesIt) {
         if (auto* widget = QApplication::focusWidget()) focused = widget->objectName();
         QTest::keyClick(dialog->findChild<QPushButton*>("cmdPulsante(1)"), Qt::Key_Return);
     });
-    EXPECT_EQ(ShowMessage(state, nullptr, "Confermi uscita dal programma?", "NO,SI"), 1);
+    EXPECT_EQ(ShowMessageWithButtons(state, nullptr, "Confermi uscita dal programma?", "NO,SI"), 1);
     EXPECT_EQ(focused, "cmdPulsante(1)");
 }
 
@@ -89,10 +89,46 @@ TEST(MessageDialog, CloseBoxAndEscapeAreRefused) {
         choiceWhileOpen = state.MessageChoice;
         test::PressButtonOf(dialog, 2);
     });
-    EXPECT_EQ(ShowMessage(state, nullptr, "Confermi uscita dal programma?", "NO,SI"), 2);
+    EXPECT_EQ(ShowMessageWithButtons(state, nullptr, "Confermi uscita dal programma?", "NO,SI"), 2);
     EXPECT_TRUE(stillOpenAfterClose);
     EXPECT_TRUE(stillOpenAfterEscape);
     EXPECT_EQ(choiceWhileOpen, 0);
+}
+
+enum class Mode { Append, Overwrite, GiveUp };
+constexpr MessageAnswer<Mode> kModes[] = {
+    {Mode::Append, "Appendi"}, {Mode::Overwrite, "Sovrascrivi"}, {Mode::GiveUp, "Rinuncia"}};
+
+TEST(MessageDialog, AQuestionShowsItsAnswersInOrderAndReturnsThePressedOneByName) {
+    for (int pressed = 1; pressed <= 3; ++pressed) {
+        AppState state;
+        test::ModalScript script;
+        QStringList captions;
+        script.Then([&captions, pressed](QWidget* dialog) {
+            for (int index = 1; index <= 3; ++index) captions << ButtonOf(dialog, index)->text();
+            test::PressButtonOf(dialog, pressed);
+        });
+        const std::optional<Mode> answer = Ask(state, nullptr, "File esistente ..!", kModes);
+        EXPECT_EQ(captions, (QStringList{"Appendi", "Sovrascrivi", "Rinuncia"}));
+        ASSERT_TRUE(answer.has_value()) << pressed;
+        EXPECT_EQ(*answer, kModes[pressed - 1].answer);
+        EXPECT_EQ(state.MessageButtons, "Appendi,Sovrascrivi,Rinuncia");
+    }
+}
+
+TEST(MessageDialog, ATellingHasTheSingleButtonOk) {
+    AppState state;
+    test::ModalScript script;
+    QString caption;
+    int buttons = 0;
+    script.Then([&caption, &buttons](QWidget* dialog) {
+        buttons = static_cast<int>(dialog->findChildren<QPushButton*>().size());
+        caption = ButtonOf(dialog, 1)->text();
+        test::PressButtonOf(dialog, 1);
+    });
+    ShowMessage(state, nullptr, "Nessun Sistema in memoria ..!");
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(caption, "OK");
 }
 
 }  // namespace

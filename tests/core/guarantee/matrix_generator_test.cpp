@@ -216,72 +216,116 @@ void ExpectQuickChangesExact(const MatrixGeneratorCoverage& coverage, const std:
     }
 }
 
-TEST(GuaranteeGeneratorTest, SwapChangesAreExact) {
-    const struct {
-        int numbers, length, drawn, points, lines;
-    } cases[] = {{9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4}, {11, 5, 5, 3, 5}};
-    // Sole covers counted from the first line on, or only from the middle of the swaps.
-    for (const auto& c : cases)
-        for (const int countFrom : {0, 6}) {
-            MatrixGeneratorCoverage coverage(c.numbers, c.drawn, c.points);
-            std::vector<NumberMask> lines;
-            if (countFrom == 0) {
-                coverage.CountSoleCovers();
-            }
-            for (int first = 1; first <= c.lines; ++first) {
-                NumberMask line;
-                for (int i = 0; i < c.length; ++i) {
-                    line.Set((first * 5 + i * 3) % c.numbers + 1);
-                }
-                for (int fill = 1; line.Count() < c.length; ++fill) {
-                    line.Set(fill);
-                }
-                coverage.AddLine(line, static_cast<std::uint32_t>(lines.size()));
-                lines.push_back(line);
-            }
-            int swaps = 0;
-            for (int step = 0; step < 12; ++step) {
-                if (step == countFrom) {
-                    coverage.CountSoleCovers();
-                }
-                if (step == 10) {
-                    // Counted afresh, as after a new start.
-                    coverage.StopCountingSoleCovers();
-                    coverage.CountSoleCovers();
-                }
-                if (step == 8) {
-                    // The first line leaves and the last one takes its place.
-                    const auto last = static_cast<std::uint32_t>(lines.size() - 1);
-                    coverage.RemoveLine(lines[0], 0);
-                    coverage.RenumberLine(lines[last], last, 0);
-                    lines[0] = lines[last];
-                    lines.pop_back();
-                }
-                if (step >= countFrom) {
-                    ExpectQuickChangesExact(coverage, lines, c.numbers, c.drawn, c.points, step);
-                }
-                const std::size_t id = static_cast<std::size_t>(step) % lines.size();
-                NumberMask& line = lines[id];
-                const int out = line.Lowest();
-                const int in = Without(NumberMask::FirstNumbers(c.numbers), line).Lowest() + step % 2;
-                if (line.Has(in) || in > c.numbers) {
-                    continue;
-                }
-                const std::int64_t predicted = coverage.SwapChange(line, out, in);
-                const auto before = static_cast<std::int64_t>(coverage.UncoveredCount());
-                coverage.SwapNumber(line, static_cast<std::uint32_t>(id), out, in);
-                ++swaps;
-                line.Clear(out);
-                line.Set(in);
-                EXPECT_EQ(static_cast<std::int64_t>(coverage.UncoveredCount()) - before, predicted) << step;
-                EXPECT_EQ(
-                    coverage.UncoveredCount(),
-                    CountSetsByBruteForce(c.numbers, c.drawn,
-                                          [&](NumberMask set) { return CoveringLines(lines, set, c.points) == 0; }))
-                    << step;
-            }
-            EXPECT_GE(swaps, 6) << c.numbers;
+struct SwapCase {
+    int numbers, length, drawn, points, lines;
+};
+constexpr SwapCase kSwapCases[] = {
+    {9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4}, {11, 5, 5, 3, 5}};
+
+// A small matrix whose coverage follows swap after swap, each change checked against brute force.
+class SwapWalk {
+public:
+    // With `countSoleCovers`, the coverage counts the sets each line alone covers from its first line.
+    SwapWalk(const SwapCase& c, bool countSoleCovers) : c_(c), coverage_(c.numbers, c.drawn, c.points) {
+        if (countSoleCovers) coverage_.CountSoleCovers();
+        for (int first = 1; first <= c.lines; ++first) {
+            NumberMask line;
+            for (int i = 0; i < c.length; ++i) line.Set((first * 5 + i * 3) % c.numbers + 1);
+            for (int fill = 1; line.Count() < c.length; ++fill) line.Set(fill);
+            coverage_.AddLine(line, static_cast<std::uint32_t>(lines_.size()));
+            lines_.push_back(line);
         }
+    }
+
+    // Swaps, in line `step` (counted round the lines), its lowest number for the lowest number it
+    // lacks, or the one after on odd steps, when that is a number it lacks; checks the change the
+    // coverage predicted and the uncovered sets against brute force. With `expectQuick`, every
+    // quick weighing of every swap is checked first.
+    void Step(int step, bool expectQuick) {
+        if (expectQuick) ExpectQuickChangesExact(coverage_, lines_, c_.numbers, c_.drawn, c_.points, step);
+        const std::size_t id = static_cast<std::size_t>(step) % lines_.size();
+        NumberMask& line = lines_[id];
+        const int out = line.Lowest();
+        const int in = Without(NumberMask::FirstNumbers(c_.numbers), line).Lowest() + step % 2;
+        if (line.Has(in) || in > c_.numbers) return;
+        const std::int64_t predicted = coverage_.SwapChange(line, out, in);
+        const auto before = static_cast<std::int64_t>(coverage_.UncoveredCount());
+        coverage_.SwapNumber(line, static_cast<std::uint32_t>(id), out, in);
+        ++swaps_;
+        line.Clear(out);
+        line.Set(in);
+        EXPECT_EQ(static_cast<std::int64_t>(coverage_.UncoveredCount()) - before, predicted) << step;
+        EXPECT_EQ(coverage_.UncoveredCount(),
+                  CountSetsByBruteForce(c_.numbers, c_.drawn,
+                                        [&](NumberMask set) { return CoveringLines(lines_, set, c_.points) == 0; }))
+            << step;
+    }
+    void Steps(int from, int to, bool expectQuick) {
+        for (int step = from; step < to; ++step) Step(step, expectQuick);
+    }
+
+    void CountSoleCovers() { coverage_.CountSoleCovers(); }
+    // As after a new start of the search.
+    void CountSoleCoversAfresh() {
+        coverage_.StopCountingSoleCovers();
+        coverage_.CountSoleCovers();
+    }
+    // The first line leaves and the last one takes its place and its number, as when the search
+    // drops a line.
+    void DropFirstLine() {
+        const auto last = static_cast<std::uint32_t>(lines_.size() - 1);
+        coverage_.RemoveLine(lines_[0], 0);
+        coverage_.RenumberLine(lines_[last], last, 0);
+        lines_[0] = lines_[last];
+        lines_.pop_back();
+    }
+    int Swaps() const { return swaps_; }
+
+private:
+    SwapCase c_;
+    MatrixGeneratorCoverage coverage_;
+    std::vector<NumberMask> lines_;
+    int swaps_ = 0;
+};
+
+// The phases of a walk of twelve steps.
+constexpr int kStepsBeforeLateCount = 6;
+constexpr int kStepsBeforeDrop = 8;
+constexpr int kStepsBeforeRecount = 10;
+constexpr int kSteps = 12;
+
+TEST(GuaranteeGeneratorTest, SwapChangesAreExactWithSoleCoversCountedFromTheFirstLine) {
+    for (const SwapCase& c : kSwapCases) {
+        SwapWalk walk(c, true);
+        walk.Steps(0, kStepsBeforeDrop, true);
+        // At least every other step swaps, or the walk would check little.
+        EXPECT_GE(walk.Swaps(), kStepsBeforeDrop / 2) << c.numbers;
+    }
+}
+
+TEST(GuaranteeGeneratorTest, SwapChangesAreExactWhenSoleCoversAreCountedOnlyAfterSomeSwaps) {
+    for (const SwapCase& c : kSwapCases) {
+        SwapWalk walk(c, false);
+        walk.Steps(0, kStepsBeforeLateCount, false);
+        walk.CountSoleCovers();
+        walk.Steps(kStepsBeforeLateCount, kStepsBeforeDrop, true);
+        EXPECT_GE(walk.Swaps(), kStepsBeforeDrop / 2) << c.numbers;
+    }
+}
+
+TEST(GuaranteeGeneratorTest, SwapChangesStayExactAfterALineIsDroppedAndAfterAFreshCount) {
+    for (const bool countFromTheFirstLine : {true, false}) {
+        for (const SwapCase& c : kSwapCases) {
+            SwapWalk walk(c, countFromTheFirstLine);
+            walk.Steps(0, kStepsBeforeDrop, countFromTheFirstLine);
+            if (!countFromTheFirstLine) walk.CountSoleCovers();
+            walk.DropFirstLine();
+            walk.Steps(kStepsBeforeDrop, kStepsBeforeRecount, true);
+            walk.CountSoleCoversAfresh();
+            walk.Steps(kStepsBeforeRecount, kSteps, true);
+            EXPECT_GE(walk.Swaps(), kSteps / 2) << c.numbers;
+        }
+    }
 }
 
 TEST(GuaranteeGeneratorTest, RefusesTablesItCannotHold) {
