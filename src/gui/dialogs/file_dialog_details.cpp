@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
@@ -25,7 +26,12 @@ constexpr int kDialogHeight = 8400;
 // The columns of Qt's file listing.
 constexpr int kNameColumn = 0;
 constexpr int kSizeColumn = 1;
+constexpr int kTypeColumn = 2;
 constexpr int kDateColumn = 3;
+// Qt's Italian translation leaves the type of a folder in English.
+constexpr const char* kFolderType = "Cartella";
+// The side bar wide enough for the names of the places it offers.
+constexpr int kSideBarWidth = 2400;  // twips
 constexpr int kColumnCount = 4;
 
 // Never larger than the screen that shows the owner.
@@ -44,6 +50,9 @@ void FileDialogDetails::Install(QFileDialog* dialog) {
     auto* details = new FileDialogDetails(dialog);
     dialog->setProxyModel(details);
     dialog->resize(DialogSize(dialog));
+    if (auto* splitter = dialog->findChild<QSplitter*>("splitter")) {
+        splitter->setSizes({Px(kSideBarWidth), DialogSize(dialog).width() - Px(kSideBarWidth)});
+    }
     details->details_ = dialog->findChild<QTreeView*>("treeView");
     if (details->details_ == nullptr) return;
     // Rows come in from a thread of Qt's, folder by folder; the view shows when the dialog does, or
@@ -61,10 +70,13 @@ const QFileSystemModel* FileDialogDetails::Files() const {
 QVariant FileDialogDetails::data(const QModelIndex& index, int role) const {
     const QFileSystemModel* files = Files();
     const int column = index.column();
-    if (role != Qt::DisplayRole || files == nullptr || (column != kSizeColumn && column != kDateColumn)) {
+    if (role != Qt::DisplayRole || files == nullptr || column == kNameColumn) {
         return QIdentityProxyModel::data(index, role);
     }
     const QModelIndex source = mapToSource(index);
+    if (column == kTypeColumn) {
+        return files->isDir(source) ? QVariant(QString(kFolderType)) : QIdentityProxyModel::data(index, role);
+    }
     // A folder has no size; Qt writes nothing there.
     if (column == kSizeColumn) {
         return files->isDir(source) ? QIdentityProxyModel::data(index, role)

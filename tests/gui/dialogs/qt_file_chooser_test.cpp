@@ -144,6 +144,10 @@ TEST(QtFileChooser, OpensWideEnoughToShowNameSizeTypeAndDateWhole) {
         for (int column = 0; column < details->header()->count(); ++column)
             used += details->header()->sectionSize(column);
         EXPECT_LE(used, details->viewport()->width()) << "all four columns in sight: " << widths;
+        // The places of the side bar show their names whole.
+        auto* sidebar = dialog->findChild<QAbstractItemView*>("sidebar");
+        ASSERT_NE(sidebar, nullptr);
+        EXPECT_GE(sidebar->viewport()->width(), sidebar->sizeHintForColumn(0));
     }
 }
 
@@ -166,6 +170,7 @@ TEST(QtFileChooser, WritesSizesAndDatesInItalianWhateverTheSystemsLanguage) {
     const QModelIndex folder = dialog->proxyModel()->mapFromSource(
         model->index(QString::fromStdString((matrices.folder.Path() / "10").string())));
     EXPECT_EQ(folder.siblingAtColumn(1).data().toString(), "") << "a folder has no size";
+    EXPECT_EQ(folder.siblingAtColumn(2).data().toString(), "Cartella");
 }
 
 TEST(QtFileChooser, AFilePathAsStartOpensItsFolderWithTheFileChosen) {
