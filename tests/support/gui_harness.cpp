@@ -170,6 +170,17 @@ QString MainWindowFixture::LabelText(const char* objectName) const {
     return label != nullptr ? label->text() : QString("<missing %1>").arg(objectName);
 }
 
+void ExpectDesignPlaces(const QWidget* window, std::initializer_list<DesignPlace> places) {
+    for (const DesignPlace& place : places) {
+        const auto* part = window->findChild<QWidget*>(place.name);
+        if (part == nullptr) {
+            ADD_FAILURE() << place.name << " is missing";
+            continue;
+        }
+        EXPECT_EQ(part->geometry(), TwipsRect(place.left, place.top, place.width, place.height)) << place.name;
+    }
+}
+
 }  // namespace ordavex::test
 
 int main(int argc, char** argv) {

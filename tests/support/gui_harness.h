@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,6 +109,16 @@ QStringList ListLines(QWidget* window, const char* listName);
 QList<int> MarkedNumbers(QWidget* drawCheck);
 // A system whose numbers are 1..20.
 LineList SystemOverOneToTwenty();
+
+// Where the design puts a part of a window: its objectName and its rectangle in twips, within
+// the part that holds it.
+struct DesignPlace {
+    const char* name;
+    int left, top, width, height;
+};
+// Expects each named part of `window` to stand at its place; a missing part or a misplaced one
+// fails with its name.
+void ExpectDesignPlaces(const QWidget* window, std::initializer_list<DesignPlace> places);
 
 // The folders of a program under `root`: "bin/" with "Shared/" beside the program when `portable`,
 // "share/ordavex/" and "Documenti/Ordavex/" for an installed one.
