@@ -10,7 +10,6 @@
 #include <random>
 #include <string>
 
-#include "app/file_table.h"
 #include "combinations/duplicate_removal.h"
 #include "combinations/line_sort.h"
 #include "combinations/matrix_file.h"
@@ -46,9 +45,8 @@ private:
 
 void BM_LoadAndValidateMatrix(benchmark::State& state) {
     const MatrixFile file;
-    FileTable files;
     for (auto _ : state) {
-        MatrixLoadResult result = LoadMatrixFile(files, file.Path());
+        MatrixLoadResult result = LoadMatrixFile(file.Path());
         if (result.outcome != MatrixLoadOutcome::Loaded) state.SkipWithError("the matrix did not load");
         benchmark::DoNotOptimize(result);
     }

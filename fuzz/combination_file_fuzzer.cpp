@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/error_number.h"
-#include "app/file_table.h"
 #include "app/text_split.h"
 #include "combinations/combination_file_check.h"
 #include "combinations/combination_file_reader.h"
@@ -200,34 +199,33 @@ void CheckCleaningAndTokens(std::string_view text) {
 }
 
 void CheckFileRoutines(std::string_view bytes, const std::string& path) {
-    FileTable files;
     const auto items = Units(bytes, true);
     const auto lines = Units(bytes, false);
     const auto rawLines = RawLines(bytes);
     const ItemTokens tokensOfItems = TokensOfItems(rawLines);
 
     const CombinationLimits systemLimits{kShortestCombination, kLongestCombination, kHighestNumber};
-    const int systemCheck = CheckCombinationFile(files, path, systemLimits);
+    const int systemCheck = CheckCombinationFile(path, systemLimits);
     Require(systemCheck == LiteralCheck(tokensOfItems, systemLimits), "system validation disagrees");
     const CombinationLimits matrixLimits{kShortestCombination, kLongestCombination, kHighestNumber};
-    const int matrixCheck = CheckCombinationFile(files, path, matrixLimits);
+    const int matrixCheck = CheckCombinationFile(path, matrixLimits);
     Require(matrixCheck == LiteralCheck(tokensOfItems, matrixLimits), "matrix validation disagrees");
     const CombinationLimits looseLimits{0, 3, 32767};
-    Require(CheckCombinationFile(files, path, looseLimits) == LiteralCheck(tokensOfItems, looseLimits),
+    Require(CheckCombinationFile(path, looseLimits) == LiteralCheck(tokensOfItems, looseLimits),
             "validation with other limits disagrees");
 
     const auto cleanedLines = LiteralCleanedLines(lines);
     for (const std::int64_t stopAbove : {std::int64_t{2}, std::int64_t{INT32_MAX}}) {
         const std::int64_t expected = LiteralCount(rawLines, stopAbove);
         try {
-            const auto count = CountCombinationLines(files, path, static_cast<std::int32_t>(stopAbove));
+            const auto count = CountCombinationLines(path, static_cast<std::int32_t>(stopAbove));
             Require(expected == count, "count disagrees");
         } catch (const OrdavexError& error) {
             Require(expected == -1 && error.Number() == kErrBadLength, "count failed where it should not");
         }
     }
 
-    const auto system = LoadSystemFile(files, path);
+    const auto system = LoadSystemFile(path);
     const SystemLoadOutcome expectedLoad = systemCheck != 0 ? SystemLoadOutcome::Rejected : LiteralSystemLoad(rawLines);
     if (systemCheck != 0) {
         Require(system.outcome == SystemLoadOutcome::Rejected && system.error == systemCheck,
@@ -246,12 +244,12 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
                 "duplicate removal");
     }
 
-    const auto matrix = LoadMatrixFile(files, path);
+    const auto matrix = LoadMatrixFile(path);
     if (matrixCheck != 0) {
         Require(matrix.outcome == MatrixLoadOutcome::Rejected && matrix.error == matrixCheck,
                 "matrix refusal disagrees");
     } else {
-        const MatrixInfo info = MatrixFileInfo(files, path);
+        const MatrixInfo info = MatrixFileInfo(path);
         Require(info.items == static_cast<std::int32_t>(items.size()), "matrix item count disagrees");
         if (!info.consecutive) {
             Require(matrix.outcome == MatrixLoadOutcome::NotConsecutive, "non-consecutive matrix loaded");
@@ -264,7 +262,6 @@ void CheckFileRoutines(std::string_view bytes, const std::string& path) {
             Require(std::is_sorted(normalized.begin(), normalized.end()), "normalised lines unsorted");
         }
     }
-    Require(files.OpenCount() == 0, "a file stayed open");
 }
 
 }  // namespace

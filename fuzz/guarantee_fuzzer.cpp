@@ -135,10 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    FileTable files;
-    const MatrixLoadResult loaded = LoadMatrixFile(files, path);
+    const MatrixLoadResult loaded = LoadMatrixFile(path);
     try {
-        const GuaranteeMatrix matrix = ReadGuaranteeMatrixFile(files, path);
+        const GuaranteeMatrix matrix = ReadGuaranteeMatrixFile(path);
         if (loaded.outcome == MatrixLoadOutcome::Loaded) {
             Require(ReadGuaranteeMatrix(loaded.matrix.lines).lines == matrix.lines, "readers disagree on the lines");
             Require(matrix.numbers == loaded.matrix.numbers && matrix.consecutive, "readers disagree on N");

@@ -152,9 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool existed = fs::exists(written, error);
     const auto entriesBefore = Entries();
     const std::string path = SaveTargetPath(chosen.string());
-    FileTable files;
     try {
-        WriteSystemFile(files, path, lines, mode);
+        WriteSystemFile(path, lines, mode);
         Require(before != Before::ReadOnly || !existed, "a read-only file was replaced");
         const std::string target = path == chosen.string() ? written.string() : path;
         const std::string expected =
@@ -169,11 +168,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto expectedEntries = entriesBefore;
         expectedEntries.erase(fs::path(target).filename().string());
         Require(entriesAfter == expectedEntries, "a save left something beside the file");
-        const SystemLoadResult system = LoadSystemFile(files, target);
+        const SystemLoadResult system = LoadSystemFile(target);
         if (system.outcome == SystemLoadOutcome::Loaded) {
-            Require(Joined(system.lines).size() <= expected.size(), "a system loaded more than was saved");
+            // A line saved with a lone CR in it loads as two lines: each break took at least one
+            // byte of the file, not the two of the CR LF that joins lines here.
+            std::size_t loaded = system.lines.empty() ? 0 : system.lines.size() - 1;
+            for (const auto& line : system.lines) loaded += line.size();
+            Require(loaded <= expected.size(), "a system loaded more than was saved");
         }
-        const MatrixLoadResult matrix = LoadMatrixFile(files, path);
+        const MatrixLoadResult matrix = LoadMatrixFile(path);
         if (matrix.outcome == MatrixLoadOutcome::Loaded) {
             Require(matrix.matrix.name == MatrixDisplayName(path), "the matrix name differs on the load path");
             Require(matrix.matrix.fields.V == MatrixNameFields(path).V, "the name fields differ on the load path");
@@ -184,6 +187,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(Entries() == entriesBefore, "a failed save changed the folder");
         if (existed) Require(Read(written) == old, "a failed save changed the old file");
     }
-    Require(files.OpenCount() == 0, "a file stayed open");
     return 0;
 }

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "app/error_number.h"
-#include "app/file_table.h"
 #include "app/native_file.h"
 #include "app/program_arguments.h"
 #include "app/utf8_path.h"
@@ -352,9 +351,8 @@ bool VerifyClaim(const std::optional<GuaranteeClaim>& claim, const GuaranteeMatr
 }
 
 GuaranteeMatrix ReadMatrix(const std::string& path, CheckDeadline deadline) {
-    FileTable files;
     try {
-        return ReadGuaranteeMatrixFile(files, path, deadline);
+        return ReadGuaranteeMatrixFile(path, deadline);
     } catch (const OrdavexError& error) {
         throw UsageError("cannot read " + path + ": " + ErrorMessage(error.Number()) + " (error " +
                          std::to_string(error.Number()) + ")");
@@ -602,9 +600,8 @@ int Generate(const Options& options) {
         return kExitInternal;
     }
     const std::string file = Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(name));
-    FileTable files;
     try {
-        WriteFileSafely(files, file, MatrixFileText(result.lines), SaveMode::Overwrite);
+        WriteFileSafely(file, MatrixFileText(result.lines), SaveMode::Overwrite);
     } catch (const OrdavexError& failure) {
         throw UsageError("cannot write " + file + ": " + ErrorMessage(failure.Number()) + " (error " +
                          std::to_string(failure.Number()) + ")");

@@ -54,4 +54,18 @@ std::string Lines(int count, const std::string& line, const std::string& end) {
     return text;
 }
 
+std::optional<std::size_t> OpenFileCount() {
+    const std::filesystem::path descriptors = "/proc/self/fd";
+    std::error_code error;
+    if (!std::filesystem::is_directory(descriptors, error)) return std::nullopt;
+    std::size_t count = 0;
+    for (auto entry = std::filesystem::directory_iterator(descriptors, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        ++count;
+    }
+    if (error) return std::nullopt;
+    // The listing itself holds one descriptor while it runs, whichever call makes it.
+    return count;
+}
+
 }  // namespace ordavex::test

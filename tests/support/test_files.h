@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace ordavex::test {
@@ -27,5 +29,9 @@ std::string ReadBytes(const std::string& path);
 
 // `count` copies of `line`, each followed by `end`.
 std::string Lines(int count, const std::string& line, const std::string& end = "\r\n");
+
+// How many files the process has open, as the system counts them (on Linux); nothing where the
+// system does not tell. A reader that leaves a file open on any of its paths shows here.
+std::optional<std::size_t> OpenFileCount();
 
 }  // namespace ordavex::test

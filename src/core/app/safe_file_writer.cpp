@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/error_number.h"
+#include "app/file_table.h"
 #include "app/native_file.h"
 #include "app/utf8_path.h"
 
@@ -115,7 +116,8 @@ PendingFile CreatePendingFile(const std::string& target) {
     }
 }
 
-void CopyInto(FileTable& files, const std::string& from, NativeFile& to) {
+void CopyInto(const std::string& from, NativeFile& to) {
+    FileTable files;
     OpenFile old = files.Open(from, "rb");
     if (!old.IsOpen()) throw std::system_error(errno != 0 ? errno : EIO, std::generic_category());
     std::vector<char> buffer(kCopyChunk);
@@ -156,12 +158,12 @@ void PutOldFileBack(const std::string& target, const PathFacts& old, const std::
     }
 }
 
-void WriteThroughPendingFile(FileTable& files, const std::string& target, const PathFacts& old, std::string_view text,
-                             SaveMode mode, SaveSteps& steps) {
+void WriteThroughPendingFile(const std::string& target, const PathFacts& old, std::string_view text, SaveMode mode,
+                             SaveSteps& steps) {
     PendingFile pending = CreatePendingFile(target);
     std::string kept;
     try {
-        if (mode == SaveMode::Append && old.exists) CopyInto(files, target, pending.file);
+        if (mode == SaveMode::Append && old.exists) CopyInto(target, pending.file);
         pending.file.Write(text);
         if (old.exists) {
             pending.file.TakeModeAndOwnerOf(target);
@@ -234,13 +236,12 @@ std::string PendingFileName(const std::string& targetName, const std::string& ra
     return "." + targetName.substr(0, keep) + "." + randomPart + std::string(kPendingEnding);
 }
 
-void WriteFileSafely(FileTable& files, const std::string& path, std::string_view text, SaveMode mode) {
+void WriteFileSafely(const std::string& path, std::string_view text, SaveMode mode) {
     SaveSteps steps;
-    WriteFileSafely(files, path, text, mode, steps);
+    WriteFileSafely(path, text, mode, steps);
 }
 
-void WriteFileSafely(FileTable& files, const std::string& path, std::string_view text, SaveMode mode,
-                     SaveSteps& steps) {
+void WriteFileSafely(const std::string& path, std::string_view text, SaveMode mode, SaveSteps& steps) {
     try {
         const std::string target = FollowLinks(path);
         WritableTargetFacts(target);
@@ -250,7 +251,7 @@ void WriteFileSafely(FileTable& files, const std::string& path, std::string_view
         if (old.exists && old.hardLinks > 1) {
             WriteInPlace(target, old, text, mode, steps);
         } else {
-            WriteThroughPendingFile(files, target, old, text, mode, steps);
+            WriteThroughPendingFile(target, old, text, mode, steps);
         }
     } catch (const std::system_error& error) {
         throw OrdavexError(ErrorNumberOf(error, path));

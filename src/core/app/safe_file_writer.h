@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_table.h"
 #include "app/save_steps.h"
 
 namespace ordavex {
@@ -31,9 +30,9 @@ std::uintmax_t ReplaceableFileLength(const std::string& path);
 // place instead, so that every name keeps showing it: the new bytes that need new room on the
 // disk are written first, so a full disk is met before any old byte changes. Pending files that
 // an interrupted write left for the same name are removed first.
-void WriteFileSafely(FileTable& files, const std::string& path, std::string_view text, SaveMode mode);
+void WriteFileSafely(const std::string& path, std::string_view text, SaveMode mode);
 // The same, taking the steps that make the write last through `steps`.
-void WriteFileSafely(FileTable& files, const std::string& path, std::string_view text, SaveMode mode, SaveSteps& steps);
+void WriteFileSafely(const std::string& path, std::string_view text, SaveMode mode, SaveSteps& steps);
 
 // The name of a pending file for `target` with the given random part: hidden, made of the
 // target's name cut (at a whole character) so that the result fits in `longestName` bytes.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/error_number.h"
+#include "app/file_table.h"
 #include "app/number_text.h"
 #include "checking/draw_archive_parser.h"
 
@@ -50,10 +51,10 @@ ArchiveReading ReadDrawArchive(std::istream& input, const ArchiveLimits& limits)
     return parser.Finish();
 }
 
-ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits,
-                                   WorkProgress* progress) {
+ArchiveReading ReadDrawArchiveFile(const std::string& path, const ArchiveLimits& limits, WorkProgress* progress) {
     ArchiveReading failed;
     if (progress != nullptr) progress->ExpectFile(path);
+    FileTable files;
     OpenFile file = files.Open(path, "rb");
     if (!file.IsOpen()) {
         failed.errorNumber = ErrorNumberForErrno(errno, path);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/file_table.h"
 #include "app/work_progress.h"
 #include "combinations/number_mask.h"
 #include "lottery/draw_size.h"
@@ -49,7 +48,7 @@ ArchiveReading ReadDrawArchive(std::istream& input, const ArchiveLimits& limits 
 // The same from a file, opened through the program's table of open files; a file that cannot be
 // opened or read gives its error number. With `progress`, the reading counts in it, and a cancel
 // ends it with `cancelled` and no draws.
-ArchiveReading ReadDrawArchiveFile(FileTable& files, const std::string& path, const ArchiveLimits& limits = {},
+ArchiveReading ReadDrawArchiveFile(const std::string& path, const ArchiveLimits& limits = {},
                                    WorkProgress* progress = nullptr);
 
 }  // namespace ordavex

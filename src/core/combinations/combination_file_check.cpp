@@ -72,20 +72,19 @@ private:
 
 }  // namespace
 
-int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits,
-                         WorkProgress* progress) {
+int CheckCombinationFile(const std::string& path, const CombinationLimits& limits, WorkProgress* progress) {
     FileValidator validator(limits);
     try {
-        ReadCombinationUnits(files, path, CombinationUnit::Item, validator, progress);
+        ReadCombinationUnits(path, CombinationUnit::Item, validator, progress);
     } catch (const OrdavexError& error) {
         return error.Number();
     }
     return validator.Error();
 }
 
-std::int32_t CountCombinationLines(FileTable& files, const std::string& path, std::int32_t stopAbove) {
+std::int32_t CountCombinationLines(const std::string& path, std::int32_t stopAbove) {
     LineCounter counter(stopAbove);
-    ReadCombinationUnits(files, path, CombinationUnit::Line, counter);
+    ReadCombinationUnits(path, CombinationUnit::Line, counter);
     return counter.Count();
 }
 

@@ -4,7 +4,6 @@
 #include <limits>
 #include <string>
 
-#include "app/file_table.h"
 #include "app/work_progress.h"
 
 namespace ordavex {
@@ -22,13 +21,12 @@ struct CombinationLimits {
 // maxNumber (the numbers of an item are tested before its length), 100 an item with too few or
 // too many numbers, 101 no item at all, or the number of a file that cannot be opened or read.
 // With `progress`, the reading counts in it and a cancel stops it with WorkCancelled.
-int CheckCombinationFile(FileTable& files, const std::string& path, const CombinationLimits& limits,
-                         WorkProgress* progress = nullptr);
+int CheckCombinationFile(const std::string& path, const CombinationLimits& limits, WorkProgress* progress = nullptr);
 
 // Counts the lines that are not empty after cleaning. Counting stops as soon as the count is
 // above `stopAbove`, so a caller that only needs to know whether a limit is passed never reads
 // more of a big file than it must. Throws OrdavexError for a file that cannot be opened or read.
-std::int32_t CountCombinationLines(FileTable& files, const std::string& path,
+std::int32_t CountCombinationLines(const std::string& path,
                                    std::int32_t stopAbove = std::numeric_limits<std::int32_t>::max());
 
 }  // namespace ordavex

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/error_number.h"
+#include "app/file_table.h"
 
 namespace ordavex {
 
@@ -104,8 +105,10 @@ int ErrorNumberOfFailedCall(const std::string& path) {
 
 }  // namespace
 
-void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
+void ReadCombinationUnits(const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
                           WorkProgress* progress) {
+    // A table of its own: whatever way the reading ends, leaving this function closes the file.
+    FileTable files;
     OpenFile file = files.Open(path, "rb");
     if (!file.IsOpen()) throw OrdavexError(ErrorNumberOfFailedCall(path));
     // Left uninitialised: every byte used has been read first.

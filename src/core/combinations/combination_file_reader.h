@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_table.h"
 #include "app/work_progress.h"
 
 namespace ordavex {
@@ -35,7 +34,7 @@ constexpr std::size_t kLongestLine = 4096;
 // file table and closed before returning; a file that cannot be opened or read throws
 // OrdavexError with its error number. With `progress`, every chunk read is added to it, and a
 // cancel stops the reading with WorkCancelled.
-void ReadCombinationUnits(FileTable& files, const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
+void ReadCombinationUnits(const std::string& path, CombinationUnit unit, UnitConsumer& consumer,
                           WorkProgress* progress = nullptr);
 
 }  // namespace ordavex

@@ -111,23 +111,23 @@ std::string MatrixInfo::Text() const {
            (consecutive ? kConsecutiveWord : kNotConsecutiveWord);
 }
 
-MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path) {
+MatrixInfo MatrixFileInfo(const std::string& path) {
     MatrixReader reader(false);
-    ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+    ReadCombinationUnits(path, CombinationUnit::Item, reader);
     return reader.Info();
 }
 
-MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path, WorkProgress* progress) {
+MatrixLoadResult LoadMatrixFile(const std::string& path, WorkProgress* progress) {
     // Validation reads the file once, the load once more.
     if (progress != nullptr) progress->ExpectFile(path, 2);
     try {
         const int rejection =
-            CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber}, progress);
+            CheckCombinationFile(path, {kShortestCombination, kLongestCombination, kHighestNumber}, progress);
         if (rejection != 0) return Failure(MatrixLoadOutcome::Rejected, rejection);
         // One read gives both what MatrixFileInfo tells and the items, so the checks and the
         // loaded matrix always describe the same content.
         MatrixReader reader(true);
-        ReadCombinationUnits(files, path, CombinationUnit::Item, reader, progress);
+        ReadCombinationUnits(path, CombinationUnit::Item, reader, progress);
         if (reader.OverLimit()) return Failure(MatrixLoadOutcome::TooManyCombinations, 0);
         const MatrixInfo info = reader.Info();
         if (info.numbers > kMostNumbers) return Failure(MatrixLoadOutcome::TooManyNumbers, 0);

@@ -27,7 +27,7 @@ struct MatrixInfo {
 
 // Reads the file item by item. Throws OrdavexError for a file that cannot be opened or read, or
 // that holds something other than numbers 1..90 (validation comes first).
-MatrixInfo MatrixFileInfo(FileTable& files, const std::string& path);
+MatrixInfo MatrixFileInfo(const std::string& path);
 
 // A matrix ready to enter the application state.
 struct LoadedMatrix {
@@ -57,7 +57,7 @@ struct MatrixLoadResult {
 // Validates the file as a matrix (5 to 10 numbers of 1..90 per item), checks that it uses
 // at most 90 numbers, exactly 1..N, and reads it. Nothing outside the result changes. With
 // `progress`, the two readings of the file count in it, and a cancel ends the load as Cancelled.
-MatrixLoadResult LoadMatrixFile(FileTable& files, const std::string& path, WorkProgress* progress = nullptr);
+MatrixLoadResult LoadMatrixFile(const std::string& path, WorkProgress* progress = nullptr);
 
 // The texts of the main window's matrix panel for a loaded matrix.
 struct MatrixPanelTexts {

@@ -52,22 +52,20 @@ SystemLoadResult Failure(SystemLoadOutcome outcome, int error) { return {outcome
 
 }  // namespace
 
-LineList ReadSystemLines(FileTable& files, const std::string& path, std::size_t stopAbove,
-                         const LengthLimits& lengths) {
+LineList ReadSystemLines(const std::string& path, std::size_t stopAbove, const LengthLimits& lengths) {
     LineCollector collector(stopAbove, lengths);
-    ReadCombinationUnits(files, path, CombinationUnit::Line, collector);
+    ReadCombinationUnits(path, CombinationUnit::Line, collector);
     return std::move(collector.lines);
 }
 
-SystemLoadResult LoadSystemFile(FileTable& files, const std::string& path) {
-    const int rejection =
-        CheckCombinationFile(files, path, {kShortestCombination, kLongestCombination, kHighestNumber});
+SystemLoadResult LoadSystemFile(const std::string& path) {
+    const int rejection = CheckCombinationFile(path, {kShortestCombination, kLongestCombination, kHighestNumber});
     if (rejection != 0) return Failure(SystemLoadOutcome::Rejected, rejection);
     try {
-        if (CountCombinationLines(files, path, kSystemMaxLines) > kSystemMaxLines) {
+        if (CountCombinationLines(path, kSystemMaxLines) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);
         }
-        LineList lines = ReadSystemLines(files, path, kSystemMaxLines, {kShortestCombination, kLongestCombination});
+        LineList lines = ReadSystemLines(path, kSystemMaxLines, {kShortestCombination, kLongestCombination});
         // The file may have grown since it was counted.
         if (static_cast<std::int64_t>(lines.size()) > kSystemMaxLines) {
             return Failure(SystemLoadOutcome::TooManyLines, 0);

@@ -47,8 +47,8 @@ std::string SaveTargetPath(const std::string& chosen) {
     return capitalised;
 }
 
-void WriteSystemFile(FileTable& files, const std::string& path, const LineList& lines, SaveMode mode) {
-    WriteFileSafely(files, path, JoinedLines(lines, mode), mode);
+void WriteSystemFile(const std::string& path, const LineList& lines, SaveMode mode) {
+    WriteFileSafely(path, JoinedLines(lines, mode), mode);
 }
 
 std::string SavedMessage(SaveMode mode, std::int32_t count) {

@@ -21,7 +21,7 @@ std::string SaveTargetPath(const std::string& chosen);
 // Writes the lines, CR LF between them and none after the last, through the safe writer (see
 // WriteFileSafely). Overwrite replaces what the file held; Append keeps it and writes one CR LF
 // before the lines.
-void WriteSystemFile(FileTable& files, const std::string& path, const LineList& lines, SaveMode mode);
+void WriteSystemFile(const std::string& path, const LineList& lines, SaveMode mode);
 
 // "Salvate n combinazioni ..!" or "Accodate n combinazioni ..!".
 std::string SavedMessage(SaveMode mode, std::int32_t count);

@@ -98,10 +98,10 @@ GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines, Check
     return builder.Finish();
 }
 
-GuaranteeMatrix ReadGuaranteeMatrixFile(FileTable& files, const std::string& path, CheckDeadline deadline) {
+GuaranteeMatrix ReadGuaranteeMatrixFile(const std::string& path, CheckDeadline deadline) {
     MatrixBuilder builder(deadline);
     ItemReader reader(builder);
-    ReadCombinationUnits(files, path, CombinationUnit::Item, reader);
+    ReadCombinationUnits(path, CombinationUnit::Item, reader);
     return builder.Finish();
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/file_table.h"
 #include "combinations/number_mask.h"
 #include "guarantee/guarantee_checker.h"
 
@@ -37,6 +36,6 @@ GuaranteeMatrix ReadGuaranteeMatrix(const std::vector<std::string>& lines, Check
 
 // Reads a matrix file item by item, as the program loads matrices. Throws OrdavexError for a
 // file that cannot be read (or an item too long), and as ReadGuaranteeMatrix does.
-GuaranteeMatrix ReadGuaranteeMatrixFile(FileTable& files, const std::string& path, CheckDeadline deadline = {});
+GuaranteeMatrix ReadGuaranteeMatrixFile(const std::string& path, CheckDeadline deadline = {});
 
 }  // namespace ordavex

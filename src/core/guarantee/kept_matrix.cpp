@@ -10,7 +10,7 @@
 
 namespace ordavex {
 
-KeptMatrix KeepMatrixInFolder(FileTable& files, const std::string& folder, const std::string& name,
+KeptMatrix KeepMatrixInFolder(const std::string& folder, const std::string& name,
                               const std::vector<NumberMask>& lines) {
     const bool endsWithSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
     const std::string path = SaveTargetPath(folder + (endsWithSeparator || folder.empty() ? "" : "/") + name);
@@ -20,7 +20,7 @@ KeptMatrix KeepMatrixInFolder(FileTable& files, const std::string& folder, const
     // The player's folder may not be there yet (a portable copy without it): it is made first.
     std::error_code madeError;
     std::filesystem::create_directories(PathFromUtf8(folder.empty() ? "." : folder), madeError);
-    WriteFileSafely(files, path, MatrixFileText(lines), SaveMode::Overwrite);
+    WriteFileSafely(path, MatrixFileText(lines), SaveMode::Overwrite);
     return {path, false, lines.size()};
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/file_table.h"
 #include "combinations/number_mask.h"
 
 namespace ordavex {
@@ -20,7 +19,6 @@ struct KeptMatrix {
 // Writes the lines as `name` into `folder` (made when missing) through the program's safe save, unless a readable
 // file of that name with no more lines is there: a matrix is never replaced by a larger one.
 // Throws OrdavexError when the file cannot be written; the folder is then as it was.
-KeptMatrix KeepMatrixInFolder(FileTable& files, const std::string& folder, const std::string& name,
-                              const std::vector<NumberMask>& lines);
+KeptMatrix KeepMatrixInFolder(const std::string& folder, const std::string& name, const std::vector<NumberMask>& lines);
 
 }  // namespace ordavex

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/file_table.h"
 #include "guarantee/guarantee_matrix.h"
 #include "guarantee/matrix_library.h"
 
@@ -32,8 +31,7 @@ LibraryLookup LookupInFolders(const std::vector<std::string>& folders) {
                 continue;
             }
             try {
-                FileTable files;
-                GuaranteeMatrix read = ReadGuaranteeMatrixFile(files, matrix.path);
+                GuaranteeMatrix read = ReadGuaranteeMatrixFile(matrix.path);
                 if (LinesFit(read, play)) {
                     found.push_back(std::move(read.lines));
                 }

@@ -15,10 +15,7 @@ ArchiveReading ReadArchiveAwayFromWindow(QWidget* window, const std::string& pat
     WorkProgress progress;
     ArchiveReading reading;
     ProgressWindow::Run(window, kLoadingText + QFileInfo(QString::fromStdString(path)).fileName() + " ...", progress,
-                        [&path, &progress, &reading] {
-                            FileTable files;
-                            reading = ReadDrawArchiveFile(files, path, {}, &progress);
-                        });
+                        [&path, &progress, &reading] { reading = ReadDrawArchiveFile(path, {}, &progress); });
     return reading;
 }
 

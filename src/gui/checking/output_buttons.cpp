@@ -133,8 +133,7 @@ void OutputButtons::SavePdf() {
     Save(
         SavePdfRequest(context_.state.SystemsFolder),
         [this, &bytes](const std::string& path) {
-            WriteFileSafely(context_.state.Files, path, std::string_view(bytes.constData(), bytes.size()),
-                            SaveMode::Overwrite);
+            WriteFileSafely(path, std::string_view(bytes.constData(), bytes.size()), SaveMode::Overwrite);
         },
         done);
 }
@@ -150,18 +149,12 @@ void OutputButtons::Export() {
         const std::string csv = source_.csv();
         Save(
             ExportCsvRequest(context_.state.SystemsFolder),
-            [this, &csv](const std::string& path) {
-                WriteFileSafely(context_.state.Files, path, csv, SaveMode::Overwrite);
-            },
-            done);
+            [this, &csv](const std::string& path) { WriteFileSafely(path, csv, SaveMode::Overwrite); }, done);
         return;
     }
     Save(
         ExportTextRequest(context_.state.SystemsFolder),
-        [this, &lines](const std::string& path) {
-            WriteSystemFile(context_.state.Files, path, lines, SaveMode::Overwrite);
-        },
-        done);
+        [this, &lines](const std::string& path) { WriteSystemFile(path, lines, SaveMode::Overwrite); }, done);
 }
 
 void OutputButtons::Copy() {

@@ -61,8 +61,7 @@ CheckableLoad LoadMatrixAwayFromWindow(QWidget& window, const std::string& path)
     CheckableLoad load;
     ProgressWindow::Run(&window, kLoadingText + QFileInfo(QString::fromStdString(path)).fileName() + " ...", progress,
                         [&path, &progress, &load] {
-                            FileTable files;
-                            static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(files, path, &progress);
+                            static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(path, &progress);
                             if (load.outcome == MatrixLoadOutcome::Loaded) {
                                 load.checkable = CheckableLines(load.matrix.lines);
                             }
@@ -100,9 +99,7 @@ void LoadMatrixCommand(AppContext& context, FileCommandHost& host) {
 
 bool LoadMatrixFromFile(AppContext& context, FileCommandHost& host, const std::string& path) {
     QWidget& window = host.DialogParent();
-    const auto load = [&window](FileTable&, const std::string& chosen) {
-        return LoadMatrixAwayFromWindow(window, chosen);
-    };
+    const auto load = [&window](const std::string& chosen) { return LoadMatrixAwayFromWindow(window, chosen); };
     auto loaded = LoadChosenFile(context, host, context.state.MatricesFolder, path, load, kRefusalMessages);
     if (loaded) ShowLoadedMatrix(context, host, *loaded);
     return loaded.has_value();

@@ -30,7 +30,7 @@ void ShowLoadRefusal(AppState& state, QWidget* window, int error, const char* me
 
 // What a load function gives for a file.
 template <class Load>
-using LoadResultOf = std::invoke_result_t<Load, FileTable&, const std::string&>;
+using LoadResultOf = std::invoke_result_t<Load, const std::string&>;
 
 // Reads a chosen file with `load`. A file whose outcome is not Loaded is answered with its error
 // and the message `messages` give for its outcome (an outcome without a message, such as a load
@@ -39,7 +39,7 @@ using LoadResultOf = std::invoke_result_t<Load, FileTable&, const std::string&>;
 template <class Load, class Result = LoadResultOf<Load>>
 std::optional<Result> LoadChosenFile(AppContext& context, FileCommandHost& host, std::string& lastPath,
                                      const std::string& path, const Load& load, RefusalMessages<Result> messages) {
-    Result loaded = load(context.state.Files, path);
+    Result loaded = load(path);
     if (loaded.outcome != decltype(loaded.outcome)::Loaded) {
         const char* message = nullptr;
         for (const auto& row : messages) {
@@ -59,7 +59,7 @@ std::optional<Result> LoadChosenFile(AppContext& context, FileCommandHost& host,
 template <class Result>
 std::optional<Result> ChooseAndLoad(AppContext& context, FileCommandHost& host, std::string& lastPath,
                                     const std::function<FileDialogRequest(const std::string&)>& request,
-                                    Result (*load)(FileTable&, const std::string&), RefusalMessages<Result> messages) {
+                                    Result (*load)(const std::string&), RefusalMessages<Result> messages) {
     QWidget& window = host.DialogParent();
     const std::string path = context.files.FileDialog(&window, request(lastPath));
     if (path.empty()) return std::nullopt;

@@ -40,7 +40,7 @@ void SaveSystemCommand(AppContext& context, FileCommandHost& host) {
         }
         if (!chosenMode) return;
         const SaveMode mode = *chosenMode;
-        WriteSystemFile(state.Files, path, state.SystemCombinations, mode);
+        WriteSystemFile(path, state.SystemCombinations, mode);
         ShowMessage(state, &window, SavedMessage(mode, state.SystemCount));
     } catch (const OrdavexError& error) {
         ReportError(state, &window, error.Number());

@@ -463,8 +463,7 @@ void SuMisuraWindow::FinishSearch() {
     }
     KeptMatrix kept;
     try {
-        kept =
-            KeepMatrixInFolder(context_.state.Files, UserMatricesFolder(context_.folders), outcome.name, outcome.lines);
+        kept = KeepMatrixInFolder(UserMatricesFolder(context_.folders), outcome.name, outcome.lines);
     } catch (const OrdavexError& failure) {
         lblEsito_->setText(kNotSavedText);
         ReportError(context_.state, this, failure.Number());

@@ -41,5 +41,19 @@ TEST(FileTable, HandlesCloseThemselvesAndFailuresLeaveNothingOpen) {
     EXPECT_EQ(table.OpenCount(), 0u);
 }
 
+// The readers' tests count the process's open files around every failure; the count must see a file.
+TEST(FileTable, TheSystemsCountOfOpenFilesSeesAFileOpenAndClosed) {
+    const auto before = test::OpenFileCount();
+    if (!before) GTEST_SKIP() << "the system does not tell its open files";
+    test::TempFolder folder;
+    FileTable table;
+    {
+        auto file = table.Open(folder.Write("a.txt", "x"), "rb");
+        ASSERT_TRUE(file.IsOpen());
+        EXPECT_EQ(test::OpenFileCount(), *before + 1);
+    }
+    EXPECT_EQ(test::OpenFileCount(), before);
+}
+
 }  // namespace
 }  // namespace ordavex

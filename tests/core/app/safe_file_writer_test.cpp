@@ -33,12 +33,11 @@ TEST(WriteFileSafely, ReplacesFilesWithAccentedAndLongNamesLeavingNothingBeside)
     const std::string names[] = {"SISTEMA DI NICOLÒ.TXT", std::string(200, 'L') + ".TXT"};
     for (const std::string& name : names) {
         const std::string path = folder + "/" + name;
-        FileTable files;
-        WriteFileSafely(files, path, "first;text\r\n", SaveMode::Overwrite);
+        WriteFileSafely(path, "first;text\r\n", SaveMode::Overwrite);
         EXPECT_EQ(ReadBack(path), "first;text\r\n") << name;
         EXPECT_EQ(ReplaceableFileLength(path), 12U) << name;
-        WriteFileSafely(files, path, "second", SaveMode::Overwrite);
-        WriteFileSafely(files, path, "+third", SaveMode::Append);
+        WriteFileSafely(path, "second", SaveMode::Overwrite);
+        WriteFileSafely(path, "+third", SaveMode::Append);
         EXPECT_EQ(ReadBack(path), "second+third") << name;
     }
     EXPECT_EQ(EntriesIn(folder), 2U) << "no pending file is left beside the files";

@@ -35,41 +35,41 @@ TEST(WorkProgress, AMatrixLoadCountsBothReadingsAndACancelLoadsNothing) {
     test::TempFolder folder;
     // Over one chunk of reading, so that the load reads in several steps.
     const auto path = folder.Write("MATRIX05_04_V3_N5.TXT", test::Lines(20000, "1 2 3 4 5"));
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     WorkProgress whole;
-    const MatrixLoadResult loaded = LoadMatrixFile(files, path, &whole);
+    const MatrixLoadResult loaded = LoadMatrixFile(path, &whole);
     ASSERT_EQ(loaded.outcome, MatrixLoadOutcome::Loaded);
     EXPECT_EQ(loaded.matrix.lines.size(), 20000u);
     EXPECT_EQ(whole.Thousandths(), 1000);
 
     WorkProgress stopped;
     stopped.Cancel();
-    const MatrixLoadResult cancelled = LoadMatrixFile(files, path, &stopped);
+    const MatrixLoadResult cancelled = LoadMatrixFile(path, &stopped);
     EXPECT_EQ(cancelled.outcome, MatrixLoadOutcome::Cancelled);
     EXPECT_EQ(cancelled.error, 0);
     EXPECT_TRUE(cancelled.matrix.lines.empty());
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 TEST(WorkProgress, AnArchiveReadingCountsItsBytesAndACancelReadsNothing) {
     test::TempFolder folder;
     const auto path = folder.Write("ARCHIVIO.TXT", test::Lines(3000, kTwenty));
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     WorkProgress whole;
-    const ArchiveReading reading = ReadDrawArchiveFile(files, path, {}, &whole);
+    const ArchiveReading reading = ReadDrawArchiveFile(path, {}, &whole);
     ASSERT_TRUE(reading.Ok()) << reading.error;
     EXPECT_EQ(reading.draws.size(), 3000u);
     EXPECT_EQ(whole.Thousandths(), 1000);
 
     WorkProgress stopped;
     stopped.Cancel();
-    const ArchiveReading cancelled = ReadDrawArchiveFile(files, path, {}, &stopped);
+    const ArchiveReading cancelled = ReadDrawArchiveFile(path, {}, &stopped);
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_FALSE(cancelled.Ok());
     EXPECT_TRUE(cancelled.draws.empty());
     EXPECT_TRUE(cancelled.error.empty());
     EXPECT_EQ(cancelled.errorNumber, 0);
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 }  // namespace

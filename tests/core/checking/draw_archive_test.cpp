@@ -143,23 +143,22 @@ TEST(DrawArchive, HundredMegabyteFilesEndInAMessage) {
 
 TEST(DrawArchive, FileReadingAndItsFailures) {
     test::TempFolder folder;
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     const auto path = folder.Write("ARCHIVIO.TXT", "n.1 " + kTwenty + "\r\nn.2 " + kTwenty + "\r\n");
-    const auto reading = ReadDrawArchiveFile(files, path);
+    const auto reading = ReadDrawArchiveFile(path);
     ASSERT_TRUE(reading.Ok()) << reading.error;
     EXPECT_EQ(reading.draws.size(), 2u);
     EXPECT_EQ(reading.draws[1].drawNumber, 2);
-    EXPECT_EQ(files.OpenCount(), 0u);
-    EXPECT_EQ(ReadDrawArchiveFile(files, folder.File("MANCA.TXT")).errorNumber, 53);
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
+    EXPECT_EQ(ReadDrawArchiveFile(folder.File("MANCA.TXT")).errorNumber, 53);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 TEST(DrawArchive, TheShippedExampleReadsAndSaysItIsRandom) {
     const char* source = std::getenv("ORDAVEX_SOURCE_DIR");
     if (source == nullptr) GTEST_SKIP() << "ORDAVEX_SOURCE_DIR not set";
     const std::string path = std::string(source) + "/Shared/Estrazioni/ESTRAZIONI_CASUALI.TXT";
-    FileTable files;
-    const auto reading = ReadDrawArchiveFile(files, path);
+    const auto reading = ReadDrawArchiveFile(path);
     ASSERT_TRUE(reading.Ok()) << reading.error;
     EXPECT_EQ(reading.draws.size(), 600u);
     EXPECT_EQ(DrawLabel(reading.draws.front(), 1), "05/12/2026 n. 1");

@@ -56,20 +56,19 @@ TEST(CheckCombinationFile, ReportsTheFirstFailureInFileOrder) {
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
-        FileTable files;
+        const auto openBefore = test::OpenFileCount();
         const auto path = folder.Write("case.txt", c.bytes);
-        EXPECT_EQ(CheckCombinationFile(files, path, kSystemLimits), c.error) << c.name;
-        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(CheckCombinationFile(path, kSystemLimits), c.error) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
     }
 }
 
 TEST(CheckCombinationFile, HonoursTheCallersLimits) {
     test::TempFolder folder;
     const auto path = folder.Write("limits.txt", "1 2 3\r\n4 5 6");
-    FileTable files;
-    EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 6}), 0);
-    EXPECT_EQ(CheckCombinationFile(files, path, {3, 3, 5}), kErrNumberOutOfRange);
-    EXPECT_EQ(CheckCombinationFile(files, path, {4, 10, 90}), kErrBadLength);
+    EXPECT_EQ(CheckCombinationFile(path, {3, 3, 6}), 0);
+    EXPECT_EQ(CheckCombinationFile(path, {3, 3, 5}), kErrNumberOutOfRange);
+    EXPECT_EQ(CheckCombinationFile(path, {4, 10, 90}), kErrBadLength);
 }
 
 TEST(CheckCombinationFile, ReadsRegularFilesOnly) {
@@ -87,10 +86,10 @@ TEST(CheckCombinationFile, ReadsRegularFilesOnly) {
     cases.emplace_back("/dev/zero", kErrBadFileName);
 #endif
     for (const auto& [path, error] : cases) {
-        FileTable files;
-        EXPECT_EQ(CheckCombinationFile(files, path, kSystemLimits), error) << path;
-        EXPECT_EQ(LoadSystemFile(files, path).error, error) << path;
-        EXPECT_EQ(files.OpenCount(), 0u);
+        const auto openBefore = test::OpenFileCount();
+        EXPECT_EQ(CheckCombinationFile(path, kSystemLimits), error) << path;
+        EXPECT_EQ(LoadSystemFile(path).error, error) << path;
+        EXPECT_EQ(test::OpenFileCount(), openBefore);
     }
 }
 
@@ -113,8 +112,7 @@ TEST(CheckCombinationFile, BoundsTheLengthOfLines) {
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
-        FileTable files;
-        EXPECT_EQ(CheckCombinationFile(files, folder.Write("long.txt", c.bytes), kSystemLimits), c.error) << c.name;
+        EXPECT_EQ(CheckCombinationFile(folder.Write("long.txt", c.bytes), kSystemLimits), c.error) << c.name;
     }
 }
 
@@ -133,16 +131,16 @@ TEST(CountCombinationLines, CountsLinesThatHoldSomethingAfterCleaning) {
         {"LF CR is two ends", "1\n\r2", 2},
     };
     test::TempFolder folder;
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     for (const auto& c : cases) {
-        EXPECT_EQ(CountCombinationLines(files, folder.Write("count.txt", c.bytes)), c.count) << c.name;
+        EXPECT_EQ(CountCombinationLines(folder.Write("count.txt", c.bytes)), c.count) << c.name;
     }
     const auto path = folder.Write("many.txt", Lines(5000, "1 2 3 4 5"));
-    EXPECT_EQ(CountCombinationLines(files, path), 5000);
-    EXPECT_EQ(CountCombinationLines(files, path, 200), 201) << "stops once past the limit";
-    EXPECT_EQ(CountCombinationLines(files, path, 5000), 5000);
-    EXPECT_THROW(CountCombinationLines(files, folder.File("missing.txt")), OrdavexError);
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(CountCombinationLines(path), 5000);
+    EXPECT_EQ(CountCombinationLines(path, 200), 201) << "stops once past the limit";
+    EXPECT_EQ(CountCombinationLines(path, 5000), 5000);
+    EXPECT_THROW(CountCombinationLines(folder.File("missing.txt")), OrdavexError);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ TEST(MatrixFileInfo, TellsNumbersItemsAndWhetherConsecutive) {
         {"1 2 3 4 5,,1 2 3 4 5\r\n\r\n", "5,2,True"},  // items end at commas; empty ones are skipped
     };
     test::TempFolder folder;
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     for (const auto& [bytes, text] : cases) {
-        EXPECT_EQ(MatrixFileInfo(files, folder.Write("info.txt", bytes)).Text(), text);
+        EXPECT_EQ(MatrixFileInfo(folder.Write("info.txt", bytes)).Text(), text);
     }
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
@@ -44,18 +44,17 @@ TEST(LoadMatrixFile, ChecksTheMatrixBeforeLoadingIt) {
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
-        FileTable files;
-        const auto result = LoadMatrixFile(files, folder.Write("M.TXT", c.bytes));
+        const auto openBefore = test::OpenFileCount();
+        const auto result = LoadMatrixFile(folder.Write("M.TXT", c.bytes));
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
         EXPECT_EQ(result.error, c.error) << c.name;
-        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
     }
 }
 
 TEST(LoadMatrixFile, KeepsItemsAsWrittenAndTheLastLength) {
     test::TempFolder folder;
-    FileTable files;
-    const auto result = LoadMatrixFile(files, folder.Write("matrix10_08_v6.txt.txt", kConsecutive18 + "\r\n"));
+    const auto result = LoadMatrixFile(folder.Write("matrix10_08_v6.txt.txt", kConsecutive18 + "\r\n"));
     ASSERT_EQ(result.outcome, MatrixLoadOutcome::Loaded);
     const LoadedMatrix& matrix = result.matrix;
     EXPECT_EQ(matrix.name, "MATRIX10_08_V6");
@@ -77,8 +76,7 @@ TEST(LoadMatrixFile, NinetyNumbersAndSeparators) {
         bytes += "\r";
     }
     test::TempFolder folder;
-    FileTable files;
-    const auto result = LoadMatrixFile(files, folder.Write("NOVANTA.TXT", bytes));
+    const auto result = LoadMatrixFile(folder.Write("NOVANTA.TXT", bytes));
     ASSERT_EQ(result.outcome, MatrixLoadOutcome::Loaded);
     EXPECT_EQ(result.matrix.numbers, 90);
     EXPECT_EQ(result.matrix.lines.size(), 9u);
@@ -91,11 +89,11 @@ TEST(LoadMatrixFile, RefusesMoreCombinationsThanAnyMatrixHas) {
     bytes.reserve(static_cast<std::size_t>(kMatrixMaxCombinations + 1) * 11);
     for (std::int32_t i = 0; i <= kMatrixMaxCombinations; ++i) bytes += "1 2 3 4 5\r\n";
     test::TempFolder folder;
-    FileTable files;
-    const auto result = LoadMatrixFile(files, folder.Write("HUGE.TXT", bytes));
+    const auto openBefore = test::OpenFileCount();
+    const auto result = LoadMatrixFile(folder.Write("HUGE.TXT", bytes));
     EXPECT_EQ(result.outcome, MatrixLoadOutcome::TooManyCombinations);
     EXPECT_TRUE(result.matrix.lines.empty());
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 }  // namespace

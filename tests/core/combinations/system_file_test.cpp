@@ -29,17 +29,17 @@ TEST(LoadSystemFile, ValidatesCountsAndLoads) {
         {"5 MB of good items, one line", Lines(500000, "1 2 3 4 5", ","), Rejected, kErrBadLength, {}},
     };
     test::TempFolder folder;
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
     for (const auto& c : cases) {
-        const auto result = LoadSystemFile(files, folder.Write("system.txt", c.bytes));
+        const auto result = LoadSystemFile(folder.Write("system.txt", c.bytes));
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
         EXPECT_EQ(result.error, c.error) << c.name;
         if (!c.lines.empty() || c.outcome != Loaded) {
             EXPECT_EQ(result.lines, c.lines) << c.name;
         }
-        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
     }
-    EXPECT_EQ(LoadSystemFile(files, folder.Write("system.txt", cases[0].bytes)).lines.size(), 200u);
+    EXPECT_EQ(LoadSystemFile(folder.Write("system.txt", cases[0].bytes)).lines.size(), 200u);
 }
 
 }  // namespace

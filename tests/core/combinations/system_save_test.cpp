@@ -73,13 +73,13 @@ TEST(WriteSystemFile, WritesTheExactBytes) {
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
-        FileTable files;
+        const auto openBefore = test::OpenFileCount();
         const auto path = folder.File("SYSTEM.TXT");
         std::filesystem::remove(path);
         if (!c.before.empty()) folder.Write("SYSTEM.TXT", c.before);
-        WriteSystemFile(files, path, c.lines, c.mode);
+        WriteSystemFile(path, c.lines, c.mode);
         EXPECT_EQ(test::ReadBytes(path), c.after) << c.name;
-        EXPECT_EQ(files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
         EXPECT_EQ(EntriesIn(folder), 1u) << c.name << ": nothing is left beside the file";
     }
 }
@@ -117,12 +117,12 @@ TEST(WriteSystemFile, AFailingWriteLeavesTheOldFileIntact) {
             test::TempFolder folder;
             const auto path = folder.Write("OLD.TXT", old);
             if (severalNames) std::filesystem::create_hard_link(path, folder.Path() / "OTHER.TXT");
-            FileTable files;
+            const auto openBefore = test::OpenFileCount();
             int error = 0;
             {
                 FileSizeLimit limit(64 * 1024);
                 ASSERT_TRUE(limit.Applied());
-                error = ErrorOf([&] { WriteSystemFile(files, path, big, mode); });
+                error = ErrorOf([&] { WriteSystemFile(path, big, mode); });
             }
             EXPECT_EQ(error, kErrDiskFull) << "the file could not grow";
             EXPECT_EQ(test::ReadBytes(path), old);
@@ -130,7 +130,7 @@ TEST(WriteSystemFile, AFailingWriteLeavesTheOldFileIntact) {
                 EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), old);
             }
             EXPECT_EQ(EntriesIn(folder), severalNames ? 2u : 1u) << "no partial file left";
-            EXPECT_EQ(files.OpenCount(), 0u);
+            EXPECT_EQ(test::OpenFileCount(), openBefore);
         }
     }
 }
@@ -175,10 +175,8 @@ TEST(WriteSystemFile, AFolderThatRefusesAccessIsAnAccessErrorAndChangesNothing) 
         outer.Write("inner/OLD.TXT", "1 2 3 4 5");
         fs::permissions(path, perms::owner_read | perms::owner_write | perms::others_read | perms::others_write);
         fs::permissions(folder, c.folderMode);
-        const auto error = RunWherePermissionsBind([&] {
-            FileTable files;
-            return ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite); });
-        });
+        const auto error = RunWherePermissionsBind(
+            [&] { return ErrorOf([&] { WriteSystemFile(path, {"6 7 8 9 10"}, SaveMode::Overwrite); }); });
         fs::permissions(folder, perms::owner_all);
         if (!error) GTEST_SKIP() << "the superuser's rights could not be given up, so permissions cannot bind";
         EXPECT_EQ(*error, kErrPermissionDenied) << c.name;
@@ -203,8 +201,7 @@ TEST(WriteSystemFile, ALinkIsFollowedToTheFileItNames) {
         const auto target = folder.File("real/TARGET.TXT");
         if (c.targetExists) folder.Write("real/TARGET.TXT", "1 2 3 4 5");
         fs::create_symlink(c.relative ? fs::path("real/TARGET.TXT") : fs::path(target), folder.Path() / "LINK.TXT");
-        FileTable files;
-        WriteSystemFile(files, folder.File("LINK.TXT"), {"6 7 8 9 10"}, SaveMode::Overwrite);
+        WriteSystemFile(folder.File("LINK.TXT"), {"6 7 8 9 10"}, SaveMode::Overwrite);
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.Path() / "LINK.TXT"))) << c.name;
         EXPECT_EQ(test::ReadBytes(target), "6 7 8 9 10") << c.name;
         EXPECT_EQ(fs::directory_iterator(folder.Path() / "real")->path().filename(), "TARGET.TXT") << c.name;
@@ -212,9 +209,7 @@ TEST(WriteSystemFile, ALinkIsFollowedToTheFileItNames) {
     test::TempFolder folder;
     fs::create_symlink(folder.Path() / "B.TXT", folder.Path() / "A.TXT");
     fs::create_symlink(folder.Path() / "A.TXT", folder.Path() / "B.TXT");
-    FileTable files;
-    EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, folder.File("A.TXT"), {"1"}, SaveMode::Overwrite); }),
-              kErrBadFileName)
+    EXPECT_EQ(ErrorOf([&] { WriteSystemFile(folder.File("A.TXT"), {"1"}, SaveMode::Overwrite); }), kErrBadFileName)
         << "a loop of links";
 }
 
@@ -259,8 +254,7 @@ TEST(WriteFileSafely, FlushesTheNewFileBeforeTheRenameAndTheFolderAfterItOrKeeps
             test::TempFolder folder;
             const std::string path = oldExists ? folder.Write("OLD.TXT", "1 2 3 4 5") : folder.File("OLD.TXT");
             RecordingSteps steps(c.failing);
-            FileTable files;
-            const int error = ErrorOf([&] { WriteFileSafely(files, path, "6 7 8 9 10", SaveMode::Overwrite, steps); });
+            const int error = ErrorOf([&] { WriteFileSafely(path, "6 7 8 9 10", SaveMode::Overwrite, steps); });
             EXPECT_EQ(steps.steps, std::vector<std::string>(order.begin(), order.begin() + c.stepsTaken)) << label;
             EXPECT_EQ(steps.flushedBytes, "6 7 8 9 10") << label;
             const bool saved = std::string(c.failing).empty();
@@ -296,8 +290,7 @@ TEST(WriteSystemFile, RemovesWhatAnInterruptedSaveLeftAndNothingElse) {
     for (const auto& c : cases) folder.Write(c.name, "old");
     fs::create_symlink(victim, folder.Path() / "SYSTEM.TXT.1.tmp");  // a planted link, as the old name
     fs::create_directory(folder.Path() / "SYSTEM.TXT.2.tmp");
-    FileTable files;
-    WriteSystemFile(files, path, {"6 7 8 9 10"}, SaveMode::Overwrite);
+    WriteSystemFile(path, {"6 7 8 9 10"}, SaveMode::Overwrite);
     EXPECT_EQ(test::ReadBytes(path), "6 7 8 9 10");
     EXPECT_EQ(test::ReadBytes(victim), "precious");
     for (const auto& c : cases) EXPECT_EQ(fs::exists(folder.File(c.name)), !c.left) << c.name;
@@ -343,9 +336,8 @@ TEST(WriteSystemFile, TheReplacedFileKeepsItsModeOwnerAndGroup) {
     const auto path = folder.Write("KEPT.TXT", "1 2 3 4 5");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const bool mayGiveAway = geteuid() == 0 && chown(path.c_str(), 4321, 4322) == 0;
-    FileTable files;
     for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
-        WriteSystemFile(files, path, {"6 7 8 9 10"}, mode);
+        WriteSystemFile(path, {"6 7 8 9 10"}, mode);
         struct stat facts {};
         ASSERT_EQ(stat(path.c_str(), &facts), 0);
         EXPECT_EQ(facts.st_mode & 07777, 0640u);
@@ -355,7 +347,7 @@ TEST(WriteSystemFile, TheReplacedFileKeepsItsModeOwnerAndGroup) {
         }
     }
     const mode_t mask = umask(022);
-    WriteSystemFile(files, folder.File("NEW.TXT"), {"1 2 3 4 5"}, SaveMode::Overwrite);
+    WriteSystemFile(folder.File("NEW.TXT"), {"1 2 3 4 5"}, SaveMode::Overwrite);
     umask(mask);
     EXPECT_EQ(fs::status(folder.File("NEW.TXT")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read)
@@ -366,10 +358,9 @@ TEST(WriteSystemFile, AReadOnlyFileIsNotReplaced) {
     test::TempFolder folder;
     const auto path = folder.Write("LOCKED.TXT", "1 2 3 4 5");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    FileTable files;
     EXPECT_EQ(ErrorOf([&] { ReplaceableFileLength(path); }), kErrPermissionDenied);
     for (SaveMode mode : {SaveMode::Overwrite, SaveMode::Append}) {
-        EXPECT_EQ(ErrorOf([&] { WriteSystemFile(files, path, {"6 7 8 9 10"}, mode); }), kErrPermissionDenied);
+        EXPECT_EQ(ErrorOf([&] { WriteSystemFile(path, {"6 7 8 9 10"}, mode); }), kErrPermissionDenied);
     }
     EXPECT_EQ(test::ReadBytes(path), "1 2 3 4 5");
     EXPECT_EQ(EntriesIn(folder), 1u);
@@ -389,8 +380,7 @@ TEST(WriteSystemFile, AFileWithSeveralNamesIsWrittenInPlace) {
         test::TempFolder folder;
         const auto path = folder.Write("SHARED.TXT", c.before);
         fs::create_hard_link(path, folder.Path() / "OTHER.TXT");
-        FileTable files;
-        WriteSystemFile(files, path, {"11 12 13 14 15"}, c.mode);
+        WriteSystemFile(path, {"11 12 13 14 15"}, c.mode);
         EXPECT_EQ(test::ReadBytes(path), c.after);
         EXPECT_EQ(test::ReadBytes(folder.File("OTHER.TXT")), c.after) << "the other name shows it too";
         EXPECT_EQ(fs::hard_link_count(path), 2u);

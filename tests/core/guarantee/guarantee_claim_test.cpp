@@ -130,15 +130,14 @@ TEST(GuaranteeClaimTest, EveryReaderOfAMatrixReadsItsLinesAlike) {
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
-        FileTable files;
         const auto path = folder.Write("MATRIX05_05_V5_N10.TXT", c.bytes);
-        const MatrixLoadResult loaded = LoadMatrixFile(files, path);
+        const MatrixLoadResult loaded = LoadMatrixFile(path);
         EXPECT_EQ(loaded.outcome == MatrixLoadOutcome::Loaded, c.readable) << c.bytes;
         if (!c.readable) {
-            EXPECT_THROW(ReadGuaranteeMatrixFile(files, path), std::invalid_argument) << c.bytes;
+            EXPECT_THROW(ReadGuaranteeMatrixFile(path), std::invalid_argument) << c.bytes;
             continue;
         }
-        const GuaranteeMatrix fromFile = ReadGuaranteeMatrixFile(files, path);
+        const GuaranteeMatrix fromFile = ReadGuaranteeMatrixFile(path);
         const GuaranteeMatrix fromLoaded = ReadGuaranteeMatrix(loaded.matrix.lines);
         EXPECT_EQ(fromFile.lines, fromLoaded.lines) << c.bytes;
         EXPECT_EQ(fromFile.numbers, loaded.matrix.numbers) << c.bytes;

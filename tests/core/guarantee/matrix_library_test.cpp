@@ -65,37 +65,35 @@ TEST(KeepMatrixInFolder, NeverReplacesAMatrixOfAsFewLinesOrFewer) {
     TempFolder folder;
     const auto two = MasksOf({{1, 2, 3, 4, 5}, {4, 5, 6, 7, 8}});
     const auto three = MasksOf({{1, 2, 3, 4, 5}, {4, 5, 6, 7, 8}, {1, 2, 6, 7, 8}});
-    FileTable files;
+    const auto openBefore = test::OpenFileCount();
 
-    const KeptMatrix first = KeepMatrixInFolder(files, folder.Path().string(), "MATRIX05_03_V3_N08.TXT", three);
+    const KeptMatrix first = KeepMatrixInFolder(folder.Path().string(), "MATRIX05_03_V3_N08.TXT", three);
     EXPECT_FALSE(first.keptEarlier);
     EXPECT_EQ(first.lines, 3u);
     EXPECT_EQ(test::ReadBytes(first.path), "01 02 03 04 05\r\n04 05 06 07 08\r\n01 02 06 07 08");
 
-    const KeptMatrix smaller = KeepMatrixInFolder(files, folder.Path().string() + "/", "MATRIX05_03_V3_N08.TXT", two);
+    const KeptMatrix smaller = KeepMatrixInFolder(folder.Path().string() + "/", "MATRIX05_03_V3_N08.TXT", two);
     EXPECT_FALSE(smaller.keptEarlier) << "a smaller matrix replaces a larger one";
     EXPECT_EQ(smaller.path, first.path);
     EXPECT_EQ(test::ReadBytes(smaller.path), "01 02 03 04 05\r\n04 05 06 07 08");
 
     for (const auto& lines : {two, three}) {
-        const KeptMatrix kept = KeepMatrixInFolder(files, folder.Path().string(), "MATRIX05_03_V3_N08.TXT", lines);
+        const KeptMatrix kept = KeepMatrixInFolder(folder.Path().string(), "MATRIX05_03_V3_N08.TXT", lines);
         EXPECT_TRUE(kept.keptEarlier) << lines.size();
         EXPECT_EQ(kept.lines, 2u);
         EXPECT_EQ(test::ReadBytes(kept.path), "01 02 03 04 05\r\n04 05 06 07 08");
     }
-    EXPECT_EQ(files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 TEST(KeepMatrixInFolder, MakesAMissingFolderAndReportsOneThatCannotBe) {
     TempFolder folder;
-    FileTable files;
     const std::string missing = (folder.Path() / "new" / "folder").string() + "/";
-    const KeptMatrix kept = KeepMatrixInFolder(files, missing, "MATRIX05_03_V3_N08.TXT", MasksOf({{1, 2, 3, 4, 5}}));
+    const KeptMatrix kept = KeepMatrixInFolder(missing, "MATRIX05_03_V3_N08.TXT", MasksOf({{1, 2, 3, 4, 5}}));
     EXPECT_EQ(test::ReadBytes(kept.path), "01 02 03 04 05");
     // A folder cannot be made inside a file.
     const std::string blocked = folder.Write("file", "x") + "/folder";
-    EXPECT_THROW(KeepMatrixInFolder(files, blocked, "MATRIX05_03_V3_N08.TXT", MasksOf({{1, 2, 3, 4, 5}})),
-                 OrdavexError);
+    EXPECT_THROW(KeepMatrixInFolder(blocked, "MATRIX05_03_V3_N08.TXT", MasksOf({{1, 2, 3, 4, 5}})), OrdavexError);
     EXPECT_EQ(test::ReadBytes(folder.File("file")), "x");
 }
 

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/file_table.h"
 #include "combinations/matrix_file.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/guarantee_claim.h"
@@ -117,8 +116,7 @@ TEST(ShippedMatricesTest, TheLibraryIsThereOneFolderPerLineLength) {
 TEST(ShippedMatricesTest, EveryMatrixLoadsAndKeepsItsNamedGuarantee) {
     for (const std::filesystem::path& path : ShippedMatrices()) {
         const std::string name = path.filename().string();
-        FileTable files;
-        const MatrixLoadResult loaded = LoadMatrixFile(files, path.string());
+        const MatrixLoadResult loaded = LoadMatrixFile(path.string());
         ASSERT_EQ(loaded.outcome, MatrixLoadOutcome::Loaded) << name << " does not load (error " << loaded.error << ")";
         const GuaranteeMatrix matrix = ReadGuaranteeMatrix(loaded.matrix.lines);
         EXPECT_TRUE(matrix.consecutive) << name;

@@ -54,12 +54,13 @@ TEST(LoadSystemCommand, RefusedFilesShowTheirMessagesAndChangeNothing) {
         f.state.SystemsFolder = "earlier/";
         f.window->RefreshCounter();
         f.files.answers.push_back(c.bytes ? folder.Write("refused.txt", *c.bytes) : folder.File("gone.txt"));
+        const auto openBefore = test::OpenFileCount();
         EXPECT_EQ(Acknowledging(f, "cmdOpenFile", static_cast<std::size_t>(c.messages.size())), c.messages) << c.name;
         EXPECT_EQ(f.state.SystemCombinations, (LineList{"01 02 03 04 05", "06 07 08 09 10"})) << c.name;
         EXPECT_EQ(f.state.SystemCount, 2) << c.name;
         EXPECT_EQ(f.state.SystemsFolder, "earlier/") << c.name;
         EXPECT_EQ(f.LabelText("lblCatturate"), "2") << c.name;
-        EXPECT_EQ(f.state.Files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
     }
 }
 
@@ -136,6 +137,7 @@ TEST(LoadMatrixCommand, RefusedFilesAndCancelKeepTheLoadedMatrix) {
         f.state.ForecastStates[3] = kForecastSelected;
         f.state.RecountForecast();
         if (c.bytes) f.files.answers.push_back(folder.Write("MATRIX10_09_V5.TXT", *c.bytes));
+        const auto openBefore = test::OpenFileCount();
         EXPECT_EQ(Acknowledging(f, "cmdOpenMatrice", static_cast<std::size_t>(c.messages.size())), c.messages)
             << c.name;
         EXPECT_EQ(PanelOf(f), (QStringList{"18", "4", "5", "NO", kMatrix18Caption})) << c.name;
@@ -144,7 +146,7 @@ TEST(LoadMatrixCommand, RefusedFilesAndCancelKeepTheLoadedMatrix) {
         EXPECT_EQ(f.state.MatricesFolder, loaded) << c.name;
         EXPECT_EQ(f.state.ForecastCount, 1) << c.name;
         EXPECT_EQ(f.state.ForecastStates[3], kForecastSelected) << c.name;
-        EXPECT_EQ(f.state.Files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
     }
 }
 
@@ -185,11 +187,12 @@ TEST(SaveSystemCommand, AsksOnlyAboutAFileThatHoldsData) {
         const auto path = folder.File("SALVATO.TXT");
         if (c.before) folder.Write("SALVATO.TXT", *c.before);
         f.files.answers.push_back(path);
+        const auto openBefore = test::OpenFileCount();
         EXPECT_EQ(RunCommand(f, "cmdSalva", c.presses), c.messages) << c.name;
         EXPECT_EQ(test::ReadBytes(path), c.after) << c.name;
         EXPECT_EQ(f.state.SystemCount, 2) << c.name;
         EXPECT_EQ(f.state.SystemsFolder, systemsFolder) << c.name;
-        EXPECT_EQ(f.state.Files.OpenCount(), 0u) << c.name;
+        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
         ASSERT_EQ(f.files.requests.size(), 1u);
         EXPECT_EQ(f.files.requests[0].mode, FileDialogMode::Save);
     }
@@ -201,9 +204,10 @@ TEST(SaveSystemCommand, AFailureShowsItsErrorInsteadOfSuccess) {
     MainWindowFixture f;
     f.state.ReplaceSystem({"1 2 3 4 5"});
     f.files.answers.push_back(plainFile + "/sistema.txt");
+    const auto openBefore = test::OpenFileCount();
     EXPECT_EQ(Acknowledging(f, "cmdSalva", 1), QStringList{"Impossibile trovare il percorso ..!"});
     EXPECT_EQ(test::ReadBytes(plainFile), "x");
-    EXPECT_EQ(f.state.Files.OpenCount(), 0u);
+    EXPECT_EQ(test::OpenFileCount(), openBefore);
 }
 
 TEST(RemoveDuplicatesCommand, RemovesRepeatsAndFollowsTheCount) {
