@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QWidget>
 
 #include <memory>
@@ -20,7 +19,7 @@ namespace ordavex {
 
 namespace {
 
-constexpr const char* kLoadingText = "Caricamento della Matrice ";
+constexpr const char* kLoadingText = "Caricamento della Matrice";
 
 const std::string kTooManyCombinations = "Ammesse max. " + std::to_string(kMatrixMaxCombinations) + " combinazioni ..!";
 
@@ -59,7 +58,7 @@ std::shared_ptr<const GuaranteeMatrix> CheckableLines(const LineList& lines) {
 CheckableLoad LoadMatrixAwayFromWindow(QWidget& window, const std::string& path) {
     WorkProgress progress;
     CheckableLoad load;
-    ProgressWindow::Run(&window, kLoadingText + QFileInfo(QString::fromStdString(path)).fileName() + " ...", progress,
+    ProgressWindow::RunOnFile(&window, kLoadingText, path, progress,
                         [&path, &progress, &load] {
                             static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(path, &progress);
                             if (load.outcome == MatrixLoadOutcome::Loaded) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -75,6 +76,12 @@ void ProgressWindow::Run(QWidget* owner, const QString& text, WorkProgress& prog
                          const std::function<void()>& work) {
     ProgressWindow window(owner, text, progress);
     window.RunWork(work);
+}
+
+void ProgressWindow::RunOnFile(QWidget* owner, const QString& doing, const std::string& path, WorkProgress& progress,
+                               const std::function<void()>& work) {
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    Run(owner, doing + " " + name + " ...", progress, work);
 }
 
 void ProgressWindow::RunWork(const std::function<void()>& work) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "app/work_progress.h"
 
@@ -26,6 +27,9 @@ public:
     // Runs `work` as described above; `text` says what is being done. An exception that leaves
     // the work is thrown again here. Without a thread to spare, the work runs here.
     static void Run(QWidget* owner, const QString& text, WorkProgress& progress, const std::function<void()>& work);
+    // Runs `work` on the file at `path` as Run does, the text saying "<doing> <file's name> ...".
+    static void RunOnFile(QWidget* owner, const QString& doing, const std::string& path, WorkProgress& progress,
+                          const std::function<void()>& work);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

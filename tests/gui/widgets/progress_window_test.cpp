@@ -66,8 +66,8 @@ TEST(ProgressWindow, ShowsAfterHalfASecondWithTheProgressAndCancelsByButtonOrEsc
         });
         clock.start();
         poll.start();
-        ProgressWindow::Run(&other, "Caricamento di MILLE.TXT ...", progress,
-                            [&] { HalfReadUntilCancelled(progress, file); });
+        ProgressWindow::RunOnFile(&other, "Caricamento di", "cartella/MILLE.TXT", progress,
+                                  [&] { HalfReadUntilCancelled(progress, file); });
         poll.stop();
 
         EXPECT_GE(shownAt, 500) << byEscape;
