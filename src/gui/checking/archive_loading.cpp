@@ -12,7 +12,7 @@ ArchiveReading ReadArchiveAwayFromWindow(QWidget* window, const std::string& pat
     WorkProgress progress;
     ArchiveReading reading;
     ProgressWindow::RunOnFile(window, kLoadingText, path, progress,
-                        [&path, &progress, &reading] { reading = ReadDrawArchiveFile(path, {}, &progress); });
+                              [&path, &progress, &reading] { reading = ReadDrawArchiveFile(path, {}, &progress); });
     return reading;
 }
 

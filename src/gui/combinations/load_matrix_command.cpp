@@ -58,13 +58,12 @@ std::shared_ptr<const GuaranteeMatrix> CheckableLines(const LineList& lines) {
 CheckableLoad LoadMatrixAwayFromWindow(QWidget& window, const std::string& path) {
     WorkProgress progress;
     CheckableLoad load;
-    ProgressWindow::RunOnFile(&window, kLoadingText, path, progress,
-                        [&path, &progress, &load] {
-                            static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(path, &progress);
-                            if (load.outcome == MatrixLoadOutcome::Loaded) {
-                                load.checkable = CheckableLines(load.matrix.lines);
-                            }
-                        });
+    ProgressWindow::RunOnFile(&window, kLoadingText, path, progress, [&path, &progress, &load] {
+        static_cast<MatrixLoadResult&>(load) = LoadMatrixFile(path, &progress);
+        if (load.outcome == MatrixLoadOutcome::Loaded) {
+            load.checkable = CheckableLines(load.matrix.lines);
+        }
+    });
     return load;
 }
 
