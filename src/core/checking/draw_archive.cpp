@@ -36,6 +36,12 @@ std::string DrawLabel(const ArchiveDraw& draw, std::size_t position) {
     return label.empty() ? "estrazione " + std::to_string(position) : label;
 }
 
+std::string ArchiveSummary(const std::string& name, const std::vector<ArchiveDraw>& draws) {
+    const std::size_t count = draws.size();
+    return name + ": " + std::to_string(count) + (count == 1 ? " estrazione" : " estrazioni") +
+           "\nprima: " + DrawLabel(draws.front(), 1) + "\nultima: " + DrawLabel(draws.back(), count);
+}
+
 ArchiveReading ReadDrawArchive(std::istream& input, const ArchiveLimits& limits) {
     DrawArchiveParser parser(limits);
     std::string chunk(kChunkSize, '\0');

@@ -22,6 +22,10 @@ struct ArchiveDraw {
 // archive ("estrazione 5") when the line gave neither.
 std::string DrawLabel(const ArchiveDraw& draw, std::size_t position);
 
+// What a window tells of a loaded archive: its name, how many draws it holds, the first and the
+// last ("ARCHIVIO.TXT: 2 estrazioni\nprima: ...\nultima: ..."). `draws` is not empty.
+std::string ArchiveSummary(const std::string& name, const std::vector<ArchiveDraw>& draws);
+
 // The draws of an archive file in the file's order, or the reason it was refused. Every refusal
 // but the empty archive names the line at fault.
 struct ArchiveReading {

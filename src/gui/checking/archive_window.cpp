@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "app/number_text.h"
 #include "checking/archive_loading.h"
@@ -25,7 +26,6 @@
 #include "checking/system_cost.h"
 #include "combinations/matrix_name.h"
 #include "dialogs/message_dialog.h"
-#include "dialogs/report_error.h"
 #include "guarantee/guarantee_claim.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
@@ -40,7 +40,6 @@ constexpr FixedDialogDesign kWindowDesign{"frmArchivio", "Archivio estrazioni", 
 constexpr const char* kWindowName = " - Archivio estrazioni";
 constexpr const char* kChooseCaption = "Scegli archivio...";
 constexpr const char* kChooseToolTip = "Apre un file di estrazioni passate";
-constexpr const char* kNoArchiveText = "Nessun archivio caricato";
 constexpr const char* kDrawCaption = "Estrazione";
 constexpr const char* kUseCaption = "Usa estrazione";
 constexpr const char* kUseToolTip = "Segna i numeri dell'estrazione sul tastierino dello spoglio";
@@ -69,7 +68,6 @@ constexpr const char* kStatisticsCaption = "Statistiche...";
 constexpr const char* kStatisticsToolTip = "Frequenze e ritardi dei numeri nelle estrazioni scelte";
 constexpr const char* kNoConditionText = "Probabilità della garanzia: caricare una Matrice che la indichi nel nome";
 
-constexpr const char* kInvalidArchive = "Archivio non valido ..!|";
 constexpr const char* kNoArchive = "Caricare un archivio di estrazioni ..!";
 constexpr const char* kNoSystem = "Nessun Sistema in memoria ..!";
 constexpr const char* kBadRange = "Intervallo di estrazioni non valido ..!";
@@ -232,22 +230,10 @@ void ArchiveWindow::Open() {
 }
 
 void ArchiveWindow::ChooseArchive() {
-    AppState& state = context_.state;
-    const std::string path = context_.files.FileDialog(this, OpenArchiveRequest(state.ArchivesFolder));
-    if (path.empty()) return;
-    ArchiveReading reading = ReadArchiveAwayFromWindow(this, path);
-    if (reading.cancelled) return;
-    if (reading.errorNumber != 0) {
-        ReportError(state, this, reading.errorNumber);
-        return;
-    }
-    if (!reading.Ok()) {
-        ShowMessage(state, this, kInvalidArchive + reading.error);
-        return;
-    }
-    state.ArchivesFolder = path;
-    draws_ = std::move(reading.draws);
-    archiveName_ = FileNameOfPath(path);
+    std::optional<ChosenArchive> archive = ChooseAndReadArchive(context_, this);
+    if (!archive) return;
+    draws_ = std::move(archive->draws);
+    archiveName_ = std::move(archive->name);
     drawLines_->setStringList({});
     listed_.clear();
     for (int row = 0; row <= kHighestReportedScore; ++row) {
@@ -268,9 +254,7 @@ void ArchiveWindow::ShowArchive() {
     if (!HasArchive()) {
         lblArchivio_->setText(kNoArchiveText);
     } else {
-        lblArchivio_->setText(QString::fromStdString(
-            archiveName_ + ": " + std::to_string(count) + (count == 1 ? " estrazione" : " estrazioni") +
-            "\nprima: " + DrawLabel(draws_.front(), 1) + "\nultima: " + DrawLabel(draws_.back(), draws_.size())));
+        lblArchivio_->setText(QString::fromStdString(ArchiveSummary(archiveName_, draws_)));
     }
     ShowChosenDraw();
 }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <atomic>
 #include <new>
+#include <optional>
 #include <thread>
 
 #include "app/error_number.h"
@@ -40,7 +41,6 @@ constexpr FixedDialogDesign kWindowDesign{"frmStatistiche", "Statistiche delle e
 constexpr const char* kWindowName = " - Statistiche";
 constexpr const char* kChooseCaption = "Scegli archivio...";
 constexpr const char* kChooseToolTip = "Apre un file di estrazioni passate";
-constexpr const char* kNoArchiveText = "Nessun archivio caricato";
 constexpr const char* kCountCaption = "Calcola";
 constexpr const char* kCountToolTip = "Calcola le statistiche sulle estrazioni scelte";
 constexpr const char* kCancelCaption = "Annulla";
@@ -65,7 +65,6 @@ constexpr const char* kHelpText =
 constexpr const char* kSystemLegend = "numeri del Sistema in memoria";
 constexpr const char* kForecastLegend = "numeri del pronostico";
 
-constexpr const char* kInvalidArchive = "Archivio non valido ..!|";
 constexpr const char* kNoArchive = "Caricare un archivio di estrazioni ..!";
 constexpr const char* kBadRange = "Intervallo di estrazioni non valido ..!";
 constexpr const char* kNotCounted = "Calcolare prima le statistiche ..!";
@@ -295,24 +294,12 @@ void StatisticsWindow::done(int result) {
 }
 
 void StatisticsWindow::ChooseArchive() {
-    AppState& state = context_.state;
-    const std::string path = context_.files.FileDialog(this, OpenArchiveRequest(state.ArchivesFolder));
-    if (path.empty()) return;
-    ArchiveReading reading = ReadArchiveAwayFromWindow(this, path);
-    if (reading.cancelled) return;
-    if (reading.errorNumber != 0) {
-        ReportError(state, this, reading.errorNumber);
-        return;
-    }
-    if (!reading.Ok()) {
-        ShowMessage(state, this, kInvalidArchive + reading.error);
-        return;
-    }
+    std::optional<ChosenArchive> archive = ChooseAndReadArchive(context_, this);
+    if (!archive) return;
     // The thread may still read the draws being replaced.
     CancelCount();
-    state.ArchivesFolder = path;
-    ownDraws_ = std::move(reading.draws);
-    ownName_ = archiveName_ = FileNameOfPath(path);
+    ownDraws_ = std::move(archive->draws);
+    ownName_ = archiveName_ = std::move(archive->name);
     draws_ = &ownDraws_;
     ShowArchive();
     SetRangeControls({});
@@ -324,11 +311,7 @@ void StatisticsWindow::ShowArchive() {
         lblArchivio_->setText(kNoArchiveText);
         return;
     }
-    const auto& draws = *draws_;
-    const std::size_t count = draws.size();
-    lblArchivio_->setText(QString::fromStdString(
-        archiveName_ + ": " + std::to_string(count) + (count == 1 ? " estrazione" : " estrazioni") +
-        "\nprima: " + DrawLabel(draws.front(), 1) + "\nultima: " + DrawLabel(draws.back(), count)));
+    lblArchivio_->setText(QString::fromStdString(ArchiveSummary(archiveName_, *draws_)));
 }
 
 void StatisticsWindow::SetRangeControls(const DrawRangeChoice& range) {

@@ -102,6 +102,16 @@ TEST(DrawArchive, SkipsCommentsAndBlankLinesOverLfAndCrLf) {
     EXPECT_EQ(DrawLabel(reading.draws[1], 2), "02/01/2026");
 }
 
+TEST(DrawArchive, TheSummaryCountsTheDrawsAndNamesTheFirstAndTheLast) {
+    const auto one = Read(kTwenty);
+    ASSERT_TRUE(one.Ok()) << one.error;
+    EXPECT_EQ(ArchiveSummary("UNA.TXT", one.draws), "UNA.TXT: 1 estrazione\nprima: estrazione 1\nultima: estrazione 1");
+    const auto two = Read(kTwenty + "\n2026-01-02 n.7 " + kTwenty);
+    ASSERT_TRUE(two.Ok()) << two.error;
+    EXPECT_EQ(ArchiveSummary("DUE.TXT", two.draws),
+              "DUE.TXT: 2 estrazioni\nprima: estrazione 1\nultima: 02/01/2026 n. 7");
+}
+
 // Endless text made of one repeated piece, `total` bytes in all, produced as it is read.
 class RepeatingBuffer : public std::streambuf {
 public:
