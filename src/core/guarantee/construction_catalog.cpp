@@ -53,20 +53,33 @@ std::optional<SteinerSystem> ResidualOf(const SteinerSystem& design) {
     return SteinerSystem{design.numbers - 1, design.length, strength - 1, LinesWithout(design.blocks, design.numbers)};
 }
 
-std::vector<SteinerSystem> CatalogDesigns() {
+std::vector<SteinerSystem> SteinerDesigns() {
     std::vector<SteinerSystem> designs = KnownSteinerSystems();
     const SteinerSystem octads = GolayOctads();
     designs.push_back(DerivedSystem(octads, 3));  // S(2, 5, 21): no prime field gives its plane
     for (SteinerSystem& design : FiniteGeometryDesigns()) {
         designs.push_back(std::move(design));
     }
-    const std::size_t steiner = designs.size();
-    for (std::size_t i = 0; i < steiner; ++i) {
-        if (auto residual = ResidualOf(designs[i])) {
+    return designs;
+}
+
+std::vector<SteinerSystem> CatalogDesigns(const std::vector<SteinerSystem>& steiner) {
+    std::vector<SteinerSystem> designs = steiner;
+    for (const SteinerSystem& design : steiner) {
+        if (auto residual = ResidualOf(design)) {
             designs.push_back(std::move(*residual));
         }
     }
     return designs;
+}
+
+// In a Steiner system S(s, K, V) the blocks through any s - 1 numbers meet only in them, and so
+// split the other V - s + 1 numbers into (V - s + 1) / (K - s + 1) parts: fewer removed numbers
+// than parts leave one of those blocks clear of them. The blocks clear of the removed numbers
+// thus still hold every s - 1 of the numbers left.
+int MostNumbersClearedAway(const SteinerSystem& design) {
+    const int rest = design.numbers - design.strength + 1;
+    return rest / (design.length - design.strength + 1) - 1;
 }
 
 // A matrix of `numbers` cut down to fewer by removing its highest numbers.
@@ -98,7 +111,8 @@ ConstructionCatalog::ConstructionCatalog(LibraryLookup library, SmallMatrixSolve
       solver_(std::move(solver)),
       stop_(std::move(stop)),
       deadline_(deadline),
-      designs_(CatalogDesigns()) {}
+      steiner_(SteinerDesigns()),
+      designs_(CatalogDesigns(steiner_)) {}
 
 std::vector<Construction> ConstructionCatalog::Constructions(const CoverPlay& play) {
     std::vector<Construction> found;
@@ -107,6 +121,7 @@ std::vector<Construction> ConstructionCatalog::Constructions(const CoverPlay& pl
     }
     AddTrivial(play, found);
     AddDesigns(play, found);
+    AddDesignsClearOfRemoved(play, found);
     AddLibrary(play, found);
     if (!PastDeadline()) {
         if (solver_ && Binomial(play.numbers, play.drawn) <= kSmallPlaySets) {
@@ -160,6 +175,28 @@ void ConstructionCatalog::AddDesigns(const CoverPlay& play, std::vector<Construc
         found.push_back({"design S(" + std::to_string(design.strength) + "," + std::to_string(design.length) + "," +
                              std::to_string(design.numbers) + ")",
                          Lengthened(lines, play.numbers, play.length)});
+    }
+}
+
+void ConstructionCatalog::AddDesignsClearOfRemoved(const CoverPlay& play, std::vector<Construction>& found) const {
+    for (const SteinerSystem& design : steiner_) {
+        const int held = design.strength - 1;
+        const int removed = design.numbers - play.numbers;
+        const int cleared = std::min(removed, MostNumbersClearedAway(design));
+        if (held < play.points || held > play.drawn || design.length > play.length || cleared < 1 ||
+            removed > kMostNumbersRemoved) {
+            continue;
+        }
+        std::vector<NumberMask> lines = design.blocks;
+        for (int number = design.numbers; number > design.numbers - cleared; --number) {
+            lines = LinesWithout(lines, number);
+        }
+        // The numbers past those the blocks can be cleared of are removed as from any matrix.
+        lines = CutDown(std::move(lines), design.numbers - cleared, play.numbers);
+        std::string how = "design S(" + std::to_string(design.strength) + "," + std::to_string(design.length) + "," +
+                          std::to_string(design.numbers) + ") clear of " + std::to_string(cleared) + " numbers";
+        if (removed > cleared) how += ", less " + std::to_string(removed - cleared) + " more";
+        found.push_back({std::move(how), Lengthened(lines, play.numbers, play.length)});
     }
 }
 

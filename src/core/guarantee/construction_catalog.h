@@ -37,8 +37,8 @@ struct Construction {
 
 // Matrices made by construction, from designs and smaller matrices, before any search: the
 // designs of known Steiner systems and finite geometries (with numbers removed and lines
-// lengthened to fit, and their residuals), the library's matrices of the play and of one or two
-// numbers more, a matrix for N - 1 numbers joined with one of shorter lines through the new
+// lengthened to fit, and their residuals; or only the blocks clear of the numbers removed), the library's matrices of
+// the play and of one or two numbers more, a matrix for N - 1 numbers joined with one of shorter lines through the new
 // number, and the union over a split of the numbers into two groups of products of smaller
 // matrices. Each construction covers by its mathematics; the smallest matrix of every play
 // asked is remembered, so that the smaller plays the recursion meets are made once.
@@ -57,6 +57,9 @@ public:
 private:
     void AddTrivial(const CoverPlay& play, std::vector<Construction>& found) const;
     void AddDesigns(const CoverPlay& play, std::vector<Construction>& found) const;
+    // The blocks of a Steiner system that hold none of the numbers above the play's, as many
+    // numbers as the system allows; any more are removed by mending lines.
+    void AddDesignsClearOfRemoved(const CoverPlay& play, std::vector<Construction>& found) const;
     void AddLibrary(const CoverPlay& play, std::vector<Construction>& found) const;
     void AddNewNumber(const CoverPlay& play, std::vector<Construction>& found);
     void AddSplits(const CoverPlay& play, std::vector<Construction>& found);
@@ -68,6 +71,8 @@ private:
     SmallMatrixSolver solver_;
     std::function<bool()> stop_;
     std::chrono::steady_clock::time_point deadline_;
+    std::vector<SteinerSystem> steiner_;
+    // The Steiner systems and their residuals.
     std::vector<SteinerSystem> designs_;
     std::map<CoverPlay, std::optional<std::vector<NumberMask>>> smallest_;
     int depth_ = 0;

@@ -71,6 +71,42 @@ TEST(ConstructionCatalogTest, DesignsCutDownReachTheirKnownSizes) {
     ExpectEveryConstructionCovers(catalog, {13, 5, 2, 2});
 }
 
+const Construction* Named(const std::vector<Construction>& constructions, const std::string& how) {
+    for (const Construction& construction : constructions) {
+        if (construction.how == how) return &construction;
+    }
+    return nullptr;
+}
+
+TEST(ConstructionCatalogTest, BlocksOfASteinerSystemClearOfTheRemovedNumbersHoldEveryFewerSet) {
+    ConstructionCatalog catalog({}, {});
+    // The 5 octads through any 4 numbers split the other 20 in fours: 4 numbers removed leave
+    // one of them clear, and the 130 octads clear of 21..24 hold every 4 of 1..20.
+    const std::vector<Construction> forTwenty = catalog.Constructions({20, 8, 4, 4});
+    const Construction* octads = Named(forTwenty, "design S(5,8,24) clear of 4 numbers");
+    ASSERT_NE(octads, nullptr);
+    EXPECT_EQ(octads->lines.size(), 130U);
+    EXPECT_LE(SmallestSize(catalog, {20, 8, 4, 4}), 130U);
+    ExpectEveryConstructionCovers(catalog, {20, 8, 4, 4});
+    ExpectEveryConstructionCovers(catalog, {22, 8, 6, 4});
+    ExpectEveryConstructionCovers(catalog, {21, 10, 5, 4});
+    // The planes of AG(4,2) through 2 points split the other 14 in pairs: up to 6 removed.
+    ExpectEveryConstructionCovers(catalog, {10, 4, 2, 2});
+    EXPECT_NE(Named(catalog.Constructions({10, 4, 2, 2}), "design S(3,4,16) clear of 6 numbers"), nullptr);
+
+    // One more removed number than parts, and some 4 numbers lose all five octads.
+    std::vector<NumberMask> clear = GolayOctads().blocks;
+    for (int number = 24; number > 19; --number) clear = LinesWithout(clear, number);
+    EXPECT_GT(UncoveredByBruteForce(clear, 19, 0, 4, 4), 0U);
+    // Past that, the fifth number is removed by mending the 130 lines.
+    const std::vector<Construction> forNineteen = catalog.Constructions({19, 8, 4, 4});
+    EXPECT_EQ(Named(forNineteen, "design S(5,8,24) clear of 5 numbers"), nullptr);
+    const Construction* mended = Named(forNineteen, "design S(5,8,24) clear of 4 numbers, less 1 more");
+    ASSERT_NE(mended, nullptr);
+    EXPECT_LE(mended->lines.size(), 130U);
+    ExpectEveryConstructionCovers(catalog, {19, 8, 4, 4});
+}
+
 TEST(ConstructionCatalogTest, TrivialPlaysNeedOneLineOrLinesOverTheLowestNumbers) {
     ConstructionCatalog catalog({}, {});
     // Every 8 of 10 meet any line of 6 in 4 numbers.
