@@ -37,11 +37,12 @@ struct Construction {
 
 // Matrices made by construction, from designs and smaller matrices, before any search: the
 // designs of known Steiner systems and finite geometries (with numbers removed and lines
-// lengthened to fit, and their residuals; or only the blocks clear of the numbers removed), the library's matrices of
-// the play and of one or two numbers more, a matrix for N - 1 numbers joined with one of shorter lines through the new
-// number, and the union over a split of the numbers into two groups of products of smaller
-// matrices. Each construction covers by its mathematics; the smallest matrix of every play
-// asked is remembered, so that the smaller plays the recursion meets are made once.
+// lengthened to fit, and their residuals; or only their blocks clear of the numbers removed), the
+// library's matrices of the play and of one or two numbers more, a matrix for N - 1 numbers joined
+// with one of shorter lines through the new number, and the union over a split of the numbers
+// into two groups of products of smaller matrices. Each construction covers by its mathematics;
+// the smallest matrix of every play asked is remembered, so that the smaller plays the recursion
+// meets are made once.
 class ConstructionCatalog {
 public:
     // A stop request gives nothing; past the deadline the constructions already made are kept and
