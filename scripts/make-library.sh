@@ -12,6 +12,7 @@
 # 'MATRIX10_10_V7_*'), only the matching files are remade. LIBRARY_MOST_SECONDS caps the seconds of
 # every case, for a quick remake; LIBRARY_ONLY_NEW=1 makes only the files not shipped yet, and
 # LIBRARY_LEAST_LINES=L remakes only the shipped files of at least L lines (and the missing ones).
+# Afterwards scripts/library-sizes.sh records the new sizes for the test suite.
 #   scripts/make-library.sh [BUILD_FOLDER] [MADE_FOLDER] [NAMES]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
