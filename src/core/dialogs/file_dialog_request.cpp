@@ -47,6 +47,16 @@ FileDialogRequest TextFileRequest(FileDialogMode mode, const char* filterName, c
     return request;
 }
 
+// A save of another type than text: its own title, pattern and extension.
+FileDialogRequest TypedSaveRequest(const char* filterName, const char* title, const char* pattern,
+                                   const char* extension, const std::string& location) {
+    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, filterName, location);
+    request.title = title;
+    request.pattern = pattern;
+    request.defaultExtension = extension;
+    return request;
+}
+
 }  // namespace
 
 FileDialogRequest OpenSystemRequest(const std::string& systemsFolder) {
@@ -68,11 +78,7 @@ FileDialogRequest OpenArchiveRequest(const std::string& archivesFolder) {
 }
 
 FileDialogRequest ExportCsvRequest(const std::string& systemsFolder) {
-    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kCsvFilter, systemsFolder);
-    request.title = kExportTitle;
-    request.pattern = kCsvPattern;
-    request.defaultExtension = kCsvExtension;
-    return request;
+    return TypedSaveRequest(kCsvFilter, kExportTitle, kCsvPattern, kCsvExtension, systemsFolder);
 }
 
 FileDialogRequest ExportTextRequest(const std::string& systemsFolder) {
@@ -82,19 +88,11 @@ FileDialogRequest ExportTextRequest(const std::string& systemsFolder) {
 }
 
 FileDialogRequest SavePdfRequest(const std::string& systemsFolder) {
-    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kPdfFilter, systemsFolder);
-    request.title = kPdfTitle;
-    request.pattern = kPdfPattern;
-    request.defaultExtension = kPdfExtension;
-    return request;
+    return TypedSaveRequest(kPdfFilter, kPdfTitle, kPdfPattern, kPdfExtension, systemsFolder);
 }
 
 FileDialogRequest SaveImageRequest(const std::string& systemsFolder) {
-    FileDialogRequest request = TextFileRequest(FileDialogMode::Save, kImageFilter, systemsFolder);
-    request.title = kImageTitle;
-    request.pattern = kImagePattern;
-    request.defaultExtension = kImageExtension;
-    return request;
+    return TypedSaveRequest(kImageFilter, kImageTitle, kImagePattern, kImageExtension, systemsFolder);
 }
 
 StartLocation SplitStartLocation(const std::string& location) {

@@ -29,17 +29,20 @@ TEST(FileDialogRequest, OtherDialogsAddNothingToTheSideBar) {
     }
 }
 
-TEST(FileDialogRequest, ExportsAndPdfAreSavedFromTheSystemsFolderUnderTheirOwnExtension) {
+TEST(FileDialogRequest, ExportsPdfAndImagesAreSavedFromTheSystemsFolderUnderTheirOwnExtension) {
     const struct {
         FileDialogRequest request;
+        const char* title;
         const char* filterName;
         const char* pattern;
         const char* extension;
-    } cases[] = {{ExportCsvRequest("/s/"), "Foglio di calcolo", "*.csv", "csv"},
-                 {ExportTextRequest("/s/"), "Sistemi", "*.txt", "txt"},
-                 {SavePdfRequest("/s/"), "Documenti PDF", "*.pdf", "pdf"}};
+    } cases[] = {{ExportCsvRequest("/s/"), "Esporta", "Foglio di calcolo", "*.csv", "csv"},
+                 {ExportTextRequest("/s/"), "Esporta", "Sistemi", "*.txt", "txt"},
+                 {SavePdfRequest("/s/"), "PDF", "Documenti PDF", "*.pdf", "pdf"},
+                 {SaveImageRequest("/s/"), "Salva immagine", "Immagini PNG", "*.png", "png"}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.request.mode, FileDialogMode::Save) << c.filterName;
+        EXPECT_EQ(c.request.title, c.title);
         EXPECT_EQ(c.request.initialLocation, "/s/");
         EXPECT_EQ(c.request.filterName, c.filterName);
         EXPECT_EQ(c.request.pattern, c.pattern);
