@@ -122,7 +122,7 @@ NumberMask RotationSearch::UncoveredRotation(const std::vector<std::uint32_t>& c
 RotationSearch::Result RotationSearch::Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random,
                                               const std::function<bool()>& stop) {
     const std::size_t sets = rotations_.size();
-    if (baseLines * sets > kMostMeets) {
+    if (!Fits(baseLines)) {
         throw std::length_error("too many base lines for a search by rotations");
     }
     const auto cycle = static_cast<std::size_t>(cycleLength_);

@@ -48,6 +48,11 @@ public:
     // kMostMeets.
     Result Search(std::size_t baseLines, std::uint64_t work, SeededRandom& random, const std::function<bool()>& stop);
 
+    // Whether a search of `baseLines` base lines stays within kMostMeets. The table holds every
+    // rotation of each class, more than the sets when some classes have fewer distinct rotations
+    // than the cycle is long.
+    bool Fits(std::size_t baseLines) const { return baseLines * rotations_.size() <= kMostMeets; }
+
 private:
     NumberMask Rotated(NumberMask set, int steps) const;
     bool IsFirstOfClass(NumberMask set) const;

@@ -29,8 +29,12 @@ std::optional<std::vector<NumberMask>> RotationStart::Find(std::size_t smallest,
     }
     const auto [lines, cycleLength] = sizes[turn_++ % sizes.size()];
     RotationSearch rotations(settings_.numbers, settings_.length, settings_.drawn, settings_.points, cycleLength, stop);
-    RotationSearch::Result found =
-        rotations.Search(lines / static_cast<std::size_t>(cycleLength), kRotationWork, random_, stop);
+    const std::size_t baseLines = lines / static_cast<std::size_t>(cycleLength);
+    // The sizes were chosen by the count of sets; the table of rotations may hold more.
+    if (!rotations.Fits(baseLines)) {
+        return std::nullopt;
+    }
+    RotationSearch::Result found = rotations.Search(baseLines, kRotationWork, random_, stop);
     if (!found.complete) {
         return std::nullopt;
     }

@@ -66,6 +66,17 @@ TEST(RotationSearchTest, WithoutWorkOrWhenToldToStopItEndsWithTheStartIncomplete
     EXPECT_EQ(nothing.work, 0U);
 }
 
+TEST(RotationSearchTest, ItsTableHoldsMoreThanTheSetsWhenSomeClassesHaveFewerRotations) {
+    // Two cycles of 4 over 8 numbers: {1,3,5,7} comes back after two steps, yet its class holds
+    // four rotations, so base lines that the 70 sets of 4 would let in do not fit.
+    RotationSearch search(8, 5, 4, 3, 4);
+    const std::size_t byTheSets = RotationSearch::kMostMeets / 70;
+    EXPECT_FALSE(search.Fits(byTheSets));
+    EXPECT_TRUE(search.Fits(byTheSets / 2));
+    SeededRandom random(1);
+    EXPECT_THROW(search.Search(byTheSets, 1, random, {}), std::length_error);
+}
+
 TEST(RotationSearchTest, CyclesLeaveAtMostTwoNumbersInPlace) {
     EXPECT_EQ(RotationSearch::CycleLengths(15), (std::vector<int>{2, 3, 5, 7, 13, 14, 15}));
     EXPECT_EQ(RotationSearch::CycleLengths(4), (std::vector<int>{2, 3, 4}));
