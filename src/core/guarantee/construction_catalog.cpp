@@ -1,6 +1,7 @@
 #include "guarantee/construction_catalog.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "guarantee/binomial.h"
@@ -80,6 +81,11 @@ std::vector<SteinerSystem> CatalogDesigns(const std::vector<SteinerSystem>& stei
 int MostNumbersClearedAway(const SteinerSystem& design) {
     const int rest = design.numbers - design.strength + 1;
     return rest / (design.length - design.strength + 1) - 1;
+}
+
+std::string DesignName(const SteinerSystem& design) {
+    return "design S(" + std::to_string(design.strength) + "," + std::to_string(design.length) + "," +
+           std::to_string(design.numbers) + ")";
 }
 
 // A matrix of `numbers` cut down to fewer by removing its highest numbers.
@@ -172,9 +178,7 @@ void ConstructionCatalog::AddDesigns(const CoverPlay& play, std::vector<Construc
             continue;
         }
         std::vector<NumberMask> lines = CutDown(design.blocks, design.numbers, play.numbers);
-        found.push_back({"design S(" + std::to_string(design.strength) + "," + std::to_string(design.length) + "," +
-                             std::to_string(design.numbers) + ")",
-                         Lengthened(lines, play.numbers, play.length)});
+        found.push_back({DesignName(design), Lengthened(lines, play.numbers, play.length)});
     }
 }
 
@@ -193,8 +197,7 @@ void ConstructionCatalog::AddDesignsClearOfRemoved(const CoverPlay& play, std::v
         }
         // The numbers past those the blocks can be cleared of are removed as from any matrix.
         lines = CutDown(std::move(lines), design.numbers - cleared, play.numbers);
-        std::string how = "design S(" + std::to_string(design.strength) + "," + std::to_string(design.length) + "," +
-                          std::to_string(design.numbers) + ") clear of " + std::to_string(cleared) + " numbers";
+        std::string how = DesignName(design) + " clear of " + std::to_string(cleared) + " numbers";
         if (removed > cleared) how += ", less " + std::to_string(removed - cleared) + " more";
         found.push_back({std::move(how), Lengthened(lines, play.numbers, play.length)});
     }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include <system_error>
 #include <thread>
 
+#include "combinations/matrix_name.h"
 #include "widgets/ui_style.h"
 #include "widgets/window_parts.h"
 
@@ -80,8 +80,7 @@ void ProgressWindow::Run(QWidget* owner, const QString& text, WorkProgress& prog
 
 void ProgressWindow::RunOnFile(QWidget* owner, const QString& doing, const std::string& path, WorkProgress& progress,
                                const std::function<void()>& work) {
-    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
-    Run(owner, doing + " " + name + " ...", progress, work);
+    Run(owner, doing + " " + QString::fromStdString(FileNameOfPath(path)) + " ...", progress, work);
 }
 
 void ProgressWindow::RunWork(const std::function<void()>& work) {
