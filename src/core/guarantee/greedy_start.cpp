@@ -123,6 +123,7 @@ void GreedyStart::Build(std::size_t budget) {
         if (Stopped()) break;
         // The start must cover every set, so it goes on beyond the time limit.
         matrix_.AddLine(chosen);
+        control_.NoteStartingMatrix();
     }
     sample_.clear();
 }

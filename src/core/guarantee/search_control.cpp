@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "guarantee/binomial.h"
 #include "guarantee/thread_cpu_clock.h"
 
 namespace ordavex {
@@ -12,7 +13,8 @@ SearchControl::SearchControl(const GeneratorSettings& settings, SharedSearch& sh
       shared_(shared),
       reports_(reports),
       matrix_(matrix),
-      start_(std::chrono::steady_clock::now()) {}
+      start_(std::chrono::steady_clock::now()),
+      shownUncovered_(Binomial(settings.numbers, settings.drawn)) {}
 
 void SearchControl::Start() { cpuStart_ = ThreadCpuSeconds(); }
 
@@ -51,9 +53,9 @@ double SearchControl::ReportProgress() {
         }
         GeneratorProgress progress;
         progress.seconds = elapsed;
-        progress.lines = matrix_.Size();
+        progress.lines = shownLines_;
         progress.bestLines = shared_.bestLines.load();
-        progress.uncovered = matrix_.UncoveredCount();
+        progress.uncovered = shownUncovered_;
         progress.moves = shared_.moves.load();
         progress.searching = searching_;
         const std::uint64_t fewest = shared_.bestUncovered.load();
@@ -61,6 +63,11 @@ double SearchControl::ReportProgress() {
         settings_.progress(progress);
     }
     return elapsed;
+}
+
+void SearchControl::NoteMatrix() {
+    shownLines_ = matrix_.Size();
+    shownUncovered_ = matrix_.UncoveredCount();
 }
 
 void SearchControl::ShareMoves() {

@@ -36,6 +36,15 @@ public:
     bool StoppedByTime() const { return stoppedByTime_; }
     // Reports progress when it is due; returns the time elapsed.
     double ReportProgress();
+    // The progress shows the matrix as it stood when last noted whole: after a move, or a line of
+    // the start. A report made in the middle of a change, or while a restart puts the next matrix
+    // in place (a while, on the largest tables), would show half-made figures, such as no lines
+    // and nearly every set uncovered. Before the first note: no lines, every set uncovered.
+    void NoteMatrix();
+    // NoteMatrix while the start is being built, before the moves begin.
+    void NoteStartingMatrix() {
+        if (!searching_) NoteMatrix();
+    }
 
     // Counts the sets a move looked at: once they are many, the clock is due to be read even
     // before the next round number of moves.
@@ -60,6 +69,8 @@ private:
     std::uint64_t moves_ = 0;
     std::uint64_t sharedMoves_ = 0;
     std::uint64_t workSinceQuestion_ = 0;
+    std::size_t shownLines_ = 0;
+    std::uint64_t shownUncovered_ = 0;
     bool stoppedByTime_ = false;
     bool interrupted_ = false;
     bool searching_ = false;

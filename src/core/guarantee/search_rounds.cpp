@@ -55,6 +55,7 @@ GeneratorResult SearchRounds::Run() {
         return result;
     }
     KeepIfBetter();
+    control_.NoteMatrix();
     // From here on a time limit ends the search too, in the middle of a change if need be.
     matrix_.SetStop([this] { return control_.ShouldStop(); });
     control_.StartSearching();
@@ -134,6 +135,7 @@ void SearchRounds::Improve() {
     matrix_.CountSoleCovers();
     // A broken table no longer matches the lines: the search was stopped in the middle of a change.
     while (matrix_.Size() > 0 && !matrix_.Broken()) {
+        control_.NoteMatrix();
         if (KeepIfBetter()) {
             sinceBest = 0;
             sinceRestart = 0;
