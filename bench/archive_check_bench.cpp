@@ -2,36 +2,21 @@
 // system) and 100,000 lines (10^9 pairs of a line and a draw).
 #include <benchmark/benchmark.h>
 
+#include "random_archive.h"
 #include "random_lines.h"
-
-#include <algorithm>
-#include <numeric>
-#include <random>
 
 #include "checking/archive_check.h"
 
 namespace ordavex {
 namespace {
 
-constexpr int kDraws = 10000;
+constexpr std::size_t kDraws = 10000;
 constexpr int kLineLength = 10;
-
-std::vector<ArchiveDraw> RandomArchive(unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<int> numbers(kHighestNumber);
-    std::iota(numbers.begin(), numbers.end(), kLowestNumber);
-    std::vector<ArchiveDraw> draws(kDraws);
-    for (auto& draw : draws) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Set(numbers[static_cast<std::size_t>(k)]);
-    }
-    return draws;
-}
 
 void BM_CheckArchive(benchmark::State& state) {
     const auto lines = static_cast<int>(state.range(0));
     const auto system = bench::RandomLines(lines, {kHighestNumber, kLineLength, true, 2}, 20261207);
-    const auto draws = RandomArchive(16);
+    const auto draws = bench::RandomArchive(kDraws, 16);
     const ArchiveChecker checker(system, 0);
     for (auto _ : state) {
         ArchiveRecord record;

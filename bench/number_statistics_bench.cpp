@@ -2,9 +2,7 @@
 // holds: counts, delays and the pairs drawn together, in one pass.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <numeric>
-#include <random>
+#include "random_archive.h"
 
 #include "checking/number_statistics.h"
 
@@ -13,20 +11,8 @@ namespace {
 
 constexpr std::size_t kDraws = 1000000;
 
-std::vector<ArchiveDraw> RandomArchive(unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<int> numbers(kHighestNumber);
-    std::iota(numbers.begin(), numbers.end(), kLowestNumber);
-    std::vector<ArchiveDraw> draws(kDraws);
-    for (auto& draw : draws) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        for (int k = 0; k < kNumbersPerDraw; ++k) draw.numbers.Set(numbers[static_cast<std::size_t>(k)]);
-    }
-    return draws;
-}
-
 void BM_NumberStatistics(benchmark::State& state) {
-    const auto draws = RandomArchive(20261207);
+    const auto draws = bench::RandomArchive(kDraws, 20261207);
     for (auto _ : state) {
         StatisticsProgress progress;
         auto statistics = CountNumberStatistics(draws, {0, draws.size()}, &progress);
