@@ -57,7 +57,9 @@ std::optional<SteinerSystem> ResidualOf(const SteinerSystem& design) {
 std::vector<SteinerSystem> SteinerDesigns() {
     std::vector<SteinerSystem> designs = KnownSteinerSystems();
     const SteinerSystem octads = GolayOctads();
-    designs.push_back(DerivedSystem(octads, 3));  // S(2, 5, 21): no prime field gives its plane
+    // S(2, 5, 21) again, numbered otherwise than the plane over GF(4): cut down by the same
+    // numbers, the two give matrices of different sizes, and the smaller is kept.
+    designs.push_back(DerivedSystem(octads, 3));
     for (SteinerSystem& design : FiniteGeometryDesigns()) {
         designs.push_back(std::move(design));
     }

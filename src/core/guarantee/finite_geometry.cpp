@@ -1,17 +1,20 @@
 #include "guarantee/finite_geometry.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <vector>
 
+#include "guarantee/galois_field.h"
 #include "lottery/number_range.h"
 
 namespace ordavex {
 
 namespace {
 
-constexpr int kPrimeOrders[] = {2, 3, 5, 7};
+// The orders of the fields whose planes fit within 90 numbers.
+constexpr int kFieldOrders[] = {2, 3, 4, 5, 7, 8, 9};
 
 using Vector = std::vector<int>;
 
@@ -45,25 +48,22 @@ int IndexOf(const Vector& vector, int q) {
     return index;
 }
 
-// a * x + y over GF(q), coordinate by coordinate.
-Vector Combine(int a, const Vector& x, const Vector& y, int q) {
+// a * x + y, coordinate by coordinate.
+Vector Combine(int a, const Vector& x, const Vector& y, const GaloisField& field) {
     Vector sum(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
-        sum[i] = (a * x[i] + y[i]) % q;
+        sum[i] = field.Add(field.Multiply(a, x[i]), y[i]);
     }
     return sum;
 }
 
 // A projective point stands for the nonzero multiples of a vector: the one whose last nonzero
 // coordinate is 1 represents them all.
-Vector Normalised(Vector vector, int q) {
+Vector Normalised(Vector vector, const GaloisField& field) {
     auto last = std::find_if(vector.rbegin(), vector.rend(), [](int c) { return c != 0; });
-    int inverse = 1;
-    while (inverse * *last % q != 1) {
-        ++inverse;
-    }
+    const int inverse = field.Inverse(*last);
     for (int& c : vector) {
-        c = c * inverse % q;
+        c = field.Multiply(c, inverse);
     }
     return vector;
 }
@@ -86,10 +86,11 @@ SteinerSystem SystemOf(const std::set<NumberMask>& blocks, int points, int lengt
 }  // namespace
 
 SteinerSystem ProjectiveSpaceLines(int dimension, int q) {
+    const GaloisField field(q);
     std::vector<Vector> points;
     for (const Vector& vector : AllVectors(dimension + 1, q)) {
         if (std::any_of(vector.begin(), vector.end(), [](int c) { return c != 0; }) &&
-            Normalised(vector, q) == vector) {
+            Normalised(vector, field) == vector) {
             points.push_back(vector);
         }
     }
@@ -103,7 +104,7 @@ SteinerSystem ProjectiveSpaceLines(int dimension, int q) {
             // The line through two points: the second, and the first plus every multiple of it.
             NumberMask line = NumberMask::Of(numberOf(points[j]));
             for (int a = 0; a < q; ++a) {
-                line.Set(numberOf(Normalised(Combine(a, points[j], points[i], q), q)));
+                line.Set(numberOf(Normalised(Combine(a, points[j], points[i], field), field)));
             }
             lines.insert(line);
         }
@@ -112,6 +113,7 @@ SteinerSystem ProjectiveSpaceLines(int dimension, int q) {
 }
 
 SteinerSystem AffineSpaceLines(int dimension, int q) {
+    const GaloisField field(q);
     const std::vector<Vector> points = AllVectors(dimension, q);
     RequireFits(static_cast<int>(points.size()));
     std::set<NumberMask> lines;
@@ -122,7 +124,7 @@ SteinerSystem AffineSpaceLines(int dimension, int q) {
             }
             NumberMask line;
             for (int a = 0; a < q; ++a) {
-                line.Set(IndexOf(Combine(a, direction, start, q), q) + 1);
+                line.Set(IndexOf(Combine(a, direction, start, field), q) + 1);
             }
             lines.insert(line);
         }
@@ -148,9 +150,48 @@ SteinerSystem BinaryAffinePlanes(int dimension) {
     return SystemOf(planes, points, 4, 3);
 }
 
+SteinerSystem InversivePlane(int q) {
+    const GaloisField field(q * q);
+    const int infinity = q * q;
+    RequireFits(infinity + 1);
+    // The points are the field's elements and infinity; a map x -> (ax + b) / (cx + d) moves them.
+    const auto blockOf = [](const std::vector<int>& points) {
+        NumberMask block;
+        for (const int point : points) block.Set(point + 1);
+        return block;
+    };
+    const auto pointsOf = [](NumberMask block) {
+        std::vector<int> points;
+        for (const int number : block) points.push_back(number - 1);
+        return points;
+    };
+    const int generator = field.Generator();
+    const std::function<int(int)> moves[] = {
+        [&](int x) { return x == infinity ? x : field.Add(x, 1); },
+        [&](int x) { return x == infinity ? x : field.Multiply(x, generator); },
+        [&](int x) { return x == infinity ? 0 : (x == 0 ? infinity : field.Inverse(x)); },
+    };
+    std::vector<int> circle = field.Subfield(q);
+    circle.push_back(infinity);
+    std::set<NumberMask> blocks{blockOf(circle)};
+    std::vector<NumberMask> unseen{blockOf(circle)};
+    // Those maps make the whole group: the circles are every image of the first one under them.
+    while (!unseen.empty()) {
+        const std::vector<int> points = pointsOf(unseen.back());
+        unseen.pop_back();
+        for (const auto& move : moves) {
+            std::vector<int> image;
+            for (const int point : points) image.push_back(move(point));
+            const NumberMask block = blockOf(image);
+            if (blocks.insert(block).second) unseen.push_back(block);
+        }
+    }
+    return SystemOf(blocks, infinity + 1, q + 1, 3);
+}
+
 std::vector<SteinerSystem> FiniteGeometryDesigns() {
     std::vector<SteinerSystem> designs;
-    for (const int q : kPrimeOrders) {
+    for (const int q : kFieldOrders) {
         for (int dimension = 2; Power(q, dimension + 1) / (q - 1) <= kHighestNumber; ++dimension) {
             designs.push_back(ProjectiveSpaceLines(dimension, q));
         }
@@ -162,6 +203,10 @@ std::vector<SteinerSystem> FiniteGeometryDesigns() {
     }
     for (int dimension = 3; Power(2, dimension) <= kHighestNumber; ++dimension) {
         designs.push_back(BinaryAffinePlanes(dimension));
+    }
+    // Of order 2 the circles are every 3 of 5 numbers.
+    for (const int q : kFieldOrders) {
+        if (q > 2 && q * q + 1 <= kHighestNumber) designs.push_back(InversivePlane(q));
     }
     return designs;
 }

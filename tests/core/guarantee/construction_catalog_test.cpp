@@ -69,6 +69,14 @@ TEST(ConstructionCatalogTest, DesignsCutDownReachTheirKnownSizes) {
     EXPECT_EQ(UncoveredByBruteForce(*lines, 24, 0, 6, 4), 0U);
     ExpectEveryConstructionCovers(catalog, {15, 4, 3, 3});
     ExpectEveryConstructionCovers(catalog, {13, 5, 2, 2});
+    // The circles of the inversive plane of order 5: every 3 of 26 in 130 lines of 6, and of 25
+    // after one number is removed and its lines mended; that of order 4 takes numbers over GF(16).
+    EXPECT_EQ(SmallestSize(catalog, {26, 6, 3, 3}), 130U);
+    EXPECT_EQ(SmallestSize(catalog, {17, 5, 3, 3}), 68U);
+    ExpectEveryConstructionCovers(catalog, {25, 6, 3, 3});
+    EXPECT_EQ(SmallestSize(catalog, {25, 6, 3, 3}), 130U);
+    // The plane of order 8: every 2 of 73 on one of 73 lines of 9.
+    EXPECT_EQ(SmallestSize(catalog, {73, 9, 2, 2}), 73U);
 }
 
 const Construction* Named(const std::vector<Construction>& constructions, const std::string& how) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,10 @@ TEST(FiniteGeometryTest, ProjectivePlanesAndSpacesHaveEveryPairOnOneLine) {
     ExpectSteinerSystem(ProjectiveSpaceLines(2, 7), 57, 8, 2, 57);
     ExpectSteinerSystem(ProjectiveSpaceLines(3, 2), 15, 3, 2, 35);
     ExpectSteinerSystem(ProjectiveSpaceLines(3, 3), 40, 4, 2, 130);
+    // Over the fields of 4 and 8 elements, which no arithmetic mod a prime gives.
+    ExpectSteinerSystem(ProjectiveSpaceLines(2, 4), 21, 5, 2, 21);
+    ExpectSteinerSystem(ProjectiveSpaceLines(2, 8), 73, 9, 2, 73);
+    ExpectSteinerSystem(ProjectiveSpaceLines(3, 4), 85, 5, 2, 357);
 }
 
 TEST(FiniteGeometryTest, AffinePlanesAndSpacesHaveEveryPairOnOneLine) {
@@ -62,6 +68,19 @@ TEST(FiniteGeometryTest, AffinePlanesAndSpacesHaveEveryPairOnOneLine) {
     ExpectSteinerSystem(AffineSpaceLines(2, 5), 25, 5, 2, 30);
     ExpectSteinerSystem(AffineSpaceLines(2, 7), 49, 7, 2, 56);
     ExpectSteinerSystem(AffineSpaceLines(3, 3), 27, 3, 2, 117);
+    ExpectSteinerSystem(AffineSpaceLines(2, 4), 16, 4, 2, 20);
+    ExpectSteinerSystem(AffineSpaceLines(2, 9), 81, 9, 2, 90);
+    ExpectSteinerSystem(AffineSpaceLines(3, 4), 64, 4, 2, 336);
+}
+
+TEST(FiniteGeometryTest, InversivePlanesHaveEveryTripleOnOneCircle) {
+    ExpectSteinerSystem(InversivePlane(3), 10, 4, 3, 30);
+    ExpectSteinerSystem(InversivePlane(4), 17, 5, 3, 68);
+    ExpectSteinerSystem(InversivePlane(5), 26, 6, 3, 130);
+    ExpectSteinerSystem(InversivePlane(7), 50, 8, 3, 350);
+    ExpectSteinerSystem(InversivePlane(8), 65, 9, 3, 520);
+    EXPECT_THROW(InversivePlane(6), std::invalid_argument);   // no field of 36 elements
+    EXPECT_THROW(InversivePlane(11), std::invalid_argument);  // 122 points
 }
 
 TEST(FiniteGeometryTest, BinaryAffinePlanesHaveEveryTripleInOnePlane) {
@@ -81,6 +100,15 @@ TEST(FiniteGeometryTest, EveryDesignOfTheListFitsTheNumbersAndIsOneOfAKind) {
         }
     }
     EXPECT_THROW(ProjectiveSpaceLines(4, 3), std::invalid_argument);  // 121 points
+    const auto listed = [&designs](int numbers, int length, int strength) {
+        return std::any_of(designs.begin(), designs.end(), [&](const SteinerSystem& d) {
+            return d.numbers == numbers && d.length == length && d.strength == strength;
+        });
+    };
+    EXPECT_TRUE(listed(26, 6, 3)) << "the inversive plane of order 5";
+    EXPECT_TRUE(listed(82, 10, 3)) << "the inversive plane of order 9";
+    EXPECT_TRUE(listed(73, 9, 2)) << "the projective plane of order 8";
+    EXPECT_FALSE(listed(91, 10, 2)) << "the projective plane of order 9 has a point too many";
 }
 
 }  // namespace
