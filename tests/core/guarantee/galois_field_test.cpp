@@ -18,8 +18,8 @@ TEST(GaloisFieldTest, ItsOrdersAreThePrimePowers) {
     for (int q = 0; q <= 100; ++q) {
         if (GaloisField::IsOrder(q)) orders.push_back(q);
     }
-    EXPECT_EQ(orders, (std::vector<int>{2,  3,  4,  5,  7,  8,  9,  11, 13, 16, 17, 19, 23, 25, 27, 29, 31,
-                                        32, 37, 41, 43, 47, 49, 53, 59, 61, 64, 67, 71, 73, 79, 81, 83, 89, 97}));
+    EXPECT_EQ(orders, (std::vector<int>{2,  3,  4,  5,  7,  8,  9,  11, 13, 16, 17, 19, 23, 25, 27, 29, 31, 32,
+                                        37, 41, 43, 47, 49, 53, 59, 61, 64, 67, 71, 73, 79, 81, 83, 89, 97}));
     for (const int q : {0, 1, 6, 10, 12, 18, 100, 257, 512}) {
         EXPECT_THROW(GaloisField{q}, std::invalid_argument) << q;
     }
@@ -67,8 +67,8 @@ TEST(GaloisFieldTest, AdditionAndMultiplicationMakeAField) {
 }
 
 TEST(GaloisFieldTest, ASubfieldIsClosedAndOfItsOrder) {
-    for (const auto& [q, s] : std::vector<std::pair<int, int>>{{4, 2}, {9, 3}, {16, 4}, {25, 5}, {49, 7}, {64, 8},
-                                                               {81, 9}, {64, 4}, {8, 8}, {5, 5}}) {
+    for (const auto& [q, s] : std::vector<std::pair<int, int>>{
+             {4, 2}, {9, 3}, {16, 4}, {25, 5}, {49, 7}, {64, 8}, {81, 9}, {64, 4}, {8, 8}, {5, 5}}) {
         const GaloisField field(q);
         const std::vector<int> sub = field.Subfield(s);
         const std::string name = "GF(" + std::to_string(s) + ") in GF(" + std::to_string(q) + ")";
