@@ -73,44 +73,26 @@ GaloisField::GaloisField(int q) : order_(q) {
     std::tie(prime_, degree_) = PrimeAndDegree(q);
     exp_.assign(static_cast<std::size_t>(2 * (q - 1)), 0);
     log_.assign(static_cast<std::size_t>(q), 0);
-    if (degree_ == 1) {
-        // A primitive root mod p: the first number whose powers reach every nonzero residue.
-        for (int root = 1; root < q; ++root) {
-            int power = 1;
-            int period = 0;
-            do {
-                power = power * root % q;
-                ++period;
-            } while (power != 1);
-            if (period == q - 1) {
-                for (int i = 0, value = 1; i < 2 * (q - 1); ++i, value = value * root % q) {
-                    exp_[static_cast<std::size_t>(i)] = value;
-                }
-                break;
+    // The first x^m + lower whose root x has order q - 1: it is then irreducible too (for m = 1,
+    // x is the residue -lower, a primitive root mod p).
+    for (int lower = 0; lower < q; ++lower) {
+        int power = 1;
+        int period = 0;
+        do {
+            power = TimesX(power, lower, prime_, degree_);
+            ++period;
+        } while (power != 1 && power != 0 && period < q);
+        if (power == 1 && period == q - 1) {
+            for (int i = 0, value = 1; i < 2 * (q - 1); ++i, value = TimesX(value, lower, prime_, degree_)) {
+                exp_[static_cast<std::size_t>(i)] = value;
             }
-        }
-    } else {
-        // The first x^m + lower whose root x has order q - 1: it is then irreducible too.
-        for (int lower = 0; lower < q; ++lower) {
-            int power = 1;
-            int period = 0;
-            do {
-                power = TimesX(power, lower, prime_, degree_);
-                ++period;
-            } while (power != 1 && power != 0 && period < q);
-            if (power == 1 && period == q - 1) {
-                for (int i = 0, value = 1; i < 2 * (q - 1); ++i, value = TimesX(value, lower, prime_, degree_)) {
-                    exp_[static_cast<std::size_t>(i)] = value;
-                }
-                break;
-            }
+            break;
         }
     }
     for (int i = 0; i < q - 1; ++i) log_[static_cast<std::size_t>(exp_[static_cast<std::size_t>(i)])] = i;
 }
 
 int GaloisField::Add(int a, int b) const {
-    if (degree_ == 1) return (a + b) % prime_;
     int sum = 0;
     for (int place = 1; a > 0 || b > 0; place *= prime_, a /= prime_, b /= prime_) {
         sum += (a % prime_ + b % prime_) % prime_ * place;
