@@ -37,12 +37,12 @@ struct Construction {
 
 // Matrices made by construction, from designs and smaller matrices, before any search: the
 // designs of known Steiner systems and finite geometries (with numbers removed and lines
-// lengthened to fit, and their residuals; or only their blocks clear of the numbers removed), the
-// library's matrices of the play and of one or two numbers more, a matrix for N - 1 numbers joined
-// with one of shorter lines through the new number, and the union over a split of the numbers
-// into two groups of products of smaller matrices. Each construction covers by its mathematics;
-// the smallest matrix of every play asked is remembered, so that the smaller plays the recursion
-// meets are made once.
+// lengthened to fit, and their residuals; or only their blocks clear of the numbers removed), a
+// greedy choice among the traces of the Golay code for the coverings, the library's matrices of the play and of one or
+// two numbers more, a matrix for N - 1 numbers joined with one of shorter lines through the new number, and the union
+// over a split of the numbers into two groups of products of smaller matrices. Each construction covers by its
+// mathematics; the smallest matrix of every play asked is remembered, so that the smaller plays the recursion meets are
+// made once.
 class ConstructionCatalog {
 public:
     // A stop request gives nothing; past the deadline the constructions already made are kept and
@@ -61,6 +61,7 @@ private:
     // The blocks of a Steiner system that hold none of the numbers above the play's, as many
     // numbers as the system allows; any more are removed by mending lines.
     void AddDesignsClearOfRemoved(const CoverPlay& play, std::vector<Construction>& found) const;
+    void AddGolayTraces(const CoverPlay& play, std::vector<Construction>& found) const;
     void AddLibrary(const CoverPlay& play, std::vector<Construction>& found) const;
     void AddNewNumber(const CoverPlay& play, std::vector<Construction>& found);
     void AddSplits(const CoverPlay& play, std::vector<Construction>& found);

@@ -75,9 +75,9 @@ NumberMask ShiftedDown(NumberMask mask, int fixed) {
 
 }  // namespace
 
-SteinerSystem GolayOctads() {
+std::vector<NumberMask> GolayCodeWords() {
     const std::vector<GolayWord> basis = Basis(GolayGenerators());
-    SteinerSystem system{kGolayLength, kOctadWeight, 5, {}};
+    std::vector<NumberMask> words;
     for (std::uint32_t choice = 0; choice < (std::uint32_t{1} << basis.size()); ++choice) {
         GolayWord word = 0;
         for (std::size_t i = 0; i < basis.size(); ++i) {
@@ -85,8 +85,16 @@ SteinerSystem GolayOctads() {
                 word ^= basis[i];
             }
         }
-        if (std::popcount(word) == kOctadWeight) {
-            system.blocks.push_back(MaskOf(word));
+        words.push_back(MaskOf(word));
+    }
+    return words;
+}
+
+SteinerSystem GolayOctads() {
+    SteinerSystem system{kGolayLength, kOctadWeight, 5, {}};
+    for (const NumberMask& word : GolayCodeWords()) {
+        if (word.Count() == kOctadWeight) {
+            system.blocks.push_back(word);
         }
     }
     return system;

@@ -16,6 +16,10 @@ struct SteinerSystem {
     std::vector<NumberMask> blocks;
 };
 
+// The 4096 words of the extended binary Golay code [24,12,8], each as the numbers of its ones
+// over 1..24.
+std::vector<NumberMask> GolayCodeWords();
+
 // The 759 words of weight 8 of the extended binary Golay code [24,12,8], as blocks over 1..24:
 // the Steiner system S(5,8,24).
 SteinerSystem GolayOctads();

@@ -115,6 +115,19 @@ TEST(ConstructionCatalogTest, BlocksOfASteinerSystemClearOfTheRemovedNumbersHold
     ExpectEveryConstructionCovers(catalog, {19, 8, 4, 4});
 }
 
+TEST(ConstructionCatalogTest, TheGolayTracesServeTheCoveringsOnly) {
+    ConstructionCatalog catalog({}, {});
+    const std::vector<Construction> forTwenty = catalog.Constructions({20, 8, 4, 4});
+    const Construction* traces = Named(forTwenty, "traces of the Golay code");
+    ASSERT_NE(traces, nullptr);
+    EXPECT_LT(traces->lines.size(), 130U);
+    EXPECT_EQ(SmallestSize(catalog, {20, 8, 4, 4}), traces->lines.size());
+    ExpectEveryConstructionCovers(catalog, {18, 10, 5, 5});
+    EXPECT_NE(Named(catalog.Constructions({18, 10, 5, 5}), "traces of the Golay code"), nullptr);
+    // Covering every 4 is far more than 4 points if 6 are drawn need.
+    EXPECT_EQ(Named(catalog.Constructions({22, 8, 6, 4}), "traces of the Golay code"), nullptr);
+}
+
 TEST(ConstructionCatalogTest, TrivialPlaysNeedOneLineOrLinesOverTheLowestNumbers) {
     ConstructionCatalog catalog({}, {});
     // Every 8 of 10 meet any line of 6 in 4 numbers.

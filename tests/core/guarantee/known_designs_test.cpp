@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <vector>
 
 #include "guarantee/matrix_lower_bound.h"
@@ -20,6 +22,21 @@ void ForEachSubset(int numbers, int size, NumberMask chosen, int from, Visit&& v
         NumberMask next = chosen;
         next.Set(number);
         ForEachSubset(numbers, size - 1, next, number + 1, visit);
+    }
+}
+
+TEST(KnownDesignsTest, TheGolayCodeHasItsWeightsAndIsClosedUnderSums) {
+    const std::vector<NumberMask> words = GolayCodeWords();
+    ASSERT_EQ(words.size(), 4096U);
+    std::map<int, int> weights;
+    for (const NumberMask& word : words) ++weights[word.Count()];
+    EXPECT_EQ(weights, (std::map<int, int>{{0, 1}, {8, 759}, {12, 2576}, {16, 759}, {24, 1}}));
+    const std::set<NumberMask> code(words.begin(), words.end());
+    for (std::size_t i = 0; i < words.size(); i += 97) {
+        for (std::size_t j = i; j < words.size(); j += 89) {
+            const NumberMask sum = Without(words[i], words[j]) | Without(words[j], words[i]);
+            ASSERT_TRUE(code.contains(sum)) << i << " + " << j;
+        }
     }
 }
 
