@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "combinations/number_mask.h"
 #include "lottery/draw_size.h"
 #include "lottery/number_range.h"
 
@@ -37,6 +38,18 @@ constexpr std::uint64_t Binomial(int n, int k) {
         return std::numeric_limits<std::uint64_t>::max();
     }
     return kBinomials[static_cast<std::size_t>(n)][static_cast<std::size_t>(smaller)];
+}
+
+// The place of a set among all sets of its size in the order of their highest numbers (the
+// colexicographic rank): the tables of sets hold each set at this place. The set holds at most a
+// draw's numbers.
+inline std::uint64_t ColexRank(NumberMask set) {
+    std::uint64_t rank = 0;
+    std::size_t place = 1;
+    for (const int number : set) {
+        rank += kBinomials[static_cast<std::size_t>(number - 1)][place++];
+    }
+    return rank;
 }
 
 }  // namespace ordavex

@@ -30,17 +30,6 @@ std::vector<NumberMask> Traces(int numbers, int length) {
     return traces;
 }
 
-// The place of a set of numbers among all sets of its size, in the order of their highest
-// numbers (the colexicographic rank).
-std::size_t RankOf(NumberMask set) {
-    std::uint64_t rank = 0;
-    int size = 0;
-    for (const int number : set) {
-        rank += Binomial(number - 1, ++size);
-    }
-    return static_cast<std::size_t>(rank);
-}
-
 // Which traces hold each set, and which sets each trace holds.
 struct Incidence {
     std::vector<std::vector<std::size_t>> setsOfLine;
@@ -54,7 +43,7 @@ Incidence IncidenceOf(const std::vector<NumberMask>& lines, int numbers, int str
     for (std::size_t line = 0; line < lines.size(); ++line) {
         std::vector<int> pool(lines[line].begin(), lines[line].end());
         ForEachChoice(pool.data(), static_cast<int>(pool.size()), strength, [&](NumberMask set) {
-            const std::size_t rank = RankOf(set);
+            const auto rank = static_cast<std::size_t>(ColexRank(set));
             incidence.setsOfLine[line].push_back(rank);
             incidence.linesOfSet[rank].push_back(line);
         });

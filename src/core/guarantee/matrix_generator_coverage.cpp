@@ -95,14 +95,7 @@ bool MatrixGeneratorCoverage::KeepsGoing() const {
     return !broken_;
 }
 
-std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const {
-    std::uint64_t rank = 0;
-    std::size_t place = 1;
-    for (const int number : set) {
-        rank += kBinomials[static_cast<std::size_t>(number - 1)][place++];
-    }
-    return static_cast<std::uint32_t>(rank);
-}
+std::uint32_t MatrixGeneratorCoverage::Rank(NumberMask set) const { return static_cast<std::uint32_t>(ColexRank(set)); }
 
 // The ranks of base + {first} and base + {second} in one pass over base: a number of base moves
 // one place up in the order for each added number below it.
