@@ -20,6 +20,11 @@ namespace ordavex {
 namespace {
 
 constexpr qint64 kLongestBlockMs = 100;
+
+// On a machine busy with other work everything slows down, the loop's own slices of work as much
+// as the load, so the allowance grows with the time the load took: a twentieth of it. A load done
+// on the window's thread blocks for nearly all of that time, and still fails.
+qint64 AllowedBlockMs(qint64 elapsedMs) { return std::max(kLongestBlockMs, elapsedMs / 20); }
 constexpr const char* kProgressWindow = "frmAvanzamento";
 
 // Ticks every 10 ms while it runs and keeps the longest time between two ticks: how long the
@@ -142,7 +147,7 @@ TEST(LoadResponsiveness, TheLargestMatrixLoadsWithoutBlockingTheWindow) {
     EXPECT_EQ(f.state.MatrixNumbers, 90);
     EXPECT_EQ(f.LabelText("lblCombinazioni"), "1000000");
     EXPECT_EQ(test::OpenFileCount(), openBefore);
-    EXPECT_LE(longest, kLongestBlockMs);
+    EXPECT_LE(longest, AllowedBlockMs(gaps.Elapsed()));
     // A load that lasts shows where it is.
     if (gaps.Elapsed() > 1000) {
         EXPECT_TRUE(gaps.SawProgress());
@@ -172,7 +177,7 @@ TEST(LoadResponsiveness, CancellingAMatrixLoadKeepsTheMatrixAndSaysNothing) {
     EXPECT_EQ(f.state.MatrixCount, 3);
     EXPECT_EQ(f.state.MatricesFolder, small);
     EXPECT_EQ(f.state.ForecastCount, 1);
-    EXPECT_LE(longest, kLongestBlockMs);
+    EXPECT_LE(longest, AllowedBlockMs(gaps.Elapsed()));
 }
 
 // The archive window on its own, shown without waiting, over a main window with fake seams.
@@ -198,7 +203,7 @@ TEST(LoadResponsiveness, AnArchiveNearItsBoundLoadsWithoutBlockingTheWindow) {
     EXPECT_TRUE(gaps.messages.isEmpty()) << gaps.messages.join("; ").toStdString();
     EXPECT_TRUE(a.Loaded().startsWith("GRANDE.TXT: 999999 estrazioni")) << a.Loaded().toStdString();
     EXPECT_EQ(a.f.state.ArchivesFolder, path);
-    EXPECT_LE(longest, kLongestBlockMs);
+    EXPECT_LE(longest, AllowedBlockMs(gaps.Elapsed()));
     if (gaps.Elapsed() > 1000) {
         EXPECT_TRUE(gaps.SawProgress());
     }
@@ -221,7 +226,7 @@ TEST(LoadResponsiveness, CancellingAnArchiveLoadKeepsTheArchiveAndSaysNothing) {
     EXPECT_TRUE(gaps.messages.isEmpty()) << gaps.messages.join("; ").toStdString();
     EXPECT_EQ(a.Loaded(), loaded);
     EXPECT_EQ(a.f.state.ArchivesFolder, small);
-    EXPECT_LE(longest, kLongestBlockMs);
+    EXPECT_LE(longest, AllowedBlockMs(gaps.Elapsed()));
 }
 
 }  // namespace
