@@ -8,6 +8,9 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-dependencies.sh" test
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc 2>/dev/null || echo 2)"
+started=$SECONDS
+# Each stage's heading carries the seconds spent so far, so a slow stage shows in the log.
+stage() { echo "== $1 (at $((SECONDS - started)) s) =="; }
 
 run_suite() {
   local folder="$1"; shift
@@ -16,23 +19,23 @@ run_suite() {
   ctest --test-dir "$root/$folder" --output-on-failure -j "$jobs" --timeout 300
 }
 
-echo "== Layout of the code =="
+stage "Layout of the code"
 "$root/scripts/format-check.sh"
-echo "== Tests =="
+stage "Tests"
 run_suite build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if command -v dpkg-deb >/dev/null; then
-  echo "== Debian package =="
+  stage "Debian package"
   # Made from the very programs the tests ran against: optimised as a Release build, their debug
   # information stripped in the package.
   "$root/scripts/package-check.sh" "$root/build-tests"
 fi
-echo "== Windows build under Wine =="
+stage "Windows build under Wine"
 "$root/scripts/windows-check.sh" "$root/build-windows"
-echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDAVEX_SANITIZE=ON -DORDAVEX_BUILD_BENCH=OFF
 if [[ -x "$root/scripts/fuzz.sh" ]]; then
-  echo "== Fuzzing =="
+  stage "Fuzzing"
   "$root/scripts/fuzz.sh"
 fi
-echo "All tests passed."
+echo "All tests passed in $((SECONDS - started)) s."
