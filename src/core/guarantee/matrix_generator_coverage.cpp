@@ -201,9 +201,14 @@ void MatrixGeneratorCoverage::Decrement(std::uint32_t rank, NumberMask set, std:
 
 // Only sets met in exactly t numbers can be lost by one swap, so only they are counted.
 void MatrixGeneratorCoverage::CountSole(std::uint32_t id, NumberMask set, int sign) {
-    const NumberMask line = lineById_[id];
+    if (id != changingId_) {
+        CountSoleAgainst(id, lineById_[id], set, sign);
+    }
+}
+
+void MatrixGeneratorCoverage::CountSoleAgainst(std::uint32_t id, NumberMask line, NumberMask set, int sign) {
     const NumberMask shared = set & line;
-    if (id == changingId_ || shared.Count() != points_) {
+    if (shared.Count() != points_) {
         return;
     }
     const auto change = static_cast<std::uint32_t>(sign);
@@ -257,21 +262,27 @@ void MatrixGeneratorCoverage::ForEachCovered(NumberMask line, Visit&& visit) con
 }
 
 template <class Visit>
-void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&& visit) const {
+void MatrixGeneratorCoverage::ForEachUnion(NumberMask inside, int insideTake, NumberMask outside, int outsideTake,
+                                           Visit&& visit) const {
     if (broken_) {
         return;
     }
-    std::array<int, kHighestNumber> inside{};
-    std::array<int, kHighestNumber> outside{};
-    const int insideSize = ToPool(line, inside);
-    const int outsideSize = ToPool(Without(NumberMask::FirstNumbers(numbers_), line), outside);
-    ForEachChoice(inside.data(), insideSize, common, [&](NumberMask shared) {
-        return ForEachChoice(outside.data(), outsideSize, drawn_ - common, [&](NumberMask others) {
-            const NumberMask set = shared | others;
-            visit(Rank(set), set);
+    std::array<int, kHighestNumber> insidePool{};
+    std::array<int, kHighestNumber> outsidePool{};
+    const int insideSize = ToPool(inside, insidePool);
+    const int outsideSize = ToPool(outside, outsidePool);
+    ForEachChoice(insidePool.data(), insideSize, insideTake, [&](NumberMask fromInside) {
+        return ForEachChoice(outsidePool.data(), outsideSize, outsideTake, [&](NumberMask fromOutside) {
+            visit(fromInside | fromOutside);
             return KeepsGoing();
         });
     });
+}
+
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&& visit) const {
+    ForEachUnion(line, common, Without(NumberMask::FirstNumbers(numbers_), line), drawn_ - common,
+                 [&](NumberMask set) { visit(Rank(set), set); });
 }
 
 // A line that gives up `out` for `in` stops covering exactly the sets that hold `out`, not `in`
@@ -279,24 +290,18 @@ void MatrixGeneratorCoverage::ForEachMeeting(NumberMask line, int common, Visit&
 // receives both ranks for each such pair, and the numbers the two sets share.
 template <class Visit>
 void MatrixGeneratorCoverage::ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const {
-    if (broken_) {
-        return;
-    }
-    std::array<int, kHighestNumber> inside{};
-    std::array<int, kHighestNumber> outside{};
-    NumberMask rest = line;
-    rest.Clear(out);
+    ForEachAroundSwap(line, out, in, points_ - 1, visit);
+}
+
+// The sets made of `fromLine` of the line's numbers other than `out` and p - 1 - fromLine numbers
+// outside it other than `in`, each taken once with `out` and once with `in`.
+template <class Visit>
+void MatrixGeneratorCoverage::ForEachAroundSwap(NumberMask line, int out, int in, int fromLine, Visit&& visit) const {
     NumberMask others = Without(NumberMask::FirstNumbers(numbers_), line);
     others.Clear(in);
-    const int insideSize = ToPool(rest, inside);
-    const int outsideSize = ToPool(others, outside);
-    ForEachChoice(inside.data(), insideSize, points_ - 1, [&](NumberMask shared) {
-        return ForEachChoice(outside.data(), outsideSize, drawn_ - points_, [&](NumberMask free) {
-            const NumberMask base = shared | free;
-            const auto [lost, gained] = RankWithEither(base, out, in);
-            visit(lost, gained, base);
-            return KeepsGoing();
-        });
+    ForEachUnion(Without(line, NumberMask::Of(out)), fromLine, others, drawn_ - 1 - fromLine, [&](NumberMask base) {
+        const auto [withOut, withIn] = RankWithEither(base, out, in);
+        visit(withOut, withIn, base);
     });
 }
 
@@ -330,19 +335,56 @@ void MatrixGeneratorCoverage::RenumberLine(NumberMask line, std::uint32_t from, 
 void MatrixGeneratorCoverage::SwapNumber(NumberMask line, std::uint32_t id, int out, int in) {
     changingId_ = id;
     lastSwapWork_ = 0;
+    NumberMask swapped = line;
+    swapped.Clear(out);
+    swapped.Set(in);
     ForEachSwapSet(line, out, in, [&](std::uint32_t lost, std::uint32_t gained, NumberMask base) {
-        Decrement(lost, base | NumberMask::Of(out), id);
-        Increment(gained, base | NumberMask::Of(in), id);
+        const NumberMask lostSet = base | NumberMask::Of(out);
+        const NumberMask gainedSet = base | NumberMask::Of(in);
+        if (countsSoleCovers_ && covers_[lost] == 1) {
+            CountSoleAgainst(id, line, lostSet, -1);
+        }
+        Decrement(lost, lostSet, id);
+        Increment(gained, gainedSet, id);
+        if (countsSoleCovers_ && covers_[gained] == 1) {
+            CountSoleAgainst(id, swapped, gainedSet, 1);
+        }
         ++lastSwapWork_;
     });
     changingId_ = kNoId;
-    line.Clear(out);
-    line.Set(in);
-    lineById_[id] = line;
+    lineById_[id] = swapped;
     if (countsSoleCovers_) {
-        CountSoleCoversOf(line, id);
+        MendSoleCountsAfterSwap(line, swapped, id, out, in);
+        // Counted as the full count of the line's sole covers it replaces, so that the search's
+        // schedule, which spends this work, moves as it always has, only sooner.
         lastSwapWork_ += MeetingCount(line.Count(), points_);
     }
+}
+
+// Beside the sets the swap moves, only sets that the line covers before and after it can enter
+// or leave its sole covers met in exactly t numbers, or change the numbers they are counted by:
+// those holding `out` and t other numbers of the line (met in t + 1 numbers before, t after),
+// those holding `in` and t of its numbers (t before, t + 1 after), and those holding both with
+// t - 1 of its other numbers (t before and after, but through `in` instead of `out`).
+void MatrixGeneratorCoverage::MendSoleCountsAfterSwap(NumberMask line, NumberMask swapped, std::uint32_t id, int out,
+                                                      int in) {
+    ForEachAroundSwap(line, out, in, points_, [&](std::uint32_t withOut, std::uint32_t withIn, NumberMask base) {
+        if (covers_[withOut] == 1) {
+            CountSoleAgainst(id, swapped, base | NumberMask::Of(out), 1);
+        }
+        if (covers_[withIn] == 1) {
+            CountSoleAgainst(id, line, base | NumberMask::Of(in), -1);
+        }
+    });
+    NumberMask others = Without(NumberMask::FirstNumbers(numbers_), swapped);
+    others.Clear(out);
+    ForEachUnion(Without(line, NumberMask::Of(out)), points_ - 1, others, drawn_ - 1 - points_, [&](NumberMask base) {
+        const NumberMask set = base | NumberMask::Of(out) | NumberMask::Of(in);
+        if (covers_[Rank(set)] == 1) {
+            CountSoleAgainst(id, line, set, -1);
+            CountSoleAgainst(id, swapped, set, 1);
+        }
+    });
 }
 
 std::uint64_t MatrixGeneratorCoverage::NewlyCovered(NumberMask line) const {

@@ -89,6 +89,11 @@ private:
     std::uint64_t MeetingCount(int length, int common) const;
     template <class Visit>
     void ForEachSwapSet(NumberMask line, int out, int in, Visit&& visit) const;
+    template <class Visit>
+    void ForEachAroundSwap(NumberMask line, int out, int in, int fromLine, Visit&& visit) const;
+    // Every union of `insideTake` numbers of `inside` and `outsideTake` of `outside`.
+    template <class Visit>
+    void ForEachUnion(NumberMask inside, int insideTake, NumberMask outside, int outsideTake, Visit&& visit) const;
 
     std::uint32_t Rank(NumberMask set) const;
     std::pair<std::uint32_t, std::uint32_t> RankWithEither(NumberMask base, int first, int second) const;
@@ -97,6 +102,11 @@ private:
     void Decrement(std::uint32_t rank, NumberMask set, std::uint32_t id);
     // Counts (sign 1) or stops counting (-1) the set among those only line `id` covers.
     void CountSole(std::uint32_t id, NumberMask set, int sign);
+    // The same for the line given, which need not be the one the table holds now.
+    void CountSoleAgainst(std::uint32_t id, NumberMask line, NumberMask set, int sign);
+    // Brings the sole counts of the line with this id up to date once it has swapped `out` for
+    // `in` and become `swapped`, after the sets the swap moved have been counted.
+    void MendSoleCountsAfterSwap(NumberMask line, NumberMask swapped, std::uint32_t id, int out, int in);
     void ClearSoleCounts(std::uint32_t id);
     void CountSoleCoversOf(NumberMask line, std::uint32_t id);
     // Makes room for a line of this id.

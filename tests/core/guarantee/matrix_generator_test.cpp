@@ -219,8 +219,8 @@ void ExpectQuickChangesExact(const MatrixGeneratorCoverage& coverage, const std:
 struct SwapCase {
     int numbers, length, drawn, points, lines;
 };
-constexpr SwapCase kSwapCases[] = {
-    {9, 4, 3, 2, 4}, {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4}, {12, 5, 6, 4, 4}, {11, 5, 5, 3, 5}};
+constexpr SwapCase kSwapCases[] = {{9, 4, 3, 2, 4},  {10, 5, 4, 3, 4}, {12, 6, 5, 3, 4},
+                                   {12, 5, 6, 4, 4}, {11, 5, 5, 3, 5}, {13, 6, 7, 4, 5}};
 
 // A small matrix whose coverage follows swap after swap, each change checked against brute force.
 class SwapWalk {
