@@ -122,6 +122,7 @@ std::optional<std::vector<NumberMask>> QuickMatrix(const CoverPlay& play, const 
     quick.patience = kQuickMatrixPatience;
     quick.seconds = std::numeric_limits<double>::infinity();
     quick.constructions = false;
+    quick.aimsBelowStart = false;
     quick.stopRequested = stop;
     if (!MatrixGenerator::ParameterError(play.numbers, play.length, play.drawn, play.points).empty()) {
         return std::nullopt;

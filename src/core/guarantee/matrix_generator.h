@@ -72,6 +72,9 @@ struct GeneratorSettings {
     // is a start when it has fewer lines; the searches that share the work restart from the
     // smallest matrix any of them met.
     bool constructions = true;
+    // A covering first aims well below its greedy start (see SearchRounds). The quick matrices the
+    // constructions make of smaller plays descend only, as the constructions were measured with them.
+    bool aimsBelowStart = true;
     // The library's matrices of nearby plays that constructions may start from; none: no library.
     LibraryLookup library;
     std::function<void(const GeneratorProgress&)> progress;

@@ -1,6 +1,7 @@
 #include "guarantee/search_rounds.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "guarantee/binomial.h"
 #include "guarantee/known_designs.h"
@@ -25,6 +26,13 @@ constexpr std::uint64_t kAnnealingRoundSetVisits = 4 * kRoundSetVisits;
 // Every other round of the alternating search first looks for a smaller matrix of rotations
 // (see RotationStart).
 constexpr std::uint64_t kRotationRoundEvery = 2;
+// A covering (t points whenever t are drawn) first aims at this share of its greedy start's lines,
+// the greedy's first lines, held at that size until complete: the greedy's last lines, each
+// covering few sets, hold the descent from the whole greedy matrix far above the sizes a search
+// of fewer lines reaches (10-number lines, 4 if 4 of 22: 80 lines against 60). The aim is given
+// up after some seconds of work, when it was too low.
+constexpr double kAimedShare = 0.7;
+constexpr std::uint64_t kAimSetVisits = 10 * kRoundSetVisits;
 // Moves between two readings of the clock, unless their work asks for one sooner.
 constexpr std::uint64_t kMovesBetweenClockReads = 64;
 
@@ -55,6 +63,7 @@ GeneratorResult SearchRounds::Run() {
         return result;
     }
     KeepIfBetter();
+    AimBelowTheStart();
     control_.NoteMatrix();
     // From here on a time limit ends the search too, in the middle of a change if need be.
     matrix_.SetStop([this] { return control_.ShouldStop(); });
@@ -75,6 +84,7 @@ bool SearchRounds::Start() {
         TakeStart(*design);
     } else {
         greedy_.Build(settings_.budget);
+        greedyStart_ = true;
         // The greedy matrix is built first all the same, so that a search whose construction does
         // not lead moves exactly as it would without one.
         const bool greedyShort = settings_.budget > 0 && matrix_.UncoveredCount() > 0;
@@ -83,10 +93,12 @@ bool SearchRounds::Start() {
             const std::vector<NumberMask> greedy = matrix_.Lines();
             ForgetMatrix();
             TakeStart(*constructed_);
+            greedyStart_ = false;
             // A construction from a library file that does not keep its promise is no start.
             if (matrix_.UncoveredCount() > 0 && settings_.budget == 0 && !matrix_.Broken()) {
                 ForgetMatrix();
                 matrix_.Take(greedy);
+                greedyStart_ = true;
             }
         }
     }
@@ -111,15 +123,61 @@ bool SearchRounds::KeepIfBetter() {
         KeepAsBest();
         return true;
     }
-    if (settings_.budget == 0 || !best_.empty() || matrix_.Size() != settings_.budget ||
+    if (!Aiming() || matrix_.Size() != AimedSize() ||
         (!bestPartial_.empty() && matrix_.UncoveredCount() >= bestPartialUncovered_)) {
         return false;
     }
     bestPartial_ = matrix_.Lines();
     bestPartialUncovered_ = matrix_.UncoveredCount();
-    bestSeconds_ = control_.Elapsed();
-    shared_.OfferPartial(bestPartialUncovered_);
+    if (settings_.budget > 0) {
+        bestSeconds_ = control_.Elapsed();
+        shared_.OfferPartial(bestPartialUncovered_);
+    }
     return true;
+}
+
+std::size_t SearchRounds::AimedSize() const { return settings_.budget > 0 ? settings_.budget : aim_; }
+
+bool SearchRounds::Aiming() const { return AimedSize() > 0 && (best_.empty() || best_.size() > AimedSize()); }
+
+void SearchRounds::AimBelowTheStart() {
+    if (!settings_.aimsBelowStart || settings_.budget > 0 || settings_.drawn != settings_.points || !greedyStart_ ||
+        best_.empty() || matrix_.UncoveredCount() > 0) {
+        return;
+    }
+    const auto aimed = static_cast<std::size_t>(std::ceil(kAimedShare * static_cast<double>(best_.size())));
+    if (aimed >= best_.size() || aimed < std::max<std::size_t>(1, shared_.lowerBound)) {
+        return;
+    }
+    std::vector<NumberMask> lines = best_;
+    lines.resize(aimed);
+    ForgetMatrix();
+    matrix_.Take(lines);
+    aim_ = aimed;
+    KeepIfBetter();
+}
+
+// An aim below the start that is not reached within its work, or within the patience, is given up
+// for the descent from the smallest complete matrix.
+void SearchRounds::GiveUpAimWhenSpent(std::uint64_t work) {
+    if (aim_ == 0) {
+        return;
+    }
+    aimWork_ += work;
+    if (!Aiming()) {
+        // Reached: the descent goes on from the matrix as it stands.
+        aim_ = 0;
+    } else if (aimWork_ >= kAimSetVisits) {
+        GiveUpAim();
+    }
+}
+
+void SearchRounds::GiveUpAim() {
+    const std::size_t aimed = aim_;
+    aim_ = 0;
+    if (matrix_.UncoveredCount() > 0 && matrix_.Size() <= aimed) {
+        StartAgain(false);
+    }
 }
 
 void SearchRounds::KeepAsBest() {
@@ -148,6 +206,12 @@ void SearchRounds::Improve() {
             matrix_.RemoveLeastUsefulLine();
             continue;
         }
+        if (PatienceSpent(sinceBest) && aim_ > 0) {
+            GiveUpAim();
+            sinceBest = 0;
+            sinceRestart = 0;
+            continue;
+        }
         if (PatienceSpent(sinceBest) ||
             ((control_.Moves() % kMovesBetweenClockReads == 0 || control_.PollDue()) && control_.ShouldStop())) {
             return;
@@ -164,6 +228,7 @@ void SearchRounds::Improve() {
         const std::uint64_t work = annealingRound_ ? annealing_.MoveTowards(set) : weighted_.MoveTowards(set);
         roundWork_ += work;
         control_.Spend(work);
+        GiveUpAimWhenSpent(work);
     }
 }
 
@@ -188,7 +253,8 @@ void SearchRounds::Restart() {
         roundWork_ = 0;
         ++rounds_;
     }
-    if (!roundEnds || !TriesRotationsInRound(rounds_) || !StartFromRotations()) {
+    // An aim below the start is the greedy's business: rotations that small are rarely there to find.
+    if (!roundEnds || aim_ > 0 || !TriesRotationsInRound(rounds_) || !StartFromRotations()) {
         StartAgain(restarts_ % kFreshStartEvery == 0);
     }
     annealingRound_ = AnnealsInRound(rounds_);
@@ -215,7 +281,7 @@ bool SearchRounds::TriesRotationsInRound(std::uint64_t round) const {
 // When a matrix of rotations smaller than the smallest met (or within the budget, before a
 // complete one) covers every set, the search goes on from it.
 bool SearchRounds::StartFromRotations() {
-    const std::size_t smallest = best_.empty() ? settings_.budget + 1 : best_.size();
+    const std::size_t smallest = Aiming() ? AimedSize() + 1 : best_.size();
     const auto found = rotations_.Find(smallest, shared_.lowerBound, [this] { return control_.ShouldStop(); });
     if (!found) {
         return false;
@@ -232,7 +298,9 @@ bool SearchRounds::StartFromRotations() {
 void SearchRounds::StartAgain(bool fresh) {
     ForgetMatrix();
     if (fresh) {
-        greedy_.Build(settings_.budget);
+        greedy_.Build(Aiming() ? AimedSize() : settings_.budget);
+    } else if (Aiming() && !bestPartial_.empty()) {
+        matrix_.Take(bestPartial_);
     } else if (!best_.empty() || shared_.SmallestMatrixLines() > 0) {
         // Searches side by side restart from the smallest matrix any of them has met.
         if (const std::size_t shared = shared_.SmallestMatrixLines();

@@ -22,7 +22,8 @@ namespace ordavex {
 // and then from a new greedy one; the alternating method hands over from one mover to the other
 // by rounds, and now and then lets a search of rotations propose a smaller matrix. Within a
 // budget, until a complete matrix turns up, the moves work on matrices of the budget's lines and
-// the one that leaves fewest sets uncovered is kept.
+// the one that leaves fewest sets uncovered is kept; a covering first aims below its greedy start
+// in the same way.
 class SearchRounds {
 public:
     // Throws std::length_error when the table of sets is beyond what a search holds.
@@ -51,6 +52,13 @@ private:
     // budget and before any complete one, when it leaves fewer sets uncovered than the best of
     // the budget's lines; returns whether it did.
     bool KeepIfBetter();
+    // The size the search holds while no complete matrix that small is met: the budget's, or an
+    // aim below the start's; none (0) when it only descends.
+    std::size_t AimedSize() const;
+    bool Aiming() const;
+    void AimBelowTheStart();
+    void GiveUpAimWhenSpent(std::uint64_t work);
+    void GiveUpAim();
     void KeepAsBest();
     // The lines the search returns, every number used, and the sets they leave uncovered.
     void Finish(GeneratorResult& result);
@@ -68,10 +76,13 @@ private:
     // The smallest complete matrix met.
     std::vector<NumberMask> best_;
     double bestSeconds_ = 0;
-    // Within a budget, before any complete matrix: the matrix of the budget's lines that leaves
-    // fewest sets uncovered, and how many.
+    // While aiming (see AimedSize), the matrix of the aimed size that leaves fewest sets
+    // uncovered, and how many.
     std::vector<NumberMask> bestPartial_;
     std::uint64_t bestPartialUncovered_ = 0;
+    bool greedyStart_ = false;
+    std::size_t aim_ = 0;
+    std::uint64_t aimWork_ = 0;
     bool annealingRound_ = false;
     // Sets looked at in the round since its last smaller matrix.
     std::uint64_t roundWork_ = 0;

@@ -109,6 +109,41 @@ TEST(GuaranteeGeneratorTest, SeveralSearchesKeepTheGuaranteeAndStopAtTheBound) {
     EXPECT_EQ(GuaranteeChecker(fewer.lines, 22).CheckClaim(3, 4).status, ClaimStatus::kHolds);
 }
 
+// Lines of 10, 4 if 4 of 21: descending from the whole greedy matrix (78 lines) stalls above 60
+// lines; held first at 55 of its lines, the search completes them and goes on below.
+TEST(GuaranteeGeneratorTest, ACoveringFirstAimsWellBelowItsGreedyStart) {
+    GeneratorSettings settings = Settings(21, 10, 4, 4);
+    settings.constructions = false;
+    settings.threads = 1;
+    settings.seed = 1;
+    settings.patience = 2'000'000;
+    settings.seconds = 120;
+    const GeneratorResult result = MatrixGenerator(settings).Run();
+    ASSERT_FALSE(result.stoppedByTime);
+    EXPECT_LE(result.lines.size(), 55U);
+    EXPECT_EQ(GuaranteeChecker(result.lines, 21).CheckClaim(4, 4).status, ClaimStatus::kHolds);
+}
+
+// Lines of 6, 3 if 3 of 12: the aim (14 of the greedy's 20 lines) is below the least size, 15.
+// The search gives it up, within a short patience too, and still descends below its start
+// instead of returning the greedy matrix.
+TEST(GuaranteeGeneratorTest, AnAimTooLowIsGivenUpForTheDescent) {
+    const struct {
+        std::uint64_t patience;
+        std::size_t most;
+    } cases[] = {{2'000, 19}, {300'000, 16}};
+    for (const auto& c : cases) {
+        GeneratorSettings settings = Settings(12, 6, 3, 3);
+        settings.constructions = false;
+        settings.threads = 1;
+        settings.patience = c.patience;
+        const GeneratorResult result = MatrixGenerator(settings).Run();
+        ASSERT_FALSE(result.stoppedByTime) << c.patience;
+        EXPECT_LE(result.lines.size(), c.most) << c.patience;
+        EXPECT_EQ(GuaranteeChecker(result.lines, 12).CheckClaim(3, 3).status, ClaimStatus::kHolds) << c.patience;
+    }
+}
+
 TEST(GuaranteeGeneratorTest, TheSameSeedGivesTheSameMatrix) {
     for (const SearchMethod method : {SearchMethod::kWeighted, SearchMethod::kAnnealing}) {
         GeneratorSettings settings = Settings(11, 5, 3, 3);
