@@ -14,14 +14,38 @@ constexpr AnnealingSchedule::Shape kSchedule{.hot = 1.0, .cold = 0.02, .cooling 
 
 }  // namespace
 
-AnnealingMover::AnnealingMover(SearchMatrix& matrix, SeededRandom& random)
-    : matrix_(matrix), random_(random), schedule_(kSchedule) {}
+AnnealingMover::AnnealingMover(SearchMatrix& matrix, SeededRandom& random, bool leastLossOut)
+    : matrix_(matrix), random_(random), schedule_(kSchedule), leastLossOut_(leastLossOut) {}
+
+int AnnealingMover::LeastLossOut(std::size_t chosen, NumberMask line, NumberMask set, int in) {
+    int out = 0;
+    std::uint64_t least = 0;
+    std::uint64_t ties = 0;
+    for (const int candidate : Without(line, set)) {
+        const std::uint64_t loss = matrix_.Coverage().SwapLoss(static_cast<std::uint32_t>(chosen), candidate, in);
+        if (out == 0 || loss < least) {
+            out = candidate;
+            least = loss;
+            ties = 1;
+        } else if (loss == least && random_.Below(++ties) == 0) {
+            out = candidate;
+        }
+    }
+    return out;
+}
 
 std::uint64_t AnnealingMover::MoveTowards(NumberMask set) {
     const std::size_t chosen = NearestLine(matrix_.Lines(), set, random_);
     const NumberMask line = matrix_.Lines()[chosen];
-    const int out = random_.NumberOf(Without(line, set));
-    const int in = random_.NumberOf(Without(set, line));
+    int out = 0;
+    int in = 0;
+    if (leastLossOut_) {
+        in = random_.NumberOf(Without(set, line));
+        out = LeastLossOut(chosen, line, set, in);
+    } else {
+        out = random_.NumberOf(Without(line, set));
+        in = random_.NumberOf(Without(set, line));
+    }
     const double unit = random_.Unit();
     const std::int64_t change = matrix_.Coverage().QuickSwapChange(line, static_cast<std::uint32_t>(chosen), out, in);
     std::uint64_t work = matrix_.UncoveredCount() + 1;

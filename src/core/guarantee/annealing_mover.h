@@ -14,7 +14,9 @@ namespace ordavex {
 // it covers, or else by chance, less and less likely as the search cools.
 class AnnealingMover {
 public:
-    AnnealingMover(SearchMatrix& matrix, SeededRandom& random);
+    // With `leastLossOut`, the number the line gives up is, of those outside the set, the one
+    // whose leaving uncovers fewest sets (ties drawn at random); otherwise any of them at random.
+    AnnealingMover(SearchMatrix& matrix, SeededRandom& random, bool leastLossOut = false);
 
     // A swap of a line nearest to the set that brings one of the set's numbers into the line.
     // Returns the sets looked at, weighing and making the swap. Needs the sole covers counted.
@@ -23,9 +25,12 @@ public:
     void Forget() { schedule_.Reheat(); }
 
 private:
+    int LeastLossOut(std::size_t chosen, NumberMask line, NumberMask set, int in);
+
     SearchMatrix& matrix_;
     SeededRandom& random_;
     AnnealingSchedule schedule_;
+    bool leastLossOut_;
 };
 
 }  // namespace ordavex

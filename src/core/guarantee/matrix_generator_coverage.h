@@ -61,6 +61,9 @@ public:
     void StopCountingSoleCovers();
     // SwapChange of the line with this id, once CountSoleCovers has been called.
     std::int64_t QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const;
+    // The sets that swap would uncover, read from those counts alone: cheap enough to weigh every
+    // number a line could give up.
+    std::uint64_t SwapLoss(std::uint32_t id, int out, int in) const;
     // Sets that only the line with this id covers and meets in exactly t numbers, once
     // CountSoleCovers has been called: those that one of its swaps could uncover.
     std::uint64_t SoleCoverCount(std::uint32_t id) const;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "guarantee/annealing_mover.h"
 #include "guarantee/binomial.h"
 #include "guarantee/guarantee_checker.h"
 #include "guarantee/matrix_generator_coverage.h"
@@ -245,6 +246,14 @@ void ExpectQuickChangesExact(const MatrixGeneratorCoverage& coverage, const std:
                 const int in = ins.Lowest();
                 ASSERT_EQ(coverage.QuickSwapChange(lines[id], static_cast<std::uint32_t>(id), out, in),
                           coverage.SwapChange(lines[id], out, in))
+                    << "step " << step << ", line " << id << ", " << out << " for " << in;
+                std::vector<NumberMask> swapped = lines;
+                swapped[id].Clear(out);
+                swapped[id].Set(in);
+                const std::size_t lost = CountSetsByBruteForce(numbers, drawn, [&](NumberMask set) {
+                    return CoveringLines(lines, set, points) > 0 && CoveringLines(swapped, set, points) == 0;
+                });
+                ASSERT_EQ(coverage.SwapLoss(static_cast<std::uint32_t>(id), out, in), lost)
                     << "step " << step << ", line " << id << ", " << out << " for " << in;
             }
         }
@@ -550,6 +559,45 @@ TEST(GuaranteeGeneratorTest, AMissingNumberTakesTheSwapThatUncoversLeastOrALineO
     EXPECT_EQ(matrix.Size(), 3U);
     EXPECT_TRUE(matrix.Lines().back().Has(kNumbers));
     EXPECT_EQ(matrix.UncoveredCount(), UncoveredByBruteForce(matrix.Lines(), kNumbers, 3, 2, 0));
+}
+
+// Each swap the least-loss annealing takes gives up, of the line's numbers outside the set it
+// moves towards, one whose leaving uncovers fewest sets, counted by brute force.
+TEST(GuaranteeGeneratorTest, TheLeastLossAnnealingGivesUpTheNumberThatUncoversFewest) {
+    constexpr int kNumbers = 11;
+    SeededRandom random(5);
+    SearchMatrix matrix(kNumbers, 5, 3, 3);
+    ASSERT_TRUE(matrix.Prepare());
+    std::vector<NumberMask> lines;
+    while (lines.size() < 8) lines.push_back(random.Completed({}, NumberMask::FirstNumbers(kNumbers), 5));
+    matrix.Take(lines);
+    matrix.CountSoleCovers();
+    AnnealingMover mover(matrix, random, true);
+    int swaps = 0;
+    for (int move = 0; move < 200 && matrix.UncoveredCount() > 0; ++move) {
+        const NumberMask set = matrix.UncoveredAt(random.Below(matrix.UncoveredCount()));
+        const std::vector<NumberMask> before = matrix.Lines();
+        mover.MoveTowards(set);
+        const auto changed = std::mismatch(before.begin(), before.end(), matrix.Lines().begin());
+        if (changed.first == before.end()) continue;
+        ++swaps;
+        const NumberMask line = *changed.first;
+        const int out = Without(line, *changed.second).Lowest();
+        const int in = Without(*changed.second, line).Lowest();
+        const auto lossOf = [&](int number) {
+            std::vector<NumberMask> swapped = before;
+            NumberMask& moved = swapped[static_cast<std::size_t>(changed.first - before.begin())];
+            moved.Clear(number);
+            moved.Set(in);
+            return CountSetsByBruteForce(kNumbers, 3, [&](NumberMask drawn) {
+                return CoveringLines(before, drawn, 3) > 0 && CoveringLines(swapped, drawn, 3) == 0;
+            });
+        };
+        for (const int other : Without(line, set)) {
+            EXPECT_LE(lossOf(out), lossOf(other)) << "move " << move << ": " << out << " given up, not " << other;
+        }
+    }
+    EXPECT_GE(swaps, 20);
 }
 
 TEST(GuaranteeGeneratorTest, WithATimeLimitAndNoPatienceItSearchesUntilTheLimit) {
