@@ -68,4 +68,22 @@ std::optional<std::size_t> OpenFileCount() {
     return count;
 }
 
+std::optional<std::size_t> OpenFilesUnder(const std::filesystem::path& folder) {
+    const std::filesystem::path descriptors = "/proc/self/fd";
+    std::error_code error;
+    if (!std::filesystem::is_directory(descriptors, error)) return std::nullopt;
+    const std::string inside = std::filesystem::weakly_canonical(folder, error).string() + "/";
+    if (error) return std::nullopt;
+    std::size_t count = 0;
+    for (auto entry = std::filesystem::directory_iterator(descriptors, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code unreadable;
+        // A descriptor closed since the listing began has no target any more.
+        const std::string target = std::filesystem::read_symlink(entry->path(), unreadable).string();
+        if (!unreadable && target.starts_with(inside)) ++count;
+    }
+    if (error) return std::nullopt;
+    return count;
+}
+
 }  // namespace ordavex::test

@@ -33,5 +33,8 @@ std::string Lines(int count, const std::string& line, const std::string& end = "
 // How many files the process has open, as the system counts them (on Linux); nothing where the
 // system does not tell. A reader that leaves a file open on any of its paths shows here.
 std::optional<std::size_t> OpenFileCount();
+// Of those, the files inside `folder`: what a window's command leaves open of the files it was
+// given, whatever descriptors the toolkit's own threads hold at the time.
+std::optional<std::size_t> OpenFilesUnder(const std::filesystem::path& folder);
 
 }  // namespace ordavex::test

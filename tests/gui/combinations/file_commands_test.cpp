@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,13 +55,13 @@ TEST(LoadSystemCommand, RefusedFilesShowTheirMessagesAndChangeNothing) {
         f.state.SystemsFolder = "earlier/";
         f.window->RefreshCounter();
         f.files.answers.push_back(c.bytes ? folder.Write("refused.txt", *c.bytes) : folder.File("gone.txt"));
-        const auto openBefore = test::OpenFileCount();
+        const auto openBefore = test::OpenFilesUnder(folder.Path());
         EXPECT_EQ(Acknowledging(f, "cmdOpenFile", static_cast<std::size_t>(c.messages.size())), c.messages) << c.name;
         EXPECT_EQ(f.state.SystemCombinations, (LineList{"01 02 03 04 05", "06 07 08 09 10"})) << c.name;
         EXPECT_EQ(f.state.SystemCount, 2) << c.name;
         EXPECT_EQ(f.state.SystemsFolder, "earlier/") << c.name;
         EXPECT_EQ(f.LabelText("lblCatturate"), "2") << c.name;
-        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
+        EXPECT_EQ(test::OpenFilesUnder(folder.Path()), openBefore) << c.name;
     }
 }
 
@@ -137,7 +138,7 @@ TEST(LoadMatrixCommand, RefusedFilesAndCancelKeepTheLoadedMatrix) {
         f.state.ForecastStates[3] = kForecastSelected;
         f.state.RecountForecast();
         if (c.bytes) f.files.answers.push_back(folder.Write("MATRIX10_09_V5.TXT", *c.bytes));
-        const auto openBefore = test::OpenFileCount();
+        const auto openBefore = test::OpenFilesUnder(folder.Path());
         EXPECT_EQ(Acknowledging(f, "cmdOpenMatrice", static_cast<std::size_t>(c.messages.size())), c.messages)
             << c.name;
         EXPECT_EQ(PanelOf(f), (QStringList{"18", "4", "5", "NO", kMatrix18Caption})) << c.name;
@@ -146,7 +147,7 @@ TEST(LoadMatrixCommand, RefusedFilesAndCancelKeepTheLoadedMatrix) {
         EXPECT_EQ(f.state.MatricesFolder, loaded) << c.name;
         EXPECT_EQ(f.state.ForecastCount, 1) << c.name;
         EXPECT_EQ(f.state.ForecastStates[3], kForecastSelected) << c.name;
-        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
+        EXPECT_EQ(test::OpenFilesUnder(folder.Path()), openBefore) << c.name;
     }
 }
 
@@ -187,12 +188,12 @@ TEST(SaveSystemCommand, AsksOnlyAboutAFileThatHoldsData) {
         const auto path = folder.File("SALVATO.TXT");
         if (c.before) folder.Write("SALVATO.TXT", *c.before);
         f.files.answers.push_back(path);
-        const auto openBefore = test::OpenFileCount();
+        const auto openBefore = test::OpenFilesUnder(folder.Path());
         EXPECT_EQ(RunCommand(f, "cmdSalva", c.presses), c.messages) << c.name;
         EXPECT_EQ(test::ReadBytes(path), c.after) << c.name;
         EXPECT_EQ(f.state.SystemCount, 2) << c.name;
         EXPECT_EQ(f.state.SystemsFolder, systemsFolder) << c.name;
-        EXPECT_EQ(test::OpenFileCount(), openBefore) << c.name;
+        EXPECT_EQ(test::OpenFilesUnder(folder.Path()), openBefore) << c.name;
         ASSERT_EQ(f.files.requests.size(), 1u);
         EXPECT_EQ(f.files.requests[0].mode, FileDialogMode::Save);
     }
@@ -204,10 +205,10 @@ TEST(SaveSystemCommand, AFailureShowsItsErrorInsteadOfSuccess) {
     MainWindowFixture f;
     f.state.ReplaceSystem({"1 2 3 4 5"});
     f.files.answers.push_back(plainFile + "/sistema.txt");
-    const auto openBefore = test::OpenFileCount();
+    const auto openBefore = test::OpenFilesUnder(folder.Path());
     EXPECT_EQ(Acknowledging(f, "cmdSalva", 1), QStringList{"Impossibile trovare il percorso ..!"});
     EXPECT_EQ(test::ReadBytes(plainFile), "x");
-    EXPECT_EQ(test::OpenFileCount(), openBefore);
+    EXPECT_EQ(test::OpenFilesUnder(folder.Path()), openBefore);
 }
 
 TEST(RemoveDuplicatesCommand, RemovesRepeatsAndFollowsTheCount) {
@@ -223,4 +224,19 @@ TEST(RemoveDuplicatesCommand, RemovesRepeatsAndFollowsTheCount) {
 }
 
 }  // namespace
+// The count the commands above are held to sees a file of the folder left open, and only those.
+TEST(SaveSystemCommand, TheCountOfOpenFilesSeesAFileOfTheFolderLeftOpen) {
+    test::TempFolder folder;
+    test::TempFolder elsewhere;
+    const auto before = test::OpenFilesUnder(folder.Path());
+    if (!before) GTEST_SKIP() << "the system does not list a process's open files";
+    std::ifstream other(elsewhere.Write("ALTRO.TXT", "x"));
+    EXPECT_EQ(test::OpenFilesUnder(folder.Path()), before);
+    {
+        std::ifstream held(folder.Write("APERTO.TXT", "x"));
+        EXPECT_EQ(test::OpenFilesUnder(folder.Path()), *before + 1);
+    }
+    EXPECT_EQ(test::OpenFilesUnder(folder.Path()), before);
+}
+
 }  // namespace ordavex
