@@ -54,36 +54,41 @@ std::string Lines(int count, const std::string& line, const std::string& end) {
     return text;
 }
 
-std::optional<std::size_t> OpenFileCount() {
+namespace {
+
+// The descriptors of the process whose target (as the system names it) passes `counts`; nothing
+// where the system does not list them.
+template <typename Counts>
+std::optional<std::size_t> CountDescriptors(Counts counts) {
     const std::filesystem::path descriptors = "/proc/self/fd";
     std::error_code error;
     if (!std::filesystem::is_directory(descriptors, error)) return std::nullopt;
     std::size_t count = 0;
     for (auto entry = std::filesystem::directory_iterator(descriptors, error);
          !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        ++count;
+        if (counts(entry->path())) ++count;
     }
     if (error) return std::nullopt;
-    // The listing itself holds one descriptor while it runs, whichever call makes it.
     return count;
 }
 
+}  // namespace
+
+std::optional<std::size_t> OpenFileCount() {
+    // The listing itself holds one descriptor while it runs, whichever call makes it.
+    return CountDescriptors([](const std::filesystem::path&) { return true; });
+}
+
 std::optional<std::size_t> OpenFilesUnder(const std::filesystem::path& folder) {
-    const std::filesystem::path descriptors = "/proc/self/fd";
     std::error_code error;
-    if (!std::filesystem::is_directory(descriptors, error)) return std::nullopt;
     const std::string inside = std::filesystem::weakly_canonical(folder, error).string() + "/";
     if (error) return std::nullopt;
-    std::size_t count = 0;
-    for (auto entry = std::filesystem::directory_iterator(descriptors, error);
-         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    return CountDescriptors([&](const std::filesystem::path& descriptor) {
         std::error_code unreadable;
         // A descriptor closed since the listing began has no target any more.
-        const std::string target = std::filesystem::read_symlink(entry->path(), unreadable).string();
-        if (!unreadable && target.starts_with(inside)) ++count;
-    }
-    if (error) return std::nullopt;
-    return count;
+        const std::string target = std::filesystem::read_symlink(descriptor, unreadable).string();
+        return !unreadable && target.starts_with(inside);
+    });
 }
 
 }  // namespace ordavex::test

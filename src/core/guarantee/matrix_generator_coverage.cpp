@@ -428,13 +428,14 @@ void MatrixGeneratorCoverage::StopCountingSoleCovers() {
     std::vector<std::uint32_t>().swap(soleCounts_);
 }
 
-// The sets it loses are those only it covers, met in exactly t numbers, holding `out` and not
-// `in`; the sets it gains are the uncovered ones holding `in`, not `out`, and t - 1 of its numbers.
+// The sets the line loses are those only it covers, met in exactly t numbers, holding `out` and
+// not `in`.
 std::uint64_t MatrixGeneratorCoverage::SwapLoss(std::uint32_t id, int out, int in) const {
     const std::uint32_t* counts = SoleCounts(id);
     return counts[out] - counts[(static_cast<std::size_t>(out) + 1) * soleStride_ + static_cast<std::size_t>(in)];
 }
 
+// The sets it gains are the uncovered ones holding `in`, not `out`, and t - 1 of its numbers.
 std::int64_t MatrixGeneratorCoverage::QuickSwapChange(NumberMask line, std::uint32_t id, int out, int in) const {
     const auto lost = static_cast<std::int64_t>(SwapLoss(id, out, in));
     return lost - GainedSets(uncoveredSets_, Without(line, NumberMask::Of(out)), in, out, points_);

@@ -40,7 +40,7 @@ constexpr std::uint64_t kMovesBetweenClockReads = 64;
 // of lines of 6 to 10 numbers, 2,096 lines in all against 2,170 with any number, and on the ones
 // whose aim is missed with any number it is often reached (4 if 4 of 24 in lines of 10: 89 lines
 // against 122). Elsewhere any number does as well, or better.
-bool LeastLossOut(const GeneratorSettings& settings) {
+bool AnnealsByLeastLoss(const GeneratorSettings& settings) {
     return settings.aimsBelowStart && settings.drawn == settings.points;
 }
 
@@ -56,7 +56,7 @@ SearchRounds::SearchRounds(const GeneratorSettings& settings, std::uint64_t seed
       control_(settings, shared, reports, matrix_),
       greedy_(settings, matrix_, random_, control_),
       weighted_(matrix_, random_),
-      annealing_(matrix_, random_, LeastLossOut(settings)),
+      annealing_(matrix_, random_, AnnealsByLeastLoss(settings)),
       rotations_(settings, seed) {}
 
 GeneratorResult SearchRounds::Run() {
