@@ -48,6 +48,7 @@ private:
     bool StartFromRotations();
     void StartAgain(bool fresh);
     void ForgetMatrix();
+    void ReadyMatrix();
     // Keeps the matrix when it is complete and smaller than the smallest kept, or, within a
     // budget and before any complete one, when it leaves fewer sets uncovered than the best of
     // the budget's lines; returns whether it did.
@@ -59,6 +60,7 @@ private:
     void AimBelowTheStart();
     void GiveUpAimWhenSpent(std::uint64_t work);
     void GiveUpAim();
+    bool CompleteBestPartial();
     void KeepAsBest();
     // The lines the search returns, every number used, and the sets they leave uncovered.
     void Finish(GeneratorResult& result);
