@@ -168,8 +168,9 @@ void SearchRounds::AimBelowTheStart() {
     KeepIfBetter();
 }
 
-// An aim below the start that is not reached within its work, or within the patience, is given up
-// for the descent from the smallest complete matrix.
+// An aim below the start that comes no closer within its work, or within the patience, is given up
+// for the descent from its best lines completed, or from the smallest complete matrix when that is
+// smaller.
 void SearchRounds::GiveUpAimWhenSpent(std::uint64_t work) {
     if (aim_ == 0) {
         return;
