@@ -32,7 +32,7 @@ constexpr std::uint64_t kRotationRoundEvery = 2;
 // of fewer lines reaches (10-number lines, 4 if 4 of 22: 80 lines against 60). The aim is given
 // up after some seconds of work without a matrix of its size closer to complete: an aim held while
 // it comes closer is reached far more often (4 if 4 of 24 in lines of 10, seeds 2 to 4: 89 to 92
-// lines against 122 or 123), and one that no longer does was too low.
+// lines against 119 or 120), and one that no longer does was too low.
 constexpr double kAimedShare = 0.7;
 constexpr std::uint64_t kAimSetVisits = 10 * kRoundSetVisits;
 // Moves between two readings of the clock, unless their work asks for one sooner.
